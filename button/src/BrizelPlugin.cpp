@@ -1,0 +1,3 @@
+#include "BrizelPlugin.h"
+
+QWidget* BrizelPlugin::createControl(QWidget*) { return nullptr; }

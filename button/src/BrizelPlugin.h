@@ -1,0 +1,14 @@
+#pragma once
+
+#include <brizel/BrizelFactory.h>
+
+#include <QObject>
+
+class BrizelPlugin : public QObject, public brizel::BrizelFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID BrizelFactory_iid)
+    Q_INTERFACES(brizel::BrizelFactory)
+
+public:
+    QWidget* createControl(QWidget* parent) override;
+};

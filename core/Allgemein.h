@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// The program-wide values and procedures of the module Allgemein. Booleans are -1/0.
+namespace Allgemein {
+inline int16_t LangIndex = 0;
+inline std::array<QString, 7> LangFile;
+inline int16_t SoundOn = 0;
+inline int16_t PenWidth = 0;
+inline int32_t PenColor = 0;
+inline int16_t LessonNo = 0;
+inline int16_t GridOn = 0;
+inline int16_t PreviewSize = 0;
+inline int16_t ColorWinOpen = 0;
+inline int16_t StepNo = 0;
+inline QString PicName;
+inline int16_t MainShown = 0;
+inline int16_t StartupInfo = 0;
+inline QByteArray WavData;
+inline int32_t PreviewLeft = 0;
+inline int32_t PreviewTop = 0;
+inline int32_t ColorLeft = 0;
+inline int32_t ColorTop = 0;
+
+inline constexpr const char* AppTitle = "Pinsola";
+inline constexpr const char* Section = "Optionen";
+
+void Main();
+void EndProgram();
+void LoadConfig();
+void SaveConfig();
+
+// One key of section "Optionen", read as text with the default as text; written as decimal text.
+QString ReadOption(const QString& key, const QString& fallback);
+void WriteOption(const QString& key, const QString& value);
+
+QString GetLang(int16_t id);
+void PlayWAV(int16_t id);
+} // namespace Allgemein

@@ -1,0 +1,27 @@
+#include "core/Allgemein.h"
+
+#include "errors/ErrorTrap.h"
+#include "errors/VbError.h"
+#include "platform/IniReader.h"
+
+namespace Allgemein {
+
+QString GetLang(int16_t id) {
+    ErrorTrap trap(QStringLiteral("GetLang"), QStringLiteral("Allgemein"));
+    constexpr int kBufferSize = 255;
+    const QString blanks(kBufferSize, QLatin1Char(' '));
+    const QString key = QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0'));
+    QString fileName;
+    QString result;
+    trap.run({
+        {10, [&] {
+             if (LangIndex < 0 || LangIndex >= static_cast<int>(LangFile.size()))
+                 VbError::raise(VbErr::SubscriptOutOfRange);
+             fileName = LangFile[static_cast<size_t>(LangIndex)];
+         }},
+        {20, [&] { result = IniReader::readKey(fileName, QStringLiteral("Lang"), key, blanks, kBufferSize); }},
+    });
+    return result;
+}
+
+} // namespace Allgemein

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QList>
+
+class QWidget;
+
+// The program's loaded windows, in the order they were loaded.
+namespace Forms {
+void add(QWidget* form);
+void remove(QWidget* form);
+QList<QWidget*> loaded();
+// Closes the window; it stays loaded when its close handler refuses. True when it was unloaded.
+bool unload(QWidget* form);
+} // namespace Forms

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+// The drawing window, the program's main window.
+class frmDraw : public QWidget {
+    Q_OBJECT
+
+public:
+    // The program-wide instance, loaded (not shown) on first use.
+    static frmDraw* instance();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    frmDraw();
+};

@@ -1,0 +1,321 @@
+#include "errors/ErrPtnr.h"
+
+#include "errors/Err.h"
+#include "platform/Addresses.h"
+#include "platform/Cp1252.h"
+#include "platform/LinePrinter.h"
+#include "platform/MsgBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Shell.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcErrPtnr, "pinsola.errors")
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+constexpr int kFrameWidth = 7215;
+
+enum FrameIndex { framComment, framFehler, framProgInfo, framProtocol, framContinue };
+constexpr std::array<int, 5> kFrameHeights = {975, 1695, 615, 855, 855};
+constexpr std::array<int, 4> kRowTops = {240, 960, 1200, 1440};
+constexpr std::array<int, 4> kButtonLefts = {240, 2040, 3840, 5640};
+constexpr int kLabelHeight = 255;
+
+const QString kNotice =
+    QStringLiteral("There is a problem. Please contact the author if this problem appears again.") + kCrLf +
+    QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support wenden sollten, "
+                   "falls es wiederholt auftritt.");
+
+std::function<void(ErrPtnr&)>& shownHook() {
+    static std::function<void(ErrPtnr&)> hook;
+    return hook;
+}
+std::function<QDateTime()>& fixedClock() {
+    static std::function<QDateTime()> fixed;
+    return fixed;
+}
+std::optional<SystemVersion>& fixedVersion() {
+    static std::optional<SystemVersion> version;
+    return version;
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width), Twips::toPixelsY(height)};
+}
+
+QLabel* makeLabel(QWidget* parent, const QRect& geometry, bool wrap = false) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// Message texts where the user's screen shows a CR LF pair as one line break.
+QString shown(const QString& text) { return QString(text).replace(kCrLf, QStringLiteral("\n")); }
+} // namespace
+
+ErrPtnr& ErrPtnr::instance() {
+    static ErrPtnr* window = new ErrPtnr;
+    return *window;
+}
+
+ErrPtnr::ErrPtnr() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("ErrPtnr"));
+    setWindowTitle(QStringLiteral("Fehler / Error! "));
+    setModal(true);
+    createFrames();
+}
+
+void ErrPtnr::createFrames() {
+    const std::array<QString, 5> captions = {QString(), QStringLiteral("Fehlerbeschreibung / error description:"),
+                                             QStringLiteral("Programm-Info:"),
+                                             QStringLiteral("Fehlerprotokoll ... / error protocoll..."),
+                                             QStringLiteral("Weiterer Programmablauf... / Continue...")};
+    const std::array<const char*, 5> names = {"framComment", "framFehler", "framProgInfo", "framProtocol",
+                                              "framContinue"};
+    for (size_t i = 0; i < m_frames.size(); ++i) {
+        m_frames[i] = new QGroupBox(captions[i], this);
+        m_frames[i]->setObjectName(QLatin1String(names[i]));
+        m_frames[i]->setGeometry(twipsRect(0, 0, kFrameWidth, kFrameHeights[i]));
+        m_frames[i]->hide();
+    }
+    m_lblComment = makeLabel(m_frames[framComment], twipsRect(120, 240, 6855, 615), true);
+    createErrorRows(m_frames[framFehler]);
+    m_lblProgInfo = makeLabel(m_frames[framProgInfo], twipsRect(30, 240, 7110, kLabelHeight));
+    m_lblProgInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    createButtons(m_frames[framProtocol], m_cmdProtocol,
+                  {QStringLiteral("&Drucken/Print"), QStringLiteral("&Speichern/Save"), QStringLiteral("&EMail"),
+                   QStringLiteral("&WWW")});
+    createButtons(m_frames[framContinue], m_cmdContinue,
+                  {QStringLiteral("Wieder&holen Retry"), QStringLiteral("&Ignorieren   Ignore"),
+                   QStringLiteral("&Abbrechen Cancel"), QStringLiteral("&Beenden       End")});
+    for (int i = 0; i < 4; ++i) {
+        connect(m_cmdProtocol[i], &QPushButton::clicked, this, [this, i] { cmdProtocol_Click(i); });
+        connect(m_cmdContinue[i], &QPushButton::clicked, this, [this, i] { cmdContinue_Click(i); });
+    }
+    QWidget* previous = m_cmdProtocol[0];
+    for (QPushButton* next : {m_cmdProtocol[1], m_cmdProtocol[2], m_cmdProtocol[3], m_cmdContinue[0],
+                              m_cmdContinue[1], m_cmdContinue[2], m_cmdContinue[3]}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void ErrPtnr::createErrorRows(QGroupBox* frame) {
+    const std::array<QString, 4> titles = {QStringLiteral("Fehler-Nr / error :"), QStringLiteral("Modul:"),
+                                           QStringLiteral("Prozedur / procedure:"), QStringLiteral("Zeile / Line:")};
+    for (int i = 0; i < 4; ++i) {
+        m_lblErrTitel[i] = makeLabel(frame, twipsRect(120, kRowTops[i], 1800, kLabelHeight));
+        m_lblErrTitel[i]->setText(titles[i]);
+        m_lblError[i] = makeLabel(frame, twipsRect(1920, kRowTops[i], 5205, i == 0 ? 675 : kLabelHeight), i == 0);
+    }
+}
+
+void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions) {
+    for (int i = 0; i < 4; ++i) {
+        buttons[i] = new QPushButton(captions.at(i), frame);
+        buttons[i]->setGeometry(twipsRect(kButtonLefts[i], 240, 1335, 495));
+        buttons[i]->setAutoDefault(false);
+        buttons[i]->hide();
+    }
+}
+
+int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName) {
+    m_lblError[0]->setText(QStringLiteral("%1 (%2)").arg(Err().Number).arg(Err().Description));
+    m_lblError[1]->setText(moduleName);
+    m_lblError[2]->setText(procedureName);
+    m_lblError[3]->setText(QString::number(Err().Erl));
+    for (int i = 1; i < 4; ++i)
+        m_lblError[i]->adjustSize();
+    if (m_lblProgInfo->text().isEmpty())
+        m_lblProgInfo->setText(defaultProgInfo());
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    ArrangeFrames();
+    AppendProtocolLog();
+    QApplication::beep();
+    qCWarning(lcErrPtnr).noquote() << "error" << Err().Number << Err().Description << "in" << moduleName
+                                   << procedureName << "line" << Err().Erl;
+    if (shownHook())
+        QTimer::singleShot(0, this, [this] { shownHook()(*this); });
+    exec();
+    return m_chosenAction;
+}
+
+void ErrPtnr::ArrangeFrames() {
+    m_frames[framComment]->show();
+    m_frames[framComment]->move(0, 0);
+    int runningTop = kFrameHeights[framComment];
+    m_lblComment->setText(kNotice);
+    for (int i : {framFehler, framProgInfo, framProtocol}) {
+        m_frames[i]->show();
+        m_frames[i]->move(0, Twips::toPixelsY(runningTop));
+        runningTop += kFrameHeights[i];
+    }
+    for (QPushButton* button : m_cmdProtocol)
+        button->show();
+    m_frames[framContinue]->show();
+    m_frames[framContinue]->move(0, Twips::toPixelsY(runningTop));
+    runningTop += kFrameHeights[framContinue];
+    for (QPushButton* button : m_cmdContinue)
+        button->show();
+    setFixedSize(m_frames[framFehler]->width(), Twips::toPixelsY(runningTop));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+void ErrPtnr::SetProgInfo(const QString& text) { m_lblProgInfo->setText(text); }
+
+QString ErrPtnr::LPSTRToVBString(const QString& buffer) { return ErrProtocol::LPSTRToVBString(buffer); }
+
+QString ErrPtnr::defaultProgInfo() const {
+    return QStringLiteral("%1  V%2.%3.%4")
+        .arg(ProgramFolder::programName())
+        .arg(PINSOLA_VERSION_MAJOR)
+        .arg(PINSOLA_VERSION_MINOR)
+        .arg(PINSOLA_VERSION_PATCH);
+}
+
+void ErrPtnr::cmdContinue_Click(int index) {
+    m_chosenAction = static_cast<int16_t>(index);
+    hide();
+}
+
+QString ErrPtnr::BuildProtocol() const {
+    ErrProtocolData data;
+    data.progInfoCaption = m_frames[framProgInfo]->title();
+    data.progInfo = m_lblProgInfo->text();
+    data.errorCaption = m_frames[framFehler]->title();
+    for (int i = 0; i < 4; ++i) {
+        data.titles[i] = m_lblErrTitel[i]->text();
+        data.values[i] = m_lblError[i]->text();
+    }
+    data.when = fixedClock() ? fixedClock()() : QDateTime::currentDateTime();
+    data.system = fixedVersion() ? *fixedVersion() : SystemVersion::current();
+    return ErrProtocol::build(data);
+}
+
+QString ErrPtnr::folderWithSeparator() const {
+    QString folder = ProgramFolder::path();
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+QString ErrPtnr::protocolLogPath() const { return folderWithSeparator() + ProgramFolder::programName() + ".EPT"; }
+
+QString ErrPtnr::protocolFilePath() const { return folderWithSeparator() + ProgramFolder::programName() + ".ERR"; }
+
+void ErrPtnr::AppendProtocolLog() {
+    QFile log(protocolLogPath());
+    if (!log.open(QIODevice::Append) || log.write(Cp1252::encode(BuildProtocol() + kCrLf)) < 0)
+        qCWarning(lcErrPtnr) << "cannot append to the error log" << log.fileName() << log.errorString();
+}
+
+void ErrPtnr::cmdProtocol_Click(int index) {
+    switch (index) {
+    case 0:
+        printProtocol();
+        break;
+    case 1:
+        saveProtocol();
+        break;
+    case 2:
+        mailProtocol();
+        break;
+    case 3:
+        webProtocol();
+        break;
+    default:
+        break;
+    }
+}
+
+void ErrPtnr::printProtocol() {
+    if (!LinePrinter::print(ErrProtocol::printLines(BuildProtocol()), windowTitle()))
+        MsgBox::show(this,
+                     QStringLiteral("Das Fehlerprotokoll konnte nicht gedruckt werden: kein Drucker bereit.\n"
+                                    "The error protocol could not be printed: no printer is ready."),
+                     MsgBox::Buttons::Ok);
+}
+
+void ErrPtnr::saveProtocol() {
+    const QString name = protocolFilePath();
+    if (QFile::exists(name) &&
+        MsgBox::show(this,
+                     shown(QStringLiteral("Vorhandene Datei '") + name + QStringLiteral("' überschreiben?") + kCrLf +
+                           QStringLiteral("Overwrite file '") + name + QStringLiteral("' ?")),
+                     MsgBox::Buttons::YesNo) != MsgBox::AnswerYes)
+        return;
+    QFile file(name);
+    const QByteArray bytes = Cp1252::encode(BuildProtocol() + kCrLf);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        MsgBox::show(this,
+                     shown(QStringLiteral("Die Datei '") + name +
+                           QStringLiteral("' konnte nicht geschrieben werden!") + kCrLf +
+                           QStringLiteral("File '") + name + QStringLiteral("' could not be written!")),
+                     MsgBox::Buttons::Ok);
+        return;
+    }
+    file.close();
+    MsgBox::show(this,
+                 shown(QStringLiteral("Das Fehlerprotokoll wurde in die Datei '") + name +
+                       QStringLiteral("' geschrieben!") + kCrLf + QStringLiteral("Error protocoll was written to file '") +
+                       name + QStringLiteral("'!")),
+                 MsgBox::Buttons::Ok);
+}
+
+void ErrPtnr::mailProtocol() {
+    const QStringList notice = {
+        QStringLiteral("Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das "
+                       "Fehlerprotokoll"),
+        QStringLiteral("wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert."),
+        QString(),
+        QStringLiteral("Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem "
+                       "Email-Programm"),
+        QStringLiteral("die Tasten [Strg] und [Einfg] gleichzeitig betätigen. Alternativ können Sie den Inhalt in "
+                       "die EMail"),
+        QStringLiteral("einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen."),
+        QString(),
+        QString(),
+        QStringLiteral("Your email application will be started. The error description will be copied to the "
+                       "clipboard."),
+        QString(),
+        QStringLiteral("Please insert the contents of the clipboard into the message body by using Ctrl + V or "),
+        QStringLiteral("use the menu or toolbar command of your email program. ")};
+    MsgBox::show(this, notice.join(QLatin1Char('\n')), MsgBox::Buttons::Ok);
+    QGuiApplication::clipboard()->clear();
+    QGuiApplication::clipboard()->setText(BuildProtocol());
+    Shell::open(QStringLiteral("mailto:") + QString::fromLatin1(Addresses::SupportMail).trimmed());
+}
+
+void ErrPtnr::webProtocol() {
+    QGuiApplication::clipboard()->clear();
+    QGuiApplication::clipboard()->setText(BuildProtocol());
+    Shell::open(QString::fromLatin1(Addresses::WebPage));
+}
+
+void ErrPtnr::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void ErrPtnr::reject() {}
+
+void ErrPtnr::setShownHook(std::function<void(ErrPtnr&)> hook) { shownHook() = std::move(hook); }
+
+void ErrPtnr::setClock(std::function<QDateTime()> fixed) { fixedClock() = std::move(fixed); }
+
+void ErrPtnr::setSystemVersion(std::optional<SystemVersion> version) { fixedVersion() = std::move(version); }

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "errors/ErrProtocol.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The error window: every run-time error of the program is shown here, written to the error log,
+// and the user decides how the failing procedure goes on.
+class ErrPtnr : public QDialog {
+    Q_OBJECT
+
+public:
+    // Action codes returned by OnError.
+    enum Action : int16_t { Retry = 0, Ignore = 1, Cancel = 2, End = 3 };
+
+    // The one window of the program, created on first use and kept for the program's lifetime.
+    static ErrPtnr& instance();
+
+    int16_t OnError(const QString& procedureName, const QString& moduleName);
+    void SetProgInfo(const QString& text);
+    static QString LPSTRToVBString(const QString& buffer);
+
+    void cmdContinue_Click(int index);
+    void cmdProtocol_Click(int index);
+
+    QString BuildProtocol() const;
+    QString protocolLogPath() const;
+    QString protocolFilePath() const;
+
+    QPushButton* cmdContinue(int index) const { return m_cmdContinue.at(index); }
+    QPushButton* cmdProtocol(int index) const { return m_cmdProtocol.at(index); }
+    QLabel* lblError(int index) const { return m_lblError.at(index); }
+    QLabel* lblErrTitel(int index) const { return m_lblErrTitel.at(index); }
+    QLabel* lblProgInfo() const { return m_lblProgInfo; }
+    QLabel* lblComment() const { return m_lblComment; }
+    QGroupBox* frame(int index) const { return m_frames.at(index); }
+
+    // Test seams: what runs once the window is shown (a test presses a button there), the clock
+    // and the system version of the protocol. Empty values restore the real ones.
+    static void setShownHook(std::function<void(ErrPtnr&)> hook);
+    static void setClock(std::function<QDateTime()> clock);
+    static void setSystemVersion(std::optional<SystemVersion> version);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    ErrPtnr();
+    void createFrames();
+    void createErrorRows(QGroupBox* frame);
+    void createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions);
+    void ArrangeFrames();
+    void AppendProtocolLog();
+    QString defaultProgInfo() const;
+    QString folderWithSeparator() const;
+
+    void printProtocol();
+    void saveProtocol();
+    void mailProtocol();
+    void webProtocol();
+
+    int16_t m_chosenAction = Retry;
+    std::array<QGroupBox*, 5> m_frames{};
+    QLabel* m_lblComment = nullptr;
+    QLabel* m_lblProgInfo = nullptr;
+    std::array<QLabel*, 4> m_lblErrTitel{};
+    std::array<QLabel*, 4> m_lblError{};
+    std::array<QPushButton*, 4> m_cmdProtocol{};
+    std::array<QPushButton*, 4> m_cmdContinue{};
+};

@@ -1,0 +1,78 @@
+#include "errors/ErrorTrap.h"
+
+#include "errors/Err.h"
+#include "errors/ErrPtnr.h"
+#include "errors/ProgramEnd.h"
+#include "errors/VbError.h"
+
+#include <exception>
+#include <new>
+#include <utility>
+
+ErrState& Err() {
+    static ErrState state;
+    return state;
+}
+
+ErrorTrap::ErrorTrap(QString procedure, QString module)
+    : m_procedure(std::move(procedure)), m_module(std::move(module)) {}
+
+bool ErrorTrap::operator()(int mark, const Statement& statement) {
+    for (;;) {
+        switch (attempt(mark, statement)) {
+        case Outcome::Done:
+        case Outcome::Skip:
+            return true;
+        case Outcome::Leave:
+            return false;
+        case Outcome::Retry:
+            break;
+        }
+    }
+}
+
+bool ErrorTrap::run(std::initializer_list<Line> lines) {
+    for (const Line& line : lines) {
+        if (!(*this)(line.mark, line.statement))
+            return false;
+    }
+    return true;
+}
+
+std::optional<bool> ErrorTrap::condition(int mark, const std::function<bool()>& test) {
+    bool holds = true;
+    if (!(*this)(mark, [&] { holds = test(); }))
+        return std::nullopt;
+    return holds;
+}
+
+ErrorTrap::Outcome ErrorTrap::attempt(int mark, const Statement& statement) {
+    if (mark > 0)
+        m_lastMark = mark;
+    try {
+        statement();
+        return Outcome::Done;
+    } catch (const VbError& error) {
+        return decide(error.number(), error.description());
+    } catch (const std::bad_alloc&) {
+        return decide(VbErr::OutOfMemory, VbError::standardDescription(VbErr::OutOfMemory));
+    } catch (const std::exception& error) {
+        return decide(VbErr::InvalidProcedureCall, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+ErrorTrap::Outcome ErrorTrap::decide(int32_t number, const QString& description) {
+    Err() = ErrState{number, description, m_lastMark};
+    if (m_silent)
+        return Outcome::Skip;
+    switch (ErrPtnr::instance().OnError(m_procedure, m_module)) {
+    case 0:
+        return Outcome::Retry;
+    case 1:
+        return Outcome::Skip;
+    case 3:
+        ProgramEnd::now();
+    default:
+        return Outcome::Leave;
+    }
+}

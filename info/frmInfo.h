@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+// The info window: program name and version; the start screen that shows the drawing window.
+class frmInfo : public QWidget {
+    Q_OBJECT
+
+public:
+    // The program-wide instance, loaded on first use.
+    static frmInfo* instance();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    frmInfo();
+};

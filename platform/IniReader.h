@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Reads one key of an INI-form text file in the system's 8-bit code page: section and key compare
+// without regard to case, the value is the rest of the line after the first '=' without surrounding
+// blanks, cut to `bufferSize` − 1 characters. A missing file, section or key gives `fallback` with its
+// trailing blanks removed.
+namespace IniReader {
+QString readKey(const QString& fileName, const QString& section, const QString& key, const QString& fallback,
+                int bufferSize);
+}

@@ -1,0 +1,61 @@
+#include "platform/KeyedPropertyBag.h"
+
+#include <algorithm>
+
+const KeyedPropertyBag::Entry* KeyedPropertyBag::find(const QString& key) const {
+    auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
+        return entry.key.compare(key, Qt::CaseInsensitive) == 0;
+    });
+    return it == m_entries.end() ? nullptr : &*it;
+}
+
+QVariant KeyedPropertyBag::readProperty(const QString& key, const QVariant& fallback) const {
+    const Entry* entry = find(key);
+    return entry ? entry->value : fallback;
+}
+
+void KeyedPropertyBag::writeProperty(const QString& key, const QVariant& value, const QVariant& defaultValue) {
+    const bool isDefault = defaultValue.isValid() && value == defaultValue;
+    auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
+        return entry.key.compare(key, Qt::CaseInsensitive) == 0;
+    });
+    if (isDefault) {
+        if (it != m_entries.end())
+            m_entries.erase(it);
+        return;
+    }
+    if (it != m_entries.end())
+        it->value = value;
+    else
+        m_entries.push_back({key, value});
+}
+
+bool KeyedPropertyBag::contains(const QString& key) const { return find(key) != nullptr; }
+
+QStringList KeyedPropertyBag::keys() const {
+    QStringList result;
+    for (const Entry& entry : m_entries)
+        result << entry.key;
+    return result;
+}
+
+KeyedPropertyBag KeyedPropertyBag::fromText(const QString& text) {
+    KeyedPropertyBag bag;
+    for (const QString& rawLine : text.split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            continue;
+        bag.writeProperty(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    return bag;
+}
+
+QString KeyedPropertyBag::toText() const {
+    QString text;
+    for (const Entry& entry : m_entries)
+        text += entry.key + QLatin1Char('=') + entry.value.toString() + QLatin1Char('\n');
+    return text;
+}

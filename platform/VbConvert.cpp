@@ -1,0 +1,59 @@
+#include "platform/VbConvert.h"
+
+#include "errors/VbError.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+// Decimal text: optional sign, digits with an optional decimal point, optional exponent;
+// "&H…" and "&O…" are hexadecimal and octal.
+double parseNumber(const QString& raw) {
+    const QString text = raw.trimmed();
+    if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive) ||
+        text.startsWith(QLatin1String("&O"), Qt::CaseInsensitive)) {
+        bool ok = false;
+        const qlonglong value = text.mid(2).toLongLong(&ok, text.at(1).toUpper() == QLatin1Char('H') ? 16 : 8);
+        if (!ok)
+            VbError::raise(VbErr::TypeMismatch);
+        return static_cast<double>(value);
+    }
+    bool sawDigit = false;
+    for (QChar ch : text) {
+        if (ch.isDigit())
+            sawDigit = true;
+        else if (!QStringLiteral("+-.eE").contains(ch))
+            VbError::raise(VbErr::TypeMismatch);
+    }
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !sawDigit)
+        VbError::raise(VbErr::TypeMismatch);
+    if (!std::isfinite(value))
+        VbError::raise(VbErr::Overflow);
+    return value;
+}
+
+template <typename Int> Int toIntegral(double value) {
+    const double rounded = VbConvert::roundHalfEven(value);
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<Int>::min() ||
+        rounded > std::numeric_limits<Int>::max())
+        VbError::raise(VbErr::Overflow);
+    return static_cast<Int>(rounded);
+}
+} // namespace
+
+double VbConvert::roundHalfEven(double value) {
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    if (fraction > 0.5)
+        return floor + 1;
+    if (fraction < 0.5)
+        return floor;
+    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1;
+}
+
+int16_t VbConvert::toInteger(const QString& text) { return toIntegral<int16_t>(parseNumber(text)); }
+int32_t VbConvert::toLong(const QString& text) { return toIntegral<int32_t>(parseNumber(text)); }
+int16_t VbConvert::toInteger(double value) { return toIntegral<int16_t>(value); }
+int32_t VbConvert::toLong(double value) { return toIntegral<int32_t>(value); }

@@ -1,0 +1,30 @@
+#include "support/TempHome.h"
+
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QSettings>
+
+TempHome::TempHome() : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
+    QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
+    qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder());
+    ProgramFolder::setPath(programFolder());
+}
+
+TempHome::~TempHome() {
+    ProgramFolder::setPath({});
+    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+}
+
+QString TempHome::configFolder() const { return m_dir.path() + QStringLiteral("/config"); }
+
+QString TempHome::programFolder() const { return m_dir.path() + QStringLiteral("/program"); }
+
+QString TempHome::settingsFile() const { return configFolder() + QStringLiteral("/Pinsola/Pinsola.conf"); }
+
+void TempHome::storeOption(const QString& key, const QString& value) const {
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Optionen/") + key, value);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh per-user configuration folder and program folder for one test; both are restored after it.
+class TempHome {
+public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+
+    QString configFolder() const;
+    QString programFolder() const;
+    // The settings file of the program's store.
+    QString settingsFile() const;
+    // Writes one key of section "Optionen" straight into the settings file, as a user could.
+    void storeOption(const QString& key, const QString& value) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldConfigHome;
+};

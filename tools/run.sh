@@ -1,0 +1,6 @@
+#!/bin/bash
+# Sets everything up, builds, and starts Pinsola from its program folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+exec build/Pinsola/pinsola

@@ -1,0 +1,27 @@
+#!/bin/bash
+# Installs the Debian packages Pinsola needs to build, run and test, then configures and builds it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool x11-utils imagemagick sox
+    pulseaudio pulseaudio-utils cups cups-bsd cups-client printer-driver-cups-pdf
+    fonts-dejavu-core
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    SUDO=""
+    [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
