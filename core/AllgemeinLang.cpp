@@ -14,12 +14,14 @@ QString GetLang(int16_t id) {
     QString fileName;
     QString result;
     trap.run({
-        {10, [&] {
+        {10,
+         [&] {
              if (LangIndex < 0 || LangIndex >= static_cast<int>(LangFile.size()))
                  VbError::raise(VbErr::SubscriptOutOfRange);
              fileName = LangFile[static_cast<size_t>(LangIndex)];
          }},
-        {20, [&] { result = IniReader::readKey(fileName, QStringLiteral("Lang"), key, blanks, kBufferSize); }},
+        {20,
+         [&] { result = IniReader::readKey(fileName, QStringLiteral("Lang"), key, blanks, kBufferSize); }},
     });
     return result;
 }

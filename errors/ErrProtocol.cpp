@@ -23,7 +23,8 @@ QString platformName(const SystemVersion& system) {
 void wrapLine(QString line, QStringList& out) {
     QString output;
     qsizetype count = 0;
-    for (qsizetype blank = line.indexOf(QLatin1Char(' ')); blank >= 0; blank = line.indexOf(QLatin1Char(' '))) {
+    for (qsizetype blank = line.indexOf(QLatin1Char(' ')); blank >= 0;
+         blank = line.indexOf(QLatin1Char(' '))) {
         const QString word = line.left(blank + 1);
         line.remove(0, blank + 1);
         count += word.size();

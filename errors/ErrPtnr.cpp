@@ -63,7 +63,9 @@ QLabel* makeLabel(QWidget* parent, const QRect& geometry, bool wrap = false) {
 }
 
 // Message texts where the user's screen shows a CR LF pair as one line break.
-QString shown(const QString& text) { return QString(text).replace(kCrLf, QStringLiteral("\n")); }
+QString shown(const QString& text) {
+    return QString(text).replace(kCrLf, QStringLiteral("\n"));
+}
 } // namespace
 
 ErrPtnr& ErrPtnr::instance() {
@@ -79,10 +81,10 @@ ErrPtnr::ErrPtnr() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt:
 }
 
 void ErrPtnr::createFrames() {
-    const std::array<QString, 5> captions = {QString(), QStringLiteral("Fehlerbeschreibung / error description:"),
-                                             QStringLiteral("Programm-Info:"),
-                                             QStringLiteral("Fehlerprotokoll ... / error protocoll..."),
-                                             QStringLiteral("Weiterer Programmablauf... / Continue...")};
+    const std::array<QString, 5> captions = {
+        QString(), QStringLiteral("Fehlerbeschreibung / error description:"),
+        QStringLiteral("Programm-Info:"), QStringLiteral("Fehlerprotokoll ... / error protocoll..."),
+        QStringLiteral("Weiterer Programmablauf... / Continue...")};
     const std::array<const char*, 5> names = {"framComment", "framFehler", "framProgInfo", "framProtocol",
                                               "framContinue"};
     for (size_t i = 0; i < m_frames.size(); ++i) {
@@ -96,8 +98,8 @@ void ErrPtnr::createFrames() {
     m_lblProgInfo = makeLabel(m_frames[framProgInfo], twipsRect(30, 240, 7110, kLabelHeight));
     m_lblProgInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     createButtons(m_frames[framProtocol], m_cmdProtocol,
-                  {QStringLiteral("&Drucken/Print"), QStringLiteral("&Speichern/Save"), QStringLiteral("&EMail"),
-                   QStringLiteral("&WWW")});
+                  {QStringLiteral("&Drucken/Print"), QStringLiteral("&Speichern/Save"),
+                   QStringLiteral("&EMail"), QStringLiteral("&WWW")});
     createButtons(m_frames[framContinue], m_cmdContinue,
                   {QStringLiteral("Wieder&holen Retry"), QStringLiteral("&Ignorieren   Ignore"),
                    QStringLiteral("&Abbrechen Cancel"), QStringLiteral("&Beenden       End")});
@@ -115,15 +117,18 @@ void ErrPtnr::createFrames() {
 
 void ErrPtnr::createErrorRows(QGroupBox* frame) {
     const std::array<QString, 4> titles = {QStringLiteral("Fehler-Nr / error :"), QStringLiteral("Modul:"),
-                                           QStringLiteral("Prozedur / procedure:"), QStringLiteral("Zeile / Line:")};
+                                           QStringLiteral("Prozedur / procedure:"),
+                                           QStringLiteral("Zeile / Line:")};
     for (int i = 0; i < 4; ++i) {
         m_lblErrTitel[i] = makeLabel(frame, twipsRect(120, kRowTops[i], 1800, kLabelHeight));
         m_lblErrTitel[i]->setText(titles[i]);
-        m_lblError[i] = makeLabel(frame, twipsRect(1920, kRowTops[i], 5205, i == 0 ? 675 : kLabelHeight), i == 0);
+        m_lblError[i] =
+            makeLabel(frame, twipsRect(1920, kRowTops[i], 5205, i == 0 ? 675 : kLabelHeight), i == 0);
     }
 }
 
-void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions) {
+void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons,
+                            const QStringList& captions) {
     for (int i = 0; i < 4; ++i) {
         buttons[i] = new QPushButton(captions.at(i), frame);
         buttons[i]->setGeometry(twipsRect(kButtonLefts[i], 240, 1335, 495));
@@ -179,9 +184,13 @@ void ErrPtnr::ArrangeFrames() {
     }
 }
 
-void ErrPtnr::SetProgInfo(const QString& text) { m_lblProgInfo->setText(text); }
+void ErrPtnr::SetProgInfo(const QString& text) {
+    m_lblProgInfo->setText(text);
+}
 
-QString ErrPtnr::LPSTRToVBString(const QString& buffer) { return ErrProtocol::LPSTRToVBString(buffer); }
+QString ErrPtnr::LPSTRToVBString(const QString& buffer) {
+    return ErrProtocol::LPSTRToVBString(buffer);
+}
 
 QString ErrPtnr::defaultProgInfo() const {
     return QStringLiteral("%1  V%2.%3.%4")
@@ -217,9 +226,13 @@ QString ErrPtnr::folderWithSeparator() const {
     return folder;
 }
 
-QString ErrPtnr::protocolLogPath() const { return folderWithSeparator() + ProgramFolder::programName() + ".EPT"; }
+QString ErrPtnr::protocolLogPath() const {
+    return folderWithSeparator() + ProgramFolder::programName() + ".EPT";
+}
 
-QString ErrPtnr::protocolFilePath() const { return folderWithSeparator() + ProgramFolder::programName() + ".ERR"; }
+QString ErrPtnr::protocolFilePath() const {
+    return folderWithSeparator() + ProgramFolder::programName() + ".ERR";
+}
 
 void ErrPtnr::AppendProtocolLog() {
     QFile log(protocolLogPath());
@@ -258,8 +271,8 @@ void ErrPtnr::saveProtocol() {
     const QString name = protocolFilePath();
     if (QFile::exists(name) &&
         MsgBox::show(this,
-                     shown(QStringLiteral("Vorhandene Datei '") + name + QStringLiteral("' überschreiben?") + kCrLf +
-                           QStringLiteral("Overwrite file '") + name + QStringLiteral("' ?")),
+                     shown(QStringLiteral("Vorhandene Datei '") + name + QStringLiteral("' überschreiben?") +
+                           kCrLf + QStringLiteral("Overwrite file '") + name + QStringLiteral("' ?")),
                      MsgBox::Buttons::YesNo) != MsgBox::AnswerYes)
         return;
     QFile file(name);
@@ -275,28 +288,31 @@ void ErrPtnr::saveProtocol() {
     file.close();
     MsgBox::show(this,
                  shown(QStringLiteral("Das Fehlerprotokoll wurde in die Datei '") + name +
-                       QStringLiteral("' geschrieben!") + kCrLf + QStringLiteral("Error protocoll was written to file '") +
-                       name + QStringLiteral("'!")),
+                       QStringLiteral("' geschrieben!") + kCrLf +
+                       QStringLiteral("Error protocoll was written to file '") + name + QStringLiteral("'!")),
                  MsgBox::Buttons::Ok);
 }
 
 void ErrPtnr::mailProtocol() {
     const QStringList notice = {
-        QStringLiteral("Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das "
-                       "Fehlerprotokoll"),
+        QStringLiteral(
+            "Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das "
+            "Fehlerprotokoll"),
         QStringLiteral("wurden zu Ihrer Bequemlichkeit in die Zwischenablage kopiert."),
         QString(),
         QStringLiteral("Bitte fügen Sie den Inhalt der Zwischenablage in Ihre Email ein, indem Sie in Ihrem "
                        "Email-Programm"),
-        QStringLiteral("die Tasten [Strg] und [Einfg] gleichzeitig betätigen. Alternativ können Sie den Inhalt in "
-                       "die EMail"),
+        QStringLiteral(
+            "die Tasten [Strg] und [Einfg] gleichzeitig betätigen. Alternativ können Sie den Inhalt in "
+            "die EMail"),
         QStringLiteral("einfügen, indem Sie den Befehl 'Einfügen' aus dem Menü 'Bearbeiten' ausführen."),
         QString(),
         QString(),
         QStringLiteral("Your email application will be started. The error description will be copied to the "
                        "clipboard."),
         QString(),
-        QStringLiteral("Please insert the contents of the clipboard into the message body by using Ctrl + V or "),
+        QStringLiteral(
+            "Please insert the contents of the clipboard into the message body by using Ctrl + V or "),
         QStringLiteral("use the menu or toolbar command of your email program. ")};
     MsgBox::show(this, notice.join(QLatin1Char('\n')), MsgBox::Buttons::Ok);
     QGuiApplication::clipboard()->clear();
@@ -310,12 +326,20 @@ void ErrPtnr::webProtocol() {
     Shell::open(QString::fromLatin1(Addresses::WebPage));
 }
 
-void ErrPtnr::closeEvent(QCloseEvent* event) { event->ignore(); }
+void ErrPtnr::closeEvent(QCloseEvent* event) {
+    event->ignore();
+}
 
 void ErrPtnr::reject() {}
 
-void ErrPtnr::setShownHook(std::function<void(ErrPtnr&)> hook) { shownHook() = std::move(hook); }
+void ErrPtnr::setShownHook(std::function<void(ErrPtnr&)> hook) {
+    shownHook() = std::move(hook);
+}
 
-void ErrPtnr::setClock(std::function<QDateTime()> fixed) { fixedClock() = std::move(fixed); }
+void ErrPtnr::setClock(std::function<QDateTime()> fixed) {
+    fixedClock() = std::move(fixed);
+}
 
-void ErrPtnr::setSystemVersion(std::optional<SystemVersion> version) { fixedVersion() = std::move(version); }
+void ErrPtnr::setSystemVersion(std::optional<SystemVersion> version) {
+    fixedVersion() = std::move(version);
+}

@@ -17,4 +17,6 @@ void ProgramEnd::now() {
     std::_Exit(0);
 }
 
-void ProgramEnd::setHandler(std::function<void()> ending) { handler() = std::move(ending); }
+void ProgramEnd::setHandler(std::function<void()> ending) {
+    handler() = std::move(ending);
+}

@@ -2,9 +2,12 @@
 
 #include <utility>
 
-VbError::VbError(int32_t number, QString description) : m_number(number), m_description(std::move(description)) {}
+VbError::VbError(int32_t number, QString description)
+    : m_number(number), m_description(std::move(description)) {}
 
-void VbError::raise(int32_t number) { throw VbError(number, standardDescription(number)); }
+void VbError::raise(int32_t number) {
+    throw VbError(number, standardDescription(number));
+}
 
 QString VbError::standardDescription(int32_t number) {
     switch (number) {

@@ -14,7 +14,8 @@ QVariant KeyedPropertyBag::readProperty(const QString& key, const QVariant& fall
     return entry ? entry->value : fallback;
 }
 
-void KeyedPropertyBag::writeProperty(const QString& key, const QVariant& value, const QVariant& defaultValue) {
+void KeyedPropertyBag::writeProperty(const QString& key, const QVariant& value,
+                                     const QVariant& defaultValue) {
     const bool isDefault = defaultValue.isValid() && value == defaultValue;
     auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
         return entry.key.compare(key, Qt::CaseInsensitive) == 0;
@@ -30,7 +31,9 @@ void KeyedPropertyBag::writeProperty(const QString& key, const QVariant& value, 
         m_entries.push_back({key, value});
 }
 
-bool KeyedPropertyBag::contains(const QString& key) const { return find(key) != nullptr; }
+bool KeyedPropertyBag::contains(const QString& key) const {
+    return find(key) != nullptr;
+}
 
 QStringList KeyedPropertyBag::keys() const {
     QStringList result;

@@ -5,7 +5,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-bool LinePrinter::hasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool LinePrinter::hasDefaultPrinter() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 bool LinePrinter::print(const QStringList& lines, const QString& jobName) {
     const QPrinterInfo target = QPrinterInfo::defaultPrinter();

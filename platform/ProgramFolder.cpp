@@ -22,4 +22,6 @@ QString ProgramFolder::programName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-void ProgramFolder::setPath(const QString& folder) { overridden() = folder; }
+void ProgramFolder::setPath(const QString& folder) {
+    overridden() = folder;
+}

@@ -9,11 +9,11 @@
 namespace {
 std::unique_ptr<QSettings> open(const QString& appName) {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") +
-                                           appName,
-                                       QSettings::NativeFormat);
+    return std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + appName,
+        QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, appName, appName);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
 #endif
 }
 
@@ -46,4 +46,6 @@ void SettingsStore::SaveSetting(const QString& appName, const QString& section, 
         VbError::raise(VbErr::PathFileAccess);
 }
 
-QString SettingsStore::location(const QString& appName) { return open(appName)->fileName(); }
+QString SettingsStore::location(const QString& appName) {
+    return open(appName)->fileName();
+}

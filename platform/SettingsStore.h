@@ -6,7 +6,8 @@
 // key names compare without regard to case. Linux: the INI file "<title>/<title>.conf" in the user's
 // configuration folder; Windows: the registry branch of earlier versions of the program.
 namespace SettingsStore {
-QString GetSetting(const QString& appName, const QString& section, const QString& key, const QString& fallback);
+QString GetSetting(const QString& appName, const QString& section, const QString& key,
+                   const QString& fallback);
 void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
 // The file behind the store, where it is one.
 QString location(const QString& appName);

@@ -18,4 +18,6 @@ bool Shell::open(const QString& target) {
     return QDesktopServices::openUrl(url);
 }
 
-void Shell::setOpener(std::function<bool(const QString&)> replacement) { opener() = std::move(replacement); }
+void Shell::setOpener(std::function<bool(const QString&)> replacement) {
+    opener() = std::move(replacement);
+}

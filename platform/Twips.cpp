@@ -14,9 +14,21 @@ double logicalDpi(bool horizontal) {
 }
 } // namespace
 
-double Twips::perPixelX() { return 1440.0 / logicalDpi(true); }
-double Twips::perPixelY() { return 1440.0 / logicalDpi(false); }
-int Twips::toPixelsX(double twips) { return static_cast<int>(std::lround(twips / perPixelX())); }
-int Twips::toPixelsY(double twips) { return static_cast<int>(std::lround(twips / perPixelY())); }
-double Twips::fromPixelsX(double pixels) { return pixels * perPixelX(); }
-double Twips::fromPixelsY(double pixels) { return pixels * perPixelY(); }
+double Twips::perPixelX() {
+    return 1440.0 / logicalDpi(true);
+}
+double Twips::perPixelY() {
+    return 1440.0 / logicalDpi(false);
+}
+int Twips::toPixelsX(double twips) {
+    return static_cast<int>(std::lround(twips / perPixelX()));
+}
+int Twips::toPixelsY(double twips) {
+    return static_cast<int>(std::lround(twips / perPixelY()));
+}
+double Twips::fromPixelsX(double pixels) {
+    return pixels * perPixelX();
+}
+double Twips::fromPixelsY(double pixels) {
+    return pixels * perPixelY();
+}

@@ -2,6 +2,7 @@
 
 #include "errors/VbError.h"
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -13,7 +14,8 @@ double parseNumber(const QString& raw) {
     if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive) ||
         text.startsWith(QLatin1String("&O"), Qt::CaseInsensitive)) {
         bool ok = false;
-        const qlonglong value = text.mid(2).toLongLong(&ok, text.at(1).toUpper() == QLatin1Char('H') ? 16 : 8);
+        const qlonglong value =
+            text.mid(2).toLongLong(&ok, text.at(1).toUpper() == QLatin1Char('H') ? 16 : 8);
         if (!ok)
             VbError::raise(VbErr::TypeMismatch);
         return static_cast<double>(value);
@@ -25,11 +27,14 @@ double parseNumber(const QString& raw) {
         else if (!QStringLiteral("+-.eE").contains(ch))
             VbError::raise(VbErr::TypeMismatch);
     }
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !sawDigit)
+    const QByteArray latin = text.toLatin1();
+    const char* begin = latin.constData() + (latin.startsWith('+') ? 1 : 0);
+    const char* end = latin.constData() + latin.size();
+    double value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (!sawDigit || stop != end || (error != std::errc() && error != std::errc::result_out_of_range))
         VbError::raise(VbErr::TypeMismatch);
-    if (!std::isfinite(value))
+    if (error == std::errc::result_out_of_range || !std::isfinite(value))
         VbError::raise(VbErr::Overflow);
     return value;
 }
@@ -53,7 +58,15 @@ double VbConvert::roundHalfEven(double value) {
     return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1;
 }
 
-int16_t VbConvert::toInteger(const QString& text) { return toIntegral<int16_t>(parseNumber(text)); }
-int32_t VbConvert::toLong(const QString& text) { return toIntegral<int32_t>(parseNumber(text)); }
-int16_t VbConvert::toInteger(double value) { return toIntegral<int16_t>(value); }
-int32_t VbConvert::toLong(double value) { return toIntegral<int32_t>(value); }
+int16_t VbConvert::toInteger(const QString& text) {
+    return toIntegral<int16_t>(parseNumber(text));
+}
+int32_t VbConvert::toLong(const QString& text) {
+    return toIntegral<int32_t>(parseNumber(text));
+}
+int16_t VbConvert::toInteger(double value) {
+    return toIntegral<int16_t>(value);
+}
+int32_t VbConvert::toLong(double value) {
+    return toIntegral<int32_t>(value);
+}

@@ -15,5 +15,7 @@ double roundHalfEven(double value);
 // Booleans are -1 (true) and 0 (false).
 constexpr int16_t True = -1;
 constexpr int16_t False = 0;
-constexpr int16_t fromBool(bool value) { return value ? True : False; }
+constexpr int16_t fromBool(bool value) {
+    return value ? True : False;
+}
 } // namespace VbConvert

@@ -9,7 +9,7 @@ TempHome::TempHome() : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configFolder());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
     ProgramFolder::setPath(programFolder());
 }
 
@@ -18,11 +18,17 @@ TempHome::~TempHome() {
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
 }
 
-QString TempHome::configFolder() const { return m_dir.path() + QStringLiteral("/config"); }
+QString TempHome::configFolder() const {
+    return m_dir.path() + QStringLiteral("/config");
+}
 
-QString TempHome::programFolder() const { return m_dir.path() + QStringLiteral("/program"); }
+QString TempHome::programFolder() const {
+    return m_dir.path() + QStringLiteral("/program");
+}
 
-QString TempHome::settingsFile() const { return configFolder() + QStringLiteral("/Pinsola/Pinsola.conf"); }
+QString TempHome::settingsFile() const {
+    return configFolder() + QStringLiteral("/Pinsola/Pinsola.conf");
+}
 
 void TempHome::storeOption(const QString& key, const QString& value) const {
     QSettings settings(settingsFile(), QSettings::IniFormat);

@@ -1,0 +1,248 @@
+#include "errors/ErrPtnr.h"
+#include "errors/ErrorTrap.h"
+#include "errors/VbError.h"
+#include "platform/LinePrinter.h"
+#include "platform/MsgBox.h"
+#include "platform/Shell.h"
+#include "platform/Twips.h"
+#include "support/ErrorScript.h"
+#include "support/TempHome.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime kWhen(QDate(2026, 12, 8), QTime(14, 30, 0));
+
+// Runs one failing statement and, while the error window shows, does `whileShown` before choosing Ignore.
+void failOnce(const std::function<void(ErrPtnr&)>& whileShown, int32_t number = VbErr::TypeMismatch) {
+    ErrPtnr::setShownHook([&](ErrPtnr& window) {
+        whileShown(window);
+        QTest::mouseClick(window.cmdContinue(1), Qt::LeftButton);
+    });
+    ErrorTrap trap(QStringLiteral("Form_Load"), QStringLiteral("frmPreview"));
+    trap(40, [&] { VbError::raise(number); });
+    ErrPtnr::setShownHook({});
+}
+
+class ErrPtnrWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ErrPtnr::setClock([] { return kWhen; });
+        SystemVersion version;
+        version.platformId = SystemVersion::WindowsNT;
+        version.major = 6;
+        version.minor = 1;
+        version.build = 7601;
+        version.servicePack = QByteArray(128, '\0');
+        ErrPtnr::setSystemVersion(version);
+        MsgBox::setResponder([this](const QString& text, const QString& title) {
+            messages << text;
+            titles << title;
+            return answer;
+        });
+        Shell::setOpener([this](const QString& target) {
+            opened << target;
+            return true;
+        });
+    }
+    void TearDown() override {
+        ErrPtnr::setClock({});
+        ErrPtnr::setSystemVersion(std::nullopt);
+        MsgBox::setResponder({});
+        Shell::setOpener({});
+    }
+
+    TempHome home;
+    QStringList messages;
+    QStringList titles;
+    QStringList opened;
+    int answer = MsgBox::AnswerYes;
+};
+
+TEST_F(ErrPtnrWindow, ShowsTheErrorWithItsFramesCaptionsAndButtons) {
+    failOnce([](ErrPtnr& w) {
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.isModal());
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Fehler / Error! "));
+        const QStringList frames = {QString(), QStringLiteral("Fehlerbeschreibung / error description:"),
+                                    QStringLiteral("Programm-Info:"),
+                                    QStringLiteral("Fehlerprotokoll ... / error protocoll..."),
+                                    QStringLiteral("Weiterer Programmablauf... / Continue...")};
+        const int heights[] = {975, 1695, 615, 855, 855};
+        int top = 0;
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(w.frame(i)->title(), frames.at(i));
+            EXPECT_EQ(w.frame(i)->y(), Twips::toPixelsY(top)) << i;
+            EXPECT_EQ(w.frame(i)->width(), Twips::toPixelsX(7215));
+            top += heights[i];
+        }
+        EXPECT_EQ(w.size(), QSize(Twips::toPixelsX(7215), Twips::toPixelsY(top)));
+        const QStringList protocol = {"&Drucken/Print", "&Speichern/Save", "&EMail", "&WWW"};
+        const QStringList actions = {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel",
+                                     "&Beenden       End"};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(w.cmdProtocol(i)->text(), protocol.at(i));
+            EXPECT_EQ(w.cmdContinue(i)->text(), actions.at(i));
+            EXPECT_EQ(w.cmdContinue(i)->x(), Twips::toPixelsX(240 + 1800 * i));
+        }
+        EXPECT_EQ(w.lblError(0)->text(), QStringLiteral("13 (Type mismatch)"));
+        EXPECT_EQ(w.lblError(1)->text(), QStringLiteral("frmPreview"));
+        EXPECT_EQ(w.lblError(2)->text(), QStringLiteral("Form_Load"));
+        EXPECT_EQ(w.lblError(3)->text(), QStringLiteral("40"));
+        EXPECT_TRUE(w.lblComment()->text().startsWith(QStringLiteral("There is a problem.")));
+        EXPECT_TRUE(w.lblProgInfo()->text().contains(QStringLiteral("  V1.0.0")));
+    });
+    EXPECT_FALSE(ErrPtnr::instance().isVisible()) << "an action button hides the window";
+}
+
+TEST_F(ErrPtnrWindow, TabOrderRunsThroughProtocolThenActionButtons) {
+    failOnce([](ErrPtnr& w) {
+        std::vector<QWidget*> order;
+        QWidget* widget = w.cmdProtocol(0);
+        for (int i = 0; i < 8; ++i, widget = widget->nextInFocusChain()) {
+            while (!qobject_cast<QPushButton*>(widget))
+                widget = widget->nextInFocusChain();
+            order.push_back(widget);
+        }
+        const std::vector<QWidget*> expected = {w.cmdProtocol(0), w.cmdProtocol(1), w.cmdProtocol(2),
+                                                w.cmdProtocol(3), w.cmdContinue(0), w.cmdContinue(1),
+                                                w.cmdContinue(2), w.cmdContinue(3)};
+        EXPECT_EQ(order, expected);
+    });
+}
+
+TEST_F(ErrPtnrWindow, CannotBeClosedOtherThanByItsActionButtons) {
+    failOnce([](ErrPtnr& w) {
+        w.close();
+        EXPECT_TRUE(w.isVisible());
+        QTest::keyClick(&w, Qt::Key_Escape);
+        EXPECT_TRUE(w.isVisible());
+    });
+}
+
+TEST_F(ErrPtnrWindow, LongDescriptionsWrapInRowZeroOnly) {
+    failOnce([](ErrPtnr& w) {
+        EXPECT_TRUE(w.lblError(0)->wordWrap());
+        EXPECT_EQ(w.lblError(0)->height(), Twips::toPixelsY(675));
+        for (int i = 1; i < 4; ++i)
+            EXPECT_FALSE(w.lblError(i)->wordWrap()) << i;
+    });
+}
+
+TEST_F(ErrPtnrWindow, SetProgInfoReplacesTheProgramInformationOfLaterProtocols) {
+    ErrPtnr::instance().SetProgInfo(QStringLiteral("Pinsola Test Edition"));
+    failOnce([](ErrPtnr&) {});
+    QFile log(ErrPtnr::instance().protocolLogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("PROGRAMM-INFO:\r\n          Pinsola Test Edition\r\n"));
+    ErrPtnr::instance().SetProgInfo(QString());
+}
+
+TEST_F(ErrPtnrWindow, TwoErrorsExtendTheLogWithAnEmptyLineAfterEach) {
+    QFile::remove(ErrPtnr::instance().protocolLogPath());
+    {
+        QFile existing(ErrPtnr::instance().protocolLogPath());
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+        existing.write("earlier entry\r\n\r\n");
+    }
+    failOnce([](ErrPtnr&) {});
+    failOnce([](ErrPtnr&) {}, VbErr::Overflow);
+    QFile log(ErrPtnr::instance().protocolLogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray content = log.readAll();
+    const QByteArray one = ErrPtnr::instance().BuildProtocol().toLatin1();
+    EXPECT_TRUE(content.startsWith("earlier entry\r\n\r\n"));
+    EXPECT_EQ(content.count("F E H L E R"), 2);
+    EXPECT_TRUE(content.contains("13 (Type mismatch)"));
+    EXPECT_TRUE(content.endsWith(one + "\r\n")) << "the last protocol, then one empty line";
+}
+
+TEST_F(ErrPtnrWindow, SaveWritesTheProtocolFileAndAsksBeforeOverwriting) {
+    const QString file = ErrPtnr::instance().protocolFilePath();
+    EXPECT_EQ(file, home.programFolder() + QStringLiteral("/test_errors.ERR"));
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], QStringLiteral("Das Fehlerprotokoll wurde in die Datei '") + file +
+                               QStringLiteral("' geschrieben!\nError protocoll was written to file '") +
+                               file + QStringLiteral("'!"));
+    EXPECT_EQ(titles[0], QStringLiteral("Pinsola"));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray first = saved.readAll();
+    saved.close();
+    EXPECT_TRUE(first.endsWith(QByteArray(70, '-') + "\r\n\r\n"));
+
+    answer = MsgBox::AnswerNo;
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); }, VbErr::Overflow);
+    ASSERT_EQ(messages.size(), 2) << "No shows no further message";
+    EXPECT_EQ(messages[1], QStringLiteral("Vorhandene Datei '") + file +
+                               QStringLiteral("' überschreiben?\n") + QStringLiteral("Overwrite file '") +
+                               file + QStringLiteral("' ?"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), first) << "the old file stays untouched";
+    saved.close();
+
+    answer = MsgBox::AnswerYes;
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); }, VbErr::Overflow);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray last = saved.readAll();
+    EXPECT_TRUE(last.contains("6 (Overflow)"));
+    EXPECT_EQ(last.count("F E H L E R"), 1) << "only the last saved protocol";
+}
+
+TEST_F(ErrPtnrWindow, UnwritableProtocolFileIsReportedAndTheWindowStaysUsable) {
+    QDir(home.programFolder()).mkdir(QStringLiteral("test_errors.ERR")); // a folder where the file should go
+    answer = MsgBox::AnswerYes;
+    failOnce([&](ErrPtnr& w) {
+        QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton);
+        EXPECT_TRUE(w.isVisible());
+    });
+    ASSERT_FALSE(messages.isEmpty());
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("could not be written")));
+}
+
+TEST_F(ErrPtnrWindow, EMailShowsTheNoticeCopiesTheProtocolAndOpensAMessage) {
+    QString protocol;
+    failOnce([&](ErrPtnr& w) {
+        QTest::mouseClick(w.cmdProtocol(2), Qt::LeftButton);
+        protocol = w.BuildProtocol();
+        EXPECT_TRUE(w.isVisible());
+    });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(
+        messages[0].startsWith(QStringLiteral("Es wird jetzt Ihr Standard-Email-Programm aufgerufen.")));
+    EXPECT_TRUE(
+        messages[0].endsWith(QStringLiteral("use the menu or toolbar command of your email program. ")));
+    EXPECT_EQ(messages[0].count(QLatin1Char('\n')), 11);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), protocol);
+    EXPECT_EQ(opened, QStringList{QStringLiteral("mailto:support@pinsola.example.org")});
+}
+
+TEST_F(ErrPtnrWindow, WwwCopiesTheProtocolAndOpensTheWebPageWithoutNotice) {
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(3), Qt::LeftButton); });
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("13 (Type mismatch)")));
+    EXPECT_EQ(opened, QStringList{QStringLiteral("https://pinsola.example.org/")});
+}
+
+TEST_F(ErrPtnrWindow, PrintingWithoutAPrinterSaysSoAndTheWindowStaysUsable) {
+    if (LinePrinter::hasDefaultPrinter())
+        GTEST_SKIP() << "this machine has a default printer; the end-to-end print test covers it";
+    failOnce([&](ErrPtnr& w) {
+        QTest::mouseClick(w.cmdProtocol(0), Qt::LeftButton);
+        EXPECT_TRUE(w.isVisible());
+    });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("no printer")));
+}
+
+} // namespace
