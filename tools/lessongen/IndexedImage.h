@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QImage>
+
+// Indexed copies of pictures drawn without anti-aliasing, whose few colours fit a palette exactly.
+class IndexedImage {
+public:
+    // Every distinct colour (fully transparent pixels share one entry) becomes a palette entry.
+    static QImage fromExactColours(const QImage& image);
+};
