@@ -3,10 +3,16 @@
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 
-TempHome::TempHome() : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
+TempHome::TempHome()
+    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
+    QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", (m_dir.path() + QStringLiteral("/runtime")).toLocal8Bit());
     QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
@@ -16,6 +22,7 @@ TempHome::TempHome() : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")) {
 TempHome::~TempHome() {
     ProgramFolder::setPath({});
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    qputenv("XDG_RUNTIME_DIR", m_oldRuntimeDir);
 }
 
 QString TempHome::configFolder() const {

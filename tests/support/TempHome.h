@@ -4,7 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh per-user configuration folder and program folder for one test; both are restored after it.
+// A fresh per-user configuration folder, runtime folder and program folder for one test; all are restored
+// after it.
 class TempHome {
 public:
     TempHome();
@@ -22,4 +23,5 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldConfigHome;
+    QByteArray m_oldRuntimeDir;
 };
