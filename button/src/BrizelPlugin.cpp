@@ -1,3 +1,7 @@
 #include "BrizelPlugin.h"
 
-QWidget* BrizelPlugin::createControl(QWidget*) { return nullptr; }
+#include "Brizel.h"
+
+QWidget* BrizelPlugin::createControl(QWidget* parent) {
+    return new brizel::Brizel(parent);
+}

@@ -1,0 +1,170 @@
+// Brizel: pointer tracking, mouse buttons, keyboard, access key and focus.
+#include "Brizel.h"
+#include "KeyCodes.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace brizel {
+
+bool Brizel::IsPointerOver() const {
+    return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void Brizel::mouseMoveEvent(QMouseEvent* event) {
+    int16_t button = buttonCodeOf(event->buttons());
+    int16_t shift = shiftStateOf(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    if (m_events)
+        m_events->MouseMove(button, shift, x, y);
+    if (button >= 2)
+        return;
+    if (!IsPointerOver()) {
+        PaintButton(Look::Up, false);
+        return;
+    }
+    if (button == 0 && !m_pointerOver) {
+        m_overTimer.start();
+        m_pointerOver = true;
+        PaintButton(Look::Up, true);
+        if (m_events)
+            m_events->MouseOver();
+    } else if (button == 1) {
+        m_pointerOver = true;
+        PaintButton(Look::Down, false);
+        m_pointerOver = false;
+    }
+}
+
+void Brizel::OverTimerTick() {
+    if (IsPointerOver())
+        return;
+    m_overTimer.stop();
+    m_pointerOver = false;
+    PaintButton(Look::Up, true);
+    if (m_events)
+        m_events->MouseOut();
+}
+
+void Brizel::HandleMouseDown(int16_t button, int16_t shift, float x, float y) {
+    if (m_events)
+        m_events->MouseDown(button, shift, x, y);
+    m_lastMouseButton = uint8_t(button);
+    if (button != 2)
+        PaintButton(Look::Down, false);
+}
+
+void Brizel::mousePressEvent(QMouseEvent* event) {
+    m_doubleClicked = false;
+    HandleMouseDown(buttonCodeOf(event->button()), shiftStateOf(event->modifiers()),
+                    float(event->position().x()), float(event->position().y()));
+}
+
+void Brizel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_lastMouseButton != 1)
+        return;
+    // The second press of a double click: a plain left press at the origin; the release stays with us.
+    m_doubleClicked = true;
+    HandleMouseDown(1, 0, 0.0f, 0.0f);
+    grabMouse();
+}
+
+void Brizel::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_doubleClicked)
+        releaseMouse();
+    int16_t button = buttonCodeOf(event->button());
+    int16_t shift = shiftStateOf(event->modifiers());
+    float x = float(event->position().x());
+    float y = float(event->position().y());
+    if (m_events)
+        m_events->MouseUp(button, shift, x, y);
+    if (button != 2)
+        PaintButton(Look::Up, false);
+    const bool completed = event->button() == Qt::LeftButton && !m_doubleClicked &&
+                           rect().contains(event->position().toPoint()) &&
+                           (mask().isEmpty() || mask().contains(event->position().toPoint()));
+    m_doubleClicked = false;
+    if (completed)
+        HandleClick();
+}
+
+void Brizel::HandleClick() {
+    if (m_lastMouseButton != 1 || m_enabled == False)
+        return;
+    if (m_checkBoxBehaviour != False)
+        m_value = VBool(~m_value);
+    PaintButton(Look::Up, false);
+    refreshWindow();
+    if (m_events)
+        m_events->Click();
+}
+
+void Brizel::refreshWindow() {
+    if (isVisible())
+        repaint();
+}
+
+void Brizel::AccessKeyPressed() {
+    m_lastMouseButton = 1;
+    HandleClick();
+}
+
+void Brizel::keyPressEvent(QKeyEvent* event) {
+    int16_t keyCode = virtualKeyOf(event->key());
+    int16_t shift = shiftStateOf(event->modifiers());
+    if (m_events)
+        m_events->KeyDown(keyCode, shift);
+    m_lastKeyDown = uint8_t(keyCode & 0xFF);
+    switch (keyCode) {
+    case 32:
+        PaintButton(Look::Down, false);
+        break;
+    case 37:
+    case 38:
+        focusNextPrevChild(false);
+        break;
+    case 39:
+    case 40:
+        focusNextPrevChild(true);
+        break;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].unicode() < 256 && m_events) {
+        int16_t keyAscii = int16_t(text[0].unicode());
+        m_events->KeyPress(keyAscii);
+    }
+}
+
+void Brizel::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat())
+        return;
+    int16_t keyCode = virtualKeyOf(event->key());
+    int16_t shift = shiftStateOf(event->modifiers());
+    if (m_events)
+        m_events->KeyUp(keyCode, shift);
+    if (m_lastKeyDown != 32 || keyCode != 32)
+        return;
+    if (m_checkBoxBehaviour != False)
+        m_value = VBool(~m_value);
+    PaintButton(Look::Up, false);
+    refreshWindow();
+    if (m_events)
+        m_events->Click();
+}
+
+void Brizel::focusInEvent(QFocusEvent*) {
+    m_hasFocus = true;
+    PaintButton(m_lastState, true);
+}
+
+void Brizel::focusOutEvent(QFocusEvent*) {
+    m_hasFocus = false;
+    PaintButton(m_lastState, true);
+}
+
+} // namespace brizel

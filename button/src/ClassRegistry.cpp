@@ -1,0 +1,39 @@
+#include "ClassRegistry.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace brizel {
+
+namespace {
+
+QSettings registry() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QSettings(folder + QStringLiteral("/Brizel/registry.conf"), QSettings::IniFormat);
+}
+
+QString keyOf(const QString& progId) {
+    return QStringLiteral("Classes/") + progId;
+}
+
+} // namespace
+
+bool ClassRegistry::registerClass(const QString& progId, const QString& libraryPath) {
+    QSettings settings = registry();
+    settings.setValue(keyOf(progId), libraryPath);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool ClassRegistry::unregisterClass(const QString& progId) {
+    QSettings settings = registry();
+    settings.remove(keyOf(progId));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+QString ClassRegistry::libraryOf(const QString& progId) {
+    return registry().value(keyOf(progId)).toString();
+}
+
+} // namespace brizel

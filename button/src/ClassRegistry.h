@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace brizel {
+
+// The per-user class registry of our own: programmatic id -> absolute library path, kept in the INI file
+// "Brizel/registry.conf" of the user's configuration folder.
+class ClassRegistry {
+public:
+    static constexpr const char* ProgId = "BrizelLib.Brizel";
+
+    static bool registerClass(const QString& progId, const QString& libraryPath);
+    static bool unregisterClass(const QString& progId);
+    // The registered library path, or empty.
+    static QString libraryOf(const QString& progId);
+};
+
+} // namespace brizel

@@ -1,0 +1,162 @@
+#include "ContentPainter.h"
+
+#include "Brizel.h"
+#include "ColorMath.h"
+#include "PictureBlend.h"
+#include "SystemColors.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
+namespace brizel {
+
+ContentPainter::ContentPainter(Brizel& button) : b(button) {}
+
+uint32_t ContentPainter::shade(uint32_t color, int amount, bool proportionalBlue) const {
+    return ShadeColor(color, amount, proportionalBlue, b.m_softBevel != False);
+}
+
+void ContentPainter::drawText(const TextBox& rectangle, uint32_t color) {
+    if (b.m_caption.isEmpty())
+        return;
+    QPainter painter(&b.m_surface);
+    DrawCaptionText(painter, b.m_caption, b.font(), rectangle, QColor(SystemColors::toQRgb(color)));
+}
+
+void ContentPainter::DrawCaption(int mode) {
+    b.m_lastCaptionMode = mode;
+    const DerivedColors& c = b.m_colors;
+    const TextBox& normal = b.m_layout.captionRect;
+    const TextBox& pressed = b.m_layout.pressedCaptionRect;
+    switch (mode) {
+    case 0:
+        DrawCaptionEffect(normal);
+        drawText(normal, c.TextColor);
+        break;
+    case 1:
+        DrawCaptionEffect(normal);
+        drawText(normal, c.TextOverColor);
+        break;
+    case 2:
+        DrawCaptionEffect(pressed);
+        drawText(pressed, b.m_buttonType == int32_t(ButtonTypes::Mac) ? c.LightColor : c.TextOverColor);
+        break;
+    case 3:
+        drawText(pressed, c.HighlightColor);
+        drawText(normal, c.ShadowColor);
+        break;
+    case 4:
+        drawText(normal, c.ShadowColor);
+        break;
+    case 5:
+        drawText(normal, shade(c.RaisedFaceColor, -104, true));
+        break;
+    case 6:
+        drawText(pressed, c.HighlightColor);
+        drawText(normal, c.FaceColor);
+        break;
+    case 7:
+        drawText(pressed, shade(c.ShadowColor, -50));
+        drawText(normal, c.HighlightColor);
+        break;
+    default:
+        break;
+    }
+}
+
+void ContentPainter::DrawCaptionEffect(const TextBox& rectangle) {
+    const int effect = b.m_specialEffect;
+    if (effect <= 0)
+        return;
+    const DerivedColors& c = b.m_colors;
+    const int style = b.m_buttonType;
+    uint32_t base = c.FaceColor;
+    if (style == 3 || style == 4 || style == 14)
+        base = c.RaisedFaceColor;
+    else if (style == 9 && b.m_lastState == Brizel::Look::Up && b.m_pointerOver &&
+             b.m_colorScheme != int32_t(ColorTypes::Custom))
+        base = c.HoverFaceColor;
+    drawText(rectangle.moved(1, 1), shade(base, effect == int(fx::cbEngraved) ? 40 : -40));
+    if (effect == int(fx::cbEmbossed) || effect == int(fx::cbEngraved))
+        drawText(rectangle.moved(-1, -1), shade(base, effect == int(fx::cbEmbossed) ? 40 : -40));
+}
+
+void ContentPainter::blend(const Picture& picture, int x, int y, std::optional<uint32_t> tint, bool threshold,
+                           bool grey, bool fade) {
+    BlendOptions options;
+    options.maskColor = SystemColors::toQRgb(b.m_colors.MaskRgb);
+    options.useMaskColor = b.m_useMaskColor != False;
+    if (tint)
+        options.tint = SystemColors::toQRgb(*tint);
+    options.threshold = threshold;
+    options.grey = grey;
+    options.fade = fade;
+    if (picture.isIcon)
+        BlendPicture(b.m_surface, x, y, b.m_pictureWidth, b.m_pictureHeight,
+                     QIcon(QPixmap::fromImage(picture.image)), options);
+    else
+        BlendPicture(b.m_surface, x, y, b.m_pictureWidth, b.m_pictureHeight, picture.image, options);
+}
+
+void ContentPainter::DrawButtonPicture(PictureLook look) {
+    const Picture& p = b.m_pictureNormal;
+    if (p.isNull())
+        return;
+    const Picture& q = b.m_pictureOver;
+    const DerivedColors& c = b.m_colors;
+    const int style = b.m_buttonType;
+    const int x = b.m_layout.pictureX;
+    const int y = b.m_layout.pictureY;
+    if (look == PictureUp && b.m_pointerOver && style == 9) {
+        DrawPictureEffect(-1, p);
+        blend(p, x + 1, y + 1, c.ShadowColor);
+        blend(p, x - 1, y - 1);
+    } else if (look == PictureUp && b.m_pointerOver) {
+        const Picture& shown = q.isNull() ? p : q;
+        DrawPictureEffect(0, shown);
+        blend(shown, x, y);
+    } else if (look == PictureUp) {
+        DrawPictureEffect(0, p);
+        blend(p, x, y, {}, false, b.m_useGreyscale != False, style == 9);
+    } else if (look == PictureDown) {
+        if (!q.isNull() && style != 9) {
+            const int k = style == 5 ? 0 : 1;
+            blend(q, x + k, y + k);
+        } else if (style != 5 && style != 9) {
+            DrawPictureEffect(1, p);
+            blend(p, x + 1, y + 1);
+        } else {
+            DrawPictureEffect(0, p);
+            blend(p, x, y);
+        }
+    } else if (style == 3) {
+        blend(p, x + 1, y + 1, {}, false, true);
+    } else if (style == 5 || style == 6 || style == 9) {
+        blend(p, x, y, style == 9 ? shade(c.ShadowColor, 13) : c.ShadowColor, true);
+    } else {
+        blend(p, x + 1, y + 1, c.HighlightColor, true);
+        blend(p, x, y, c.ShadowColor, true);
+    }
+    if (b.m_picturePosition == int32_t(PicPositions::cbBackground))
+        DrawCaption(b.m_lastCaptionMode);
+}
+
+void ContentPainter::DrawPictureEffect(int offset, const Picture& picture) {
+    const int effect = b.m_specialEffect;
+    if (effect < 1)
+        return;
+    const DerivedColors& c = b.m_colors;
+    uint32_t base = c.HoverFaceColor;
+    if (b.m_buttonType == 3)
+        base = c.RaisedFaceColor;
+    else if (offset != -1 || b.m_colorScheme == int32_t(ColorTypes::Custom))
+        base = c.FaceColor;
+    const int x = b.m_layout.pictureX + offset;
+    const int y = b.m_layout.pictureY + offset;
+    blend(picture, x + 1, y + 1, shade(base, effect == int(fx::cbEngraved) ? 40 : -40));
+    if (effect == int(fx::cbEmbossed) || effect == int(fx::cbEngraved))
+        blend(picture, x - 1, y - 1, shade(base, effect == int(fx::cbEmbossed) ? 40 : -40));
+}
+
+} // namespace brizel

@@ -1,0 +1,456 @@
+#include "FacePainter.h"
+
+#include "ColorMath.h"
+
+#include <cmath>
+
+namespace brizel {
+
+namespace {
+
+constexpr uint32_t XpFrame = rgb(0, 60, 115);
+constexpr uint32_t XpFrameCorner = rgb(16, 77, 123);
+constexpr uint32_t JavaCaptionFrame = rgb(153, 153, 204);
+
+enum CaptionMode { Normal, Hover, Pressed, Etched, Greyed, XpDisabled, KdeDisabled, KdePressed };
+
+} // namespace
+
+FacePainter::FacePainter(Brizel& button)
+    : b(button), c(button.m_colors), g(button.m_surface), content(button), W(button.m_buttonWidth),
+      H(button.m_buttonHeight) {}
+
+uint32_t FacePainter::shade(uint32_t color, int amount, bool proportionalBlue) const {
+    return ShadeColor(color, amount, proportionalBlue, b.m_softBevel != False);
+}
+
+bool FacePainter::PaintButton(Brizel::Look look, bool force) {
+    if (b.m_checkBoxBehaviour != False && b.m_value != False)
+        look = Brizel::Look::Down;
+    const bool changed = force || b.m_caption != b.m_lastCaption || look != b.m_lastState;
+    if (!changed || H == 0 || !b.m_paintEnabled || b.m_surface.isNull())
+        return false;
+    b.m_lastState = look;
+    b.m_lastCaption = b.m_caption;
+    // A hovered Custom button derives all its colours from BackOver for this painting.
+    const bool hoverSwap = b.m_pointerOver && b.m_colorScheme == int32_t(ColorTypes::Custom);
+    const OleColor savedBack = b.m_backColor;
+    if (hoverSwap) {
+        b.m_backColor = b.m_backOver;
+        b.ApplyColorScheme();
+    }
+    g.DrawBox(0, 0, W, H, c.FaceColor, false);
+    if (b.m_enabled == False) {
+        paintDisabled();
+        content.DrawButtonPicture(ContentPainter::PictureDisabled);
+    } else if (look == Brizel::Look::Up) {
+        paintUp();
+        content.DrawButtonPicture(ContentPainter::PictureUp);
+    } else {
+        paintDown();
+        content.DrawButtonPicture(ContentPainter::PictureDown);
+    }
+    if (hoverSwap) {
+        b.m_backColor = savedBack;
+        b.ApplyColorScheme();
+    }
+    return true;
+}
+
+void FacePainter::DrawFocusFrame() {
+    if (b.m_showFocusRect == False || !b.m_hasFocus)
+        return;
+    const QRect& r = b.m_focusRect;
+    g.DrawFocusRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height(), c.TextColor);
+}
+
+void FacePainter::paintDisabled() {
+    switch (b.m_buttonType) {
+    case 1:
+        content.DrawCaption(Etched);
+        g.DrawBevel(c.HighlightColor, c.ShadowColor, c.HighlightColor, c.ShadowColor, 1, false);
+        g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+        break;
+    case 2:
+        content.DrawCaption(Etched);
+        g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 0, false);
+        break;
+    case 3:
+        xpDisabled();
+        break;
+    case 4:
+        macBody(Etched);
+        break;
+    case 5:
+        content.DrawCaption(Greyed);
+        g.DrawBox(0, 0, W, H, c.ShadowColor, true);
+        break;
+    case 6:
+        content.DrawCaption(Greyed);
+        g.DrawBevel(shade(c.LightColor, 8), c.ShadowColor, shade(c.LightColor, 8), c.ShadowColor, 0, false);
+        break;
+    case 9:
+        content.DrawCaption(Greyed);
+        break;
+    case 10:
+        break;
+    case 11:
+        g.Blit(b.m_background);
+        content.DrawCaption(Etched);
+        break;
+    case 14:
+        kdeGradient();
+        kdeFrames(shade(c.ShadowColor, -50), shade(c.FaceColor, -9));
+        content.DrawCaption(KdeDisabled);
+        break;
+    case 7:
+        content.DrawCaption(Etched);
+        g.DrawBevel(c.HighlightColor, c.ShadowColor, 0, 0, 0, true);
+        break;
+    default:
+        content.DrawCaption(Etched);
+        break;
+    }
+}
+
+void FacePainter::paintUp() {
+    const int m = b.m_pointerOver ? Hover : Normal;
+    switch (b.m_buttonType) {
+    case 3:
+        xpGradient(false);
+        content.DrawCaption(m);
+        xpFrame();
+        xpUpEdges();
+        break;
+    case 4:
+        macBody(m);
+        break;
+    case 5:
+        javaUp(m);
+        break;
+    case 10:
+        break;
+    case 13:
+        g.DrawOval(0, 0, W, H, b.m_pointerOver ? c.ShadowColor : c.FaceColor, c.FaceColor);
+        content.DrawCaption(m);
+        break;
+    case 14:
+        kdeUp(m);
+        break;
+    default:
+        paintUpClassic(b.m_buttonType, m);
+        break;
+    }
+}
+
+void FacePainter::paintUpClassic(int style, int m) {
+    const bool over = b.m_pointerOver;
+    switch (style) {
+    case 1:
+        content.DrawCaption(m);
+        g.DrawBevel(c.HighlightColor, c.ShadowColor, c.HighlightColor, c.ShadowColor, 1, false);
+        g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+        DrawFocusFrame();
+        break;
+    case 2:
+        content.DrawCaption(m);
+        if (b.m_showFocusRect != False && b.displayAsDefault()) {
+            g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 1, false);
+            DrawFocusFrame();
+            g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+        } else {
+            g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 0, false);
+        }
+        break;
+    case 6:
+        content.DrawCaption(m);
+        g.DrawBevel(shade(c.LightColor, 8), c.ShadowColor, shade(c.LightColor, 8), c.ShadowColor, 0, false);
+        DrawFocusFrame();
+        break;
+    case 7:
+    case 8:
+        content.DrawCaption(m);
+        if (style == 7 || over)
+            g.DrawBevel(c.HighlightColor, c.ShadowColor, 0, 0, 0, true);
+        DrawFocusFrame();
+        break;
+    case 9:
+        if (over)
+            g.DrawBox(1, 1, W, H, c.HoverFaceColor, false);
+        content.DrawCaption(m);
+        if (over)
+            g.DrawBox(0, 0, W, H, c.SelectColor, true);
+        DrawFocusFrame();
+        break;
+    case 11:
+        g.Blit(b.m_background);
+        content.DrawCaption(m);
+        DrawFocusFrame();
+        break;
+    default:
+        content.DrawCaption(m);
+        if (over)
+            g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 0, false);
+        DrawFocusFrame();
+        break;
+    }
+}
+
+void FacePainter::paintDown() {
+    switch (b.m_buttonType) {
+    case 3:
+        xpGradient(true);
+        content.DrawCaption(Pressed);
+        xpFrame();
+        xpDownEdges();
+        break;
+    case 4:
+        macDown();
+        break;
+    case 5:
+        javaDown();
+        break;
+    case 10:
+        break;
+    case 13:
+        g.DrawOval(0, 0, W, H, c.DarkShadowColor, shade(c.FaceColor, -32));
+        content.DrawCaption(Pressed);
+        break;
+    case 14:
+        kdeDown();
+        break;
+    default:
+        paintDownClassic(b.m_buttonType);
+        break;
+    }
+}
+
+void FacePainter::paintDownClassic(int style) {
+    switch (style) {
+    case 1:
+        content.DrawCaption(Pressed);
+        g.DrawBevel(c.ShadowColor, c.HighlightColor, c.ShadowColor, c.HighlightColor, 1, false);
+        g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+        break;
+    case 2:
+        content.DrawCaption(Pressed);
+        if (b.m_showFocusRect != False && b.displayAsDefault()) {
+            g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+            g.DrawBox(1, 1, W - 2, H - 2, c.ShadowColor, true);
+            DrawFocusFrame();
+        } else {
+            g.DrawBevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, 0, false);
+        }
+        return;
+    case 6:
+        content.DrawCaption(Pressed);
+        g.DrawBevel(c.ShadowColor, shade(c.LightColor, 8), c.ShadowColor, shade(c.LightColor, 8), 0, false);
+        break;
+    case 9:
+        if (b.m_pointerOver) {
+            const bool custom = b.m_colorScheme == int32_t(ColorTypes::Custom);
+            g.DrawBox(0, 0, W, H, custom ? shade(c.HoverFaceColor, -32) : TintTowardWhite(c.SelectColor, 128),
+                      false);
+        }
+        content.DrawCaption(Pressed);
+        g.DrawBox(0, 0, W, H, c.SelectColor, true);
+        break;
+    case 11:
+        g.Blit(b.m_background);
+        content.DrawCaption(Pressed);
+        break;
+    case 12:
+        content.DrawCaption(Pressed);
+        g.DrawBevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, 0, false);
+        break;
+    default:
+        content.DrawCaption(Pressed);
+        g.DrawBevel(c.ShadowColor, c.HighlightColor, 0, 0, 0, true);
+        break;
+    }
+    DrawFocusFrame();
+}
+
+void FacePainter::xpGradient(bool down) {
+    const float step = 25.0f / float(H);
+    const uint32_t base = down ? shade(c.RaisedFaceColor, -32, true) : c.RaisedFaceColor;
+    for (int i = 1; i <= H; ++i) {
+        const int amount = int(std::nearbyint(-(step * float(i))));
+        const int y = down ? H - i : i;
+        g.DrawLine(0, y, W, y, shade(base, amount, true));
+    }
+}
+
+void FacePainter::kdeGradient() {
+    const float step = 58.0f / float(H);
+    for (int i = 1; i <= H; ++i) {
+        const int amount = int(std::nearbyint(-(step * float(i))));
+        g.DrawLine(0, i, W, i, shade(c.HighlightColor, amount));
+    }
+}
+
+void FacePainter::xpFrame() {
+    g.DrawBox(0, 0, W, H, XpFrame, true);
+    for (const QPoint& p : {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1), QPoint(W - 2, H - 2)})
+        g.PlotPixel(p.x(), p.y(), XpFrameCorner);
+}
+
+void FacePainter::xpUpEdges() {
+    auto edgeSet = [this](uint32_t box, uint32_t bottom, uint32_t top, uint32_t second, uint32_t sides) {
+        g.DrawBox(1, 2, W - 2, H - 4, box, true);
+        g.DrawLine(2, H - 2, W - 2, H - 2, bottom);
+        g.DrawLine(2, 1, W - 2, 1, top);
+        g.DrawLine(1, 2, W - 1, 2, second);
+        g.DrawLine(2, 3, 2, H - 3, sides);
+        g.DrawLine(W - 3, 3, W - 3, H - 3, sides);
+    };
+    if (b.m_pointerOver) {
+        edgeSet(rgb(255, 178, 49), rgb(231, 150, 0), rgb(255, 243, 206), rgb(255, 219, 140),
+                rgb(255, 203, 107));
+    } else if (b.m_showFocusRect != False && (b.m_hasFocus || b.displayAsDefault())) {
+        edgeSet(rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255), rgb(189, 215, 247),
+                rgb(181, 209, 240));
+    } else {
+        const uint32_t r = c.RaisedFaceColor;
+        g.DrawLine(2, H - 2, W - 2, H - 2, shade(r, -48, true));
+        g.DrawLine(1, H - 3, W - 2, H - 3, shade(r, -32, true));
+        g.DrawLine(W - 2, 2, W - 2, H - 2, shade(r, -36, true));
+        g.DrawLine(W - 3, 3, W - 3, H - 3, shade(r, -24, true));
+        g.DrawLine(2, 1, W - 2, 1, shade(r, 16, true));
+        g.DrawLine(1, 2, W - 2, 2, shade(r, 10, true));
+        g.DrawLine(1, 2, 1, H - 2, shade(r, -5, true));
+        g.DrawLine(2, 3, 2, H - 3, shade(r, -10, true));
+    }
+}
+
+void FacePainter::xpDownEdges() {
+    const uint32_t base = shade(c.RaisedFaceColor, -32, true);
+    g.DrawLine(2, H - 2, W - 2, H - 2, shade(base, 16, true));
+    g.DrawLine(1, H - 3, W - 2, H - 3, shade(base, 10, true));
+    g.DrawLine(W - 2, 2, W - 2, H - 2, shade(base, 5, true));
+    g.DrawLine(W - 3, 3, W - 3, H - 3, c.RaisedFaceColor);
+    g.DrawLine(2, 1, W - 2, 1, shade(base, -32, true));
+    g.DrawLine(1, 2, W - 2, 2, shade(base, -24, true));
+    g.DrawLine(1, 2, 1, H - 2, shade(base, -32, true));
+    g.DrawLine(2, 2, 2, H - 2, shade(base, -22, true));
+}
+
+void FacePainter::xpDisabled() {
+    const uint32_t r = c.RaisedFaceColor;
+    g.DrawBox(0, 0, W, H, shade(r, -24, true), false);
+    content.DrawCaption(XpDisabled);
+    g.DrawBox(0, 0, W, H, shade(r, -84, true), true);
+    for (const QPoint& p : {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1), QPoint(W - 2, H - 2)})
+        g.PlotPixel(p.x(), p.y(), shade(r, -72, true));
+}
+
+void FacePainter::macBody(int captionMode) {
+    g.DrawBox(1, 1, W - 2, H - 2, c.LightColor, false);
+    content.DrawCaption(captionMode);
+    g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+    for (const QPoint& p : {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1), QPoint(W - 2, H - 2)})
+        g.PlotPixel(p.x(), p.y(), c.DarkShadowColor);
+    g.DrawLine(1, 2, 2, 0, c.FaceColor);
+    g.DrawLine(3, 2, W - 3, 2, c.HighlightColor);
+    g.DrawLine(2, 2, 2, H - 3, c.HighlightColor);
+    g.PlotPixel(3, 3, c.HighlightColor);
+    g.DrawLine(W - 3, 1, W - 3, H - 3, c.FaceColor);
+    g.DrawLine(1, H - 3, W - 3, H - 3, c.FaceColor);
+    g.PlotPixel(W - 4, H - 4, c.FaceColor);
+    g.DrawLine(W - 2, 2, W - 2, H - 2, c.ShadowColor);
+    g.DrawLine(2, H - 2, W - 2, H - 2, c.ShadowColor);
+    g.PlotPixel(W - 3, H - 3, c.ShadowColor);
+}
+
+void FacePainter::macDown() {
+    const uint32_t s = c.ShadowColor;
+    g.DrawBox(1, 1, W - 2, H - 2, shade(s, -16), false);
+    // The caption's effect copies take the pressed body as their base for this one drawing.
+    b.m_colors.RaisedFaceColor = shade(s, -16);
+    content.DrawCaption(Pressed);
+    b.m_colors.RaisedFaceColor = shade(c.FaceColor, 48);
+    g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
+    g.DrawBox(1, 1, W - 2, H - 2, shade(s, -64), true);
+    g.DrawBox(2, 2, W - 4, H - 4, shade(s, -32), true);
+    g.PlotPixel(2, 2, shade(s, -64));
+    g.PlotPixel(3, 3, shade(s, -32));
+    for (const QPoint& p : {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1), QPoint(W - 2, H - 2)})
+        g.PlotPixel(p.x(), p.y(), c.DarkShadowColor);
+    g.DrawLine(W - 3, 1, W - 3, H - 3, s);
+    g.DrawLine(1, H - 3, W - 2, H - 3, s);
+    g.PlotPixel(W - 4, H - 4, s);
+    g.DrawLine(W - 2, 3, W - 2, H - 2, shade(s, -16));
+    g.DrawLine(3, H - 2, W - 2, H - 2, shade(s, -16));
+    g.DrawLine(W - 2, H - 3, W - 4, H - 1, shade(s, -32));
+    g.PlotPixel(2, H - 2, shade(s, -32));
+    g.PlotPixel(W - 2, 2, shade(s, -32));
+}
+
+void FacePainter::javaUp(int m) {
+    g.DrawBox(1, 1, W - 1, H - 1, shade(c.FaceColor, 12), false);
+    content.DrawCaption(m);
+    g.DrawBox(1, 1, W - 1, H - 1, c.HighlightColor, true);
+    g.DrawBox(0, 0, W - 1, H - 1, shade(c.ShadowColor, -26), true);
+    g.PlotPixel(1, H - 2, shade(c.ShadowColor, 26));
+    g.PlotPixel(W - 2, 1, shade(c.ShadowColor, 26));
+    javaCaptionFrame();
+}
+
+void FacePainter::javaDown() {
+    g.DrawBox(1, 1, W - 2, H - 2, shade(c.ShadowColor, 16), false);
+    g.DrawBox(0, 0, W - 1, H - 1, shade(c.ShadowColor, -26), true);
+    g.DrawLine(W - 1, 1, W - 1, H, c.HighlightColor);
+    g.DrawLine(1, H - 1, W - 1, H - 1, c.HighlightColor);
+    content.drawText(b.m_layout.captionRect, c.TextOverColor);
+    javaCaptionFrame();
+}
+
+void FacePainter::javaCaptionFrame() {
+    if (!b.m_hasFocus || b.m_showFocusRect == False)
+        return;
+    const TextBox& r = b.m_layout.captionRect;
+    g.DrawBox(r.left - 2, r.top - 1, b.m_layout.textWidth + 4, b.m_layout.textHeight + 2, JavaCaptionFrame,
+              true);
+}
+
+void FacePainter::kdeUp(int m) {
+    if (b.m_pointerOver)
+        g.DrawBox(0, 0, W, H, c.LightColor, false);
+    else
+        kdeGradient();
+    if (b.displayAsDefault()) {
+        // The default button's caption is bold; painting stays off while the font changes under it.
+        b.m_paintEnabled = false;
+        const QFont saved = b.font();
+        QFont bold = saved;
+        bold.setBold(true);
+        b.QWidget::setFont(bold);
+        b.LayoutCaption();
+        content.DrawCaption(m);
+        b.QWidget::setFont(saved);
+        b.LayoutCaption();
+        b.m_paintEnabled = true;
+    } else {
+        content.DrawCaption(m);
+    }
+    kdeFrames(shade(c.ShadowColor, -50), shade(c.FaceColor, -9));
+    DrawFocusFrame();
+}
+
+void FacePainter::kdeFrames(uint32_t outer, uint32_t inner) {
+    g.DrawBox(0, 0, W, H, outer, true);
+    g.DrawBox(1, 1, W - 2, H - 2, inner, true);
+    g.DrawBox(2, 2, W - 4, 2, c.HighlightColor, false);
+    g.DrawBox(2, 4, 2, H - 6, c.HighlightColor, false);
+}
+
+void FacePainter::kdeDown() {
+    g.DrawBox(1, 1, W, H, shade(c.FaceColor, -9), false);
+    g.DrawBox(0, 0, W, H, shade(c.ShadowColor, -48), true);
+    g.DrawLine(2, H - 2, W - 2, H - 2, c.HighlightColor);
+    g.DrawLine(W - 2, 2, W - 2, H - 1, c.HighlightColor);
+    content.DrawCaption(KdePressed);
+    DrawFocusFrame();
+}
+
+} // namespace brizel

@@ -1,0 +1,110 @@
+#include "GdiSurface.h"
+
+#include "SystemColors.h"
+
+#include <QPainter>
+#include <cstdlib>
+
+namespace brizel {
+
+void GdiSurface::clear(uint32_t color) {
+    m_image.fill(SystemColors::toQRgb(color));
+}
+
+void GdiSurface::DrawBox(int x, int y, int width, int height, uint32_t color, bool frameOnly) {
+    if (width <= 0 || height <= 0)
+        return;
+    if (!frameOnly) {
+        const QRect area = QRect(x, y, width, height) & m_image.rect();
+        const QRgb value = SystemColors::toQRgb(color);
+        for (int row = area.top(); row <= area.bottom(); ++row) {
+            auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
+            std::fill(line + area.left(), line + area.left() + area.width(), value);
+        }
+        return;
+    }
+    DrawBox(x, y, width, 1, color, false);
+    DrawBox(x, y + height - 1, width, 1, color, false);
+    DrawBox(x, y, 1, height, color, false);
+    DrawBox(x + width - 1, y, 1, height, color, false);
+}
+
+void GdiSurface::DrawLine(int x1, int y1, int x2, int y2, uint32_t color) {
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int error = dx + dy;
+    int x = x1;
+    int y = y1;
+    while (x != x2 || y != y2) {
+        PlotPixel(x, y, color);
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+void GdiSurface::PlotPixel(int x, int y, uint32_t color) {
+    if (m_image.rect().contains(x, y))
+        m_image.setPixel(x, y, SystemColors::toQRgb(color));
+}
+
+void GdiSurface::DrawOval(int x, int y, int width, int height, uint32_t pen, uint32_t fill) {
+    if (width <= 0 || height <= 0)
+        return;
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(SystemColors::toQRgb(pen)), 2));
+    painter.setBrush(QColor(SystemColors::toQRgb(fill)));
+    painter.drawEllipse(QRectF(x + 1, y + 1, width - 2, height - 2));
+}
+
+void GdiSurface::DrawBevel(uint32_t c1, uint32_t c2, uint32_t c3, uint32_t c4, int inset, bool outerOnly) {
+    const int n = inset;
+    const int right = width() - 1 - n;
+    const int bottom = height() - 1 - n;
+    DrawLine(n, bottom, n, n, c1);
+    DrawLine(n, n, right, n, c1);
+    DrawLine(right, n, right, bottom, c2);
+    DrawLine(right, bottom, n - 1, bottom, c2);
+    if (outerOnly)
+        return;
+    DrawLine(n + 1, bottom - 1, n + 1, n + 1, c3);
+    DrawLine(n + 1, n + 1, right - 1, n + 1, c3);
+    DrawLine(right - 1, n + 1, right - 1, bottom - 1, c4);
+    DrawLine(right - 1, bottom - 1, n, bottom - 1, c4);
+}
+
+void GdiSurface::DrawFocusRect(int left, int top, int right, int bottom, uint32_t textColor) {
+    if (right <= left || bottom <= top)
+        return;
+    const QRgb inverter = SystemColors::toQRgb(~textColor & 0xFFFFFF);
+    auto dot = [&](int x, int y) {
+        if ((x + y) % 2 != 0 || !m_image.rect().contains(x, y))
+            return;
+        m_image.setPixel(x, y, (m_image.pixel(x, y) ^ inverter) | 0xFF000000u);
+    };
+    for (int x = left; x < right; ++x) {
+        dot(x, top);
+        dot(x, bottom - 1);
+    }
+    for (int y = top + 1; y < bottom - 1; ++y) {
+        dot(left, y);
+        dot(right - 1, y);
+    }
+}
+
+void GdiSurface::Blit(const QImage& source) {
+    QPainter painter(&m_image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, source);
+}
+
+} // namespace brizel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+
+namespace brizel {
+
+// The drawing helpers of the button face with the platform's pixel rules, on the persistent image.
+// Colours are plain RGB (red in the low byte); a rectangle x, y, width, height covers x..x+width-1.
+class GdiSurface {
+public:
+    explicit GdiSurface(QImage& image) : m_image(image) {}
+
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+
+    void clear(uint32_t color);
+    // A 1-pixel frame of the rectangle with `frameOnly`, else the rectangle filled.
+    void DrawBox(int x, int y, int width, int height, uint32_t color, bool frameOnly);
+    // A 1-pixel line that leaves out its end point.
+    void DrawLine(int x1, int y1, int x2, int y2, uint32_t color);
+    void PlotPixel(int x, int y, uint32_t color);
+    // An ellipse in the bounding rectangle, outlined with a 2-pixel pen and filled.
+    void DrawOval(int x, int y, int width, int height, uint32_t pen, uint32_t fill);
+    // Two rings of bevel lines (c1 top-left and c2 bottom-right outside, c3/c4 inside), inset by `inset`.
+    void DrawBevel(uint32_t c1, uint32_t c2, uint32_t c3, uint32_t c4, int inset, bool outerOnly);
+    // The system's dotted focus rectangle: every other pixel of the frame inverted against `textColor`.
+    void DrawFocusRect(int left, int top, int right, int bottom, uint32_t textColor);
+    // Copies `source` to (0,0).
+    void Blit(const QImage& source);
+
+private:
+    QImage& m_image;
+};
+
+} // namespace brizel

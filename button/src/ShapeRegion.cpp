@@ -1,0 +1,48 @@
+#include "ShapeRegion.h"
+
+#include <initializer_list>
+
+namespace brizel {
+
+namespace {
+
+QRegion without(QRegion region, std::initializer_list<QPoint> pixels) {
+    for (const QPoint& pixel : pixels)
+        region -= QRegion(pixel.x(), pixel.y(), 1, 1);
+    return region;
+}
+
+} // namespace
+
+QRegion BuildShapeRegion(int buttonType, int width, int height) {
+    const QRegion full(0, 0, width, height);
+    const int r = width - 1;
+    const int b = height - 1;
+    switch (buttonType) {
+    case 1:
+    case 14:
+        return without(full, {{0, 0}, {r, 0}, {0, b}, {r, b}});
+    case 5:
+        return without(full, {{r, 0}, {0, b}});
+    case 3:
+    case 4:
+        return without(full, {{0, 0},
+                              {1, 0},
+                              {0, 1},
+                              {r - 1, 0},
+                              {r, 0},
+                              {r, 1},
+                              {0, b},
+                              {1, b},
+                              {0, b - 1},
+                              {r - 1, b},
+                              {r, b},
+                              {r, b - 1}});
+    case 13:
+        return QRegion(0, 0, width, height, QRegion::Ellipse);
+    default:
+        return full;
+    }
+}
+
+} // namespace brizel
