@@ -1,0 +1,111 @@
+#include "BrizelAccessible.h"
+
+#include <QAccessible>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace fake {
+
+// Stands in for the control: the same class name and the properties the screen reader reads.
+class Brizel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString ToolTip MEMBER toolTipText)
+    Q_PROPERTY(QString Caption MEMBER caption)
+    Q_PROPERTY(qint16 Enabled MEMBER enabledFlag)
+    Q_PROPERTY(qint16 CheckBoxBehaviour MEMBER checkBox)
+    Q_PROPERTY(qint16 Value MEMBER value)
+
+public:
+    QString toolTipText;
+    QString caption;
+    qint16 enabledFlag = -1;
+    qint16 checkBox = 0;
+    qint16 value = 0;
+    int presses = 0;
+    int releases = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+    void mouseReleaseEvent(QMouseEvent*) override { ++releases; }
+};
+
+} // namespace fake
+
+namespace {
+
+class BrizelAccessibleTest : public ::testing::Test {
+protected:
+    void SetUp() override { QAccessible::installFactory(brizel::BrizelAccessibleFactory); }
+    void TearDown() override { QAccessible::removeFactory(brizel::BrizelAccessibleFactory); }
+
+    QAccessibleInterface* accessible() { return QAccessible::queryAccessibleInterface(&button); }
+
+    fake::Brizel button;
+};
+
+TEST_F(BrizelAccessibleTest, IsAPushButton) {
+    QAccessibleInterface* iface = accessible();
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::Button);
+}
+
+TEST_F(BrizelAccessibleTest, NamedByToolTipElseByCaption) {
+    struct {
+        const char* toolTip;
+        const char* caption;
+        const char* name;
+    } cases[] = {{"Save the drawing", "&Save", "Save the drawing"},
+                 {"", "&Save", "Save"},
+                 {"", "Fish && &Chips", "Fish & Chips"},
+                 {"", "", ""}};
+    for (const auto& c : cases) {
+        button.toolTipText = QString::fromUtf8(c.toolTip);
+        button.caption = QString::fromUtf8(c.caption);
+        EXPECT_EQ(accessible()->text(QAccessible::Name), QString::fromUtf8(c.name)) << c.caption;
+    }
+}
+
+TEST_F(BrizelAccessibleTest, ReportsEnabledAndToggleState) {
+    struct {
+        qint16 enabled, checkBox, value;
+        bool disabled, checkable, checked;
+    } cases[] = {{-1, 0, 0, false, false, false},
+                 {0, 0, 0, true, false, false},
+                 {-1, -1, 0, false, true, false},
+                 {-1, -1, -1, false, true, true},
+                 {-1, 0, -1, false, false, false}}; // Value without toggle behaviour is no state
+    for (const auto& c : cases) {
+        button.enabledFlag = c.enabled;
+        button.checkBox = c.checkBox;
+        button.value = c.value;
+        const QAccessible::State state = accessible()->state();
+        EXPECT_EQ(bool(state.disabled), c.disabled);
+        EXPECT_EQ(bool(state.checkable), c.checkable);
+        EXPECT_EQ(bool(state.checked), c.checked);
+        EXPECT_EQ(bool(state.pressed), c.checked);
+    }
+}
+
+TEST_F(BrizelAccessibleTest, PressActionClicksOnlyWhileEnabled) {
+    button.resize(40, 20);
+    QAccessibleActionInterface* actions = accessible()->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(button.presses, 1);
+    EXPECT_EQ(button.releases, 1);
+
+    button.enabledFlag = 0;
+    EXPECT_TRUE(actions->actionNames().isEmpty());
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(button.presses, 1);
+}
+
+TEST(BrizelAccessibleFactory, OnlyForTheButtonClass) {
+    QWidget other;
+    EXPECT_EQ(brizel::BrizelAccessibleFactory(QStringLiteral("QWidget"), &other), nullptr);
+    EXPECT_EQ(brizel::BrizelAccessibleFactory(QStringLiteral("Brizel"), nullptr), nullptr);
+}
+
+} // namespace
+
+#include "BrizelAccessibleTest.moc"
