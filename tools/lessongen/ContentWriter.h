@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Lesson.h"
+
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -14,7 +16,12 @@ public:
 
 private:
     bool writeCursor();
+    bool writeLessons(const QList<Lesson>& lessons);
+    bool writeContactSheets(const QList<Lesson>& lessons);
     bool savePicture(const QImage& image, const QString& relativePath, int quality = -1);
+
+    // Lessons whose steps the README shows, easy to hard.
+    inline static const QList<int> StepSheetLessons{1, 4, 12, 14};
 
     QDir m_root;
 };

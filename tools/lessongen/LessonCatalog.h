@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Lesson.h"
+
+#include <QList>
+
+// The lessons in their order: lesson n is bitmap resource 100 + n.
+class LessonCatalog {
+public:
+    static QList<Lesson> all();
+};

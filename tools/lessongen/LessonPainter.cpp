@@ -1,0 +1,92 @@
+#include "LessonPainter.h"
+
+#include "PaletteQuantizer.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+const QColor Paper(255, 255, 255);
+const QColor NewLine(226, 44, 44);
+const QColor OldLine(88, 88, 88);
+const QColor Outline(62, 46, 40);
+constexpr double NewLineWidth = 4.0;
+constexpr double OldLineWidth = 3.0;
+constexpr double OutlineWidth = 3.0;
+constexpr int FinishedStep = 6;
+constexpr double Margin = 14.0;
+} // namespace
+
+QImage LessonPainter::paintStep(const Lesson& lesson, int step) {
+    QImage image(Width, StepHeight, QImage::Format_RGB32);
+    image.fill(Paper);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QTransform fit = fitToPicture(lesson);
+    for (Shape shape : inPaintingOrder(lesson)) {
+        shape.path = fit.map(shape.path);
+        if (shape.step <= step)
+            paintShape(painter, shape, step);
+    }
+    return image;
+}
+
+QImage LessonPainter::paintBitmap(const Lesson& lesson) {
+    QImage stack(Width, StepHeight * Steps, QImage::Format_RGB32);
+    QPainter painter(&stack);
+    for (int step = 1; step <= Steps; ++step)
+        painter.drawImage(0, StepHeight * (step - 1), paintStep(lesson, step));
+    painter.end();
+    return PaletteQuantizer::quantize(stack, keyColours(lesson));
+}
+
+void LessonPainter::paintShape(QPainter& painter, const Shape& shape, int step) {
+    const bool finished = step == FinishedStep;
+    QColor lineColour = finished ? Outline : (shape.step == step ? NewLine : OldLine);
+    if (finished && shape.lineColour.isValid())
+        lineColour = shape.lineColour;
+    const double width = finished ? OutlineWidth : (shape.step == step ? NewLineWidth : OldLineWidth);
+    painter.setPen(QPen(lineColour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (shape.fill.isValid())
+        painter.setBrush(finished ? shape.fill : Paper);
+    else
+        painter.setBrush(Qt::NoBrush);
+    painter.drawPath(shape.path);
+}
+
+// Lessons are described at any size; every step shows the whole flower as large as the picture
+// allows, centred, so the steps line up exactly.
+QTransform LessonPainter::fitToPicture(const Lesson& lesson) {
+    QRectF bounds;
+    for (const Shape& shape : lesson.shapes)
+        bounds = bounds.united(shape.path.boundingRect());
+    if (bounds.isEmpty())
+        return {};
+    const double scale =
+        std::min((Width - 2 * Margin) / bounds.width(), (StepHeight - 2 * Margin) / bounds.height());
+    QTransform fit;
+    fit.translate(Width / 2.0, StepHeight / 2.0);
+    fit.scale(scale, scale);
+    fit.translate(-bounds.center().x(), -bounds.center().y());
+    return fit;
+}
+
+// Stable: parts of one layer keep the order in which the lesson lists them.
+QList<Shape> LessonPainter::inPaintingOrder(const Lesson& lesson) {
+    QList<Shape> shapes = lesson.shapes;
+    std::stable_sort(shapes.begin(), shapes.end(),
+                     [](const Shape& a, const Shape& b) { return a.layer < b.layer; });
+    return shapes;
+}
+
+QList<QRgb> LessonPainter::keyColours(const Lesson& lesson) {
+    QList<QRgb> colours{Paper.rgb(), NewLine.rgb(), OldLine.rgb(), Outline.rgb()};
+    for (const Shape& shape : lesson.shapes) {
+        if (shape.fill.isValid())
+            colours.append(shape.fill.rgb());
+        if (shape.lineColour.isValid())
+            colours.append(shape.lineColour.rgb());
+    }
+    return colours;
+}

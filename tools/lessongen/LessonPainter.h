@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Lesson.h"
+
+#include <QImage>
+#include <QTransform>
+
+// Draws a lesson the way a drawing book shows it: steps 1 to 5 add outlines, the new ones in a
+// highlight colour over the earlier ones in dark grey; step 6 is the finished, coloured flower.
+class LessonPainter {
+public:
+    static constexpr int Width = 400;
+    static constexpr int StepHeight = 300;
+    static constexpr int Steps = 6;
+
+    static QImage paintStep(const Lesson& lesson, int step);
+    // All six steps stacked top to bottom, reduced to one palette of at most 256 colours.
+    static QImage paintBitmap(const Lesson& lesson);
+
+private:
+    static void paintShape(QPainter& painter, const Shape& shape, int step);
+    static QTransform fitToPicture(const Lesson& lesson);
+    static QList<Shape> inPaintingOrder(const Lesson& lesson);
+    static QList<QRgb> keyColours(const Lesson& lesson);
+};
