@@ -2,8 +2,15 @@
 
 #include "core/Forms.h"
 
+#include "platform/Twips.h"
+
 #include <QCloseEvent>
 #include <QPointer>
+
+namespace {
+constexpr int kDesignWidth = 12435;
+constexpr int kDesignHeight = 9360;
+} // namespace
 
 frmDraw* frmDraw::instance() {
     static QPointer<frmDraw> window;
@@ -12,10 +19,12 @@ frmDraw* frmDraw::instance() {
     return window;
 }
 
-frmDraw::frmDraw() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+// A fixed single border without title text, control box or minimize and maximize buttons: the exit
+// button is the way out.
+frmDraw::frmDraw()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDraw"));
-    setWindowTitle(QStringLiteral("Pinsola"));
-    resize(829, 624);
+    setFixedSize(Twips::toPixelsX(kDesignWidth), Twips::toPixelsY(kDesignHeight));
     Forms::add(this);
 }
 

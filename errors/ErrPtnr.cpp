@@ -31,6 +31,8 @@ constexpr std::array<int, 5> kFrameHeights = {975, 1695, 615, 855, 855};
 constexpr std::array<int, 4> kRowTops = {240, 960, 1200, 1440};
 constexpr std::array<int, 4> kButtonLefts = {240, 2040, 3840, 5640};
 constexpr int kLabelHeight = 255;
+// The layout is measured for the classic 8-point dialog font.
+constexpr int kDialogFontTwips = 150;
 
 const QString kNotice =
     QStringLiteral("There is a problem. Please contact the author if this problem appears again.") + kCrLf +
@@ -77,6 +79,9 @@ ErrPtnr::ErrPtnr() : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt:
     setObjectName(QStringLiteral("ErrPtnr"));
     setWindowTitle(QStringLiteral("Fehler / Error! "));
     setModal(true);
+    QFont dialogFont = font();
+    dialogFont.setPixelSize(Twips::toPixelsY(kDialogFontTwips));
+    setFont(dialogFont);
     createFrames();
 }
 
@@ -133,6 +138,7 @@ void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& butto
         buttons[i] = new QPushButton(captions.at(i), frame);
         buttons[i]->setGeometry(twipsRect(kButtonLefts[i], 240, 1335, 495));
         buttons[i]->setAutoDefault(false);
+        buttons[i]->setStyleSheet(QStringLiteral("padding: 0px"));
         buttons[i]->hide();
     }
 }
