@@ -1,0 +1,50 @@
+#include "platform/SystemColors.h"
+#include "errors/VbError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TranslateCase {
+    const char* name;
+    uint32_t value;
+    QColor color; // invalid: error 380
+};
+
+class SystemColorTranslation : public ::testing::TestWithParam<TranslateCase> {
+protected:
+    void TearDown() override { SystemColors::resetTable(); }
+};
+
+TEST_P(SystemColorTranslation, TranslatesStoredColourValues) {
+    const TranslateCase& c = GetParam();
+    SystemColors::Table table{};
+    for (int i = 0; i < SystemColors::Count; ++i)
+        table[static_cast<size_t>(i)] = qRgb(i, 2 * i, 3 * i);
+    SystemColors::setTable(table);
+    if (!c.color.isValid()) {
+        try {
+            SystemColors::translate(c.value);
+            FAIL() << "no error";
+        } catch (const VbError& error) {
+            EXPECT_EQ(error.number(), 380);
+        }
+        return;
+    }
+    EXPECT_EQ(SystemColors::translate(c.value), c.color);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SystemColorTranslation,
+    ::testing::Values(TranslateCase{"RedInTheLowByte", 0x00332211, QColor(0x11, 0x22, 0x33)},
+                      TranslateCase{"White", 0x00FFFFFF, QColor(255, 255, 255)},
+                      TranslateCase{"PaletteRelativeRgb", 0x02332211, QColor(0x11, 0x22, 0x33)},
+                      TranslateCase{"ButtonFace", 0x8000000F, QColor(15, 30, 45)},
+                      TranslateCase{"FirstSystemColour", 0x80000000, QColor(0, 0, 0)},
+                      TranslateCase{"LastSystemColour", 0x8000001E, QColor(30, 60, 90)},
+                      TranslateCase{"SystemIndexTooLarge", 0x8000001F, QColor()},
+                      TranslateCase{"PaletteIndex", 0x01000003, QColor()},
+                      TranslateCase{"UnknownKind", 0x40000000, QColor()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
