@@ -7,12 +7,12 @@
 namespace brizel {
 namespace {
 
-// The caption as it reads: '&' marks are dropped, "&&" reads as one '&'.
+// The caption as it reads: '&' marks are dropped, "&&" and a trailing '&' read as one '&'.
 QString readableCaption(const QString& caption) {
     QString text;
     for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == u'&' && ++i == caption.size())
-            break;
+        if (caption.at(i) == u'&' && i + 1 < caption.size())
+            ++i;
         text += caption.at(i);
     }
     return text;
@@ -75,6 +75,29 @@ QAccessibleInterface* BrizelAccessibleFactory(const QString& className, QObject*
     if (!brizel || !object || !object->isWidgetType())
         return nullptr;
     return new BrizelAccessible(static_cast<QWidget*>(object));
+}
+
+void InstallBrizelAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(BrizelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void NotifyAccessibleNameChanged(QObject* button) {
+    QAccessibleEvent event(button, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void NotifyAccessibleStateChanged(QObject* button) {
+    QAccessible::State changed;
+    changed.disabled = true;
+    changed.checkable = true;
+    changed.checked = true;
+    changed.pressed = true;
+    QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace brizel

@@ -18,5 +18,11 @@ public:
 
 // For QAccessible::installFactory: an interface for objects of class "Brizel", nullptr for others.
 QAccessibleInterface* BrizelAccessibleFactory(const QString& className, QObject* object);
+// Installs BrizelAccessibleFactory once; every new control may call it.
+void InstallBrizelAccessibility();
+// Tells screen readers that the name (tool tip or caption) changed.
+void NotifyAccessibleNameChanged(QObject* button);
+// Tells screen readers that the enabled or the pressed (toggle) state changed.
+void NotifyAccessibleStateChanged(QObject* button);
 
 } // namespace brizel

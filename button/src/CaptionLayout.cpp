@@ -29,9 +29,7 @@ ShownText shownText(const QString& caption, const QFont& requested) {
     for (qsizetype i = 0; i < caption.size(); ++i) {
         QChar c = caption.at(i);
         bool underline = false;
-        if (c == u'&') {
-            if (i + 1 == caption.size())
-                break; // a lone trailing ampersand shows nothing
+        if (c == u'&' && i + 1 < caption.size()) { // a trailing ampersand shows as it is
             c = caption.at(++i);
             underline = c != u'&';
         }

@@ -57,6 +57,7 @@ TEST_F(BrizelAccessibleTest, NamedByToolTipElseByCaption) {
     } cases[] = {{"Save the drawing", "&Save", "Save the drawing"},
                  {"", "&Save", "Save"},
                  {"", "Fish && &Chips", "Fish & Chips"},
+                 {"", "Rock&", "Rock&"},
                  {"", "", ""}};
     for (const auto& c : cases) {
         button.toolTipText = QString::fromUtf8(c.toolTip);
@@ -98,6 +99,15 @@ TEST_F(BrizelAccessibleTest, PressActionClicksOnlyWhileEnabled) {
     EXPECT_TRUE(actions->actionNames().isEmpty());
     actions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(button.presses, 1);
+}
+
+TEST(BrizelAccessibility, InstallingTwiceServesOneInterface) {
+    brizel::InstallBrizelAccessibility();
+    brizel::InstallBrizelAccessibility();
+    fake::Brizel button;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&button);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_NE(dynamic_cast<brizel::BrizelAccessible*>(iface), nullptr);
 }
 
 TEST(BrizelAccessibleFactory, OnlyForTheButtonClass) {

@@ -45,8 +45,10 @@ TEST_P(CaptionWrapTest, MeasuresLikeTheWordBreakingTextDrawing) {
 INSTANTIATE_TEST_SUITE_P(
     Captions, CaptionWrapTest,
     ::testing::Values(WrapCase{"Save", 200, {"Save"}},
-                      WrapCase{"&Save", 200, {"Save"}},                 // the prefix takes no room
-                      WrapCase{"Fish && Chips", 300, {"Fish & Chips"}}, // a doubled one shows one
+                      WrapCase{"&Save", 200, {"Save"}}, // the prefix takes no room
+                      WrapCase{"Fish && Chips", 300, {"Fish & Chips"}},
+                      WrapCase{
+                          "Save&", 300, {"Save&"}}, // a trailing one is no prefix // a doubled one shows one
                       WrapCase{"one two three", advance("one two"), {"one two", "three"}},
                       WrapCase{"one two three", advance("one two") - 1, {"one", "two", "three"}},
                       WrapCase{"Unbreakable", 10, {"Unbreakable"}}, // a long word stays whole
