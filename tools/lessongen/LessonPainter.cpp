@@ -7,10 +7,6 @@
 #include <algorithm>
 
 namespace {
-const QColor Paper(255, 255, 255);
-const QColor NewLine(226, 44, 44);
-const QColor OldLine(88, 88, 88);
-const QColor Outline(62, 46, 40);
 constexpr double NewLineWidth = 4.0;
 constexpr double OldLineWidth = 3.0;
 constexpr double OutlineWidth = 3.0;

@@ -12,6 +12,10 @@ public:
     static constexpr int Width = 400;
     static constexpr int StepHeight = 300;
     static constexpr int Steps = 6;
+    inline static const QColor Paper{255, 255, 255};
+    inline static const QColor NewLine{226, 44, 44};
+    inline static const QColor OldLine{88, 88, 88};
+    inline static const QColor Outline{62, 46, 40};
 
     static QImage paintStep(const Lesson& lesson, int step);
     // All six steps stacked top to bottom, reduced to one palette of at most 256 colours.
