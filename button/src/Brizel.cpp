@@ -30,6 +30,8 @@ Brizel::Brizel(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    m_overTimer.setObjectName(QStringLiteral("OverTimer"));
+    m_overTimer.setParent(this);
     m_overTimer.setInterval(3);
     connect(&m_overTimer, &QTimer::timeout, this, &Brizel::OverTimerTick);
     m_paintEnabled = true;
