@@ -49,10 +49,6 @@ INSTANTIATE_TEST_SUITE_P(ProgramCodes, SymbolMappingTest,
                                            MappingCase{0xD8, 0x2B9A}, MappingCase{0xB1, 0x2316},
                                            MappingCase{0xF4, 0x21F3}, MappingCase{0xFE, 0x1F5F9}));
 
-TEST(SymbolFont, UnmappedCodesStayThemselves) {
-    EXPECT_EQ(SymbolFont::unicodeOf(u'Z'), U'Z');
-}
-
 TEST(SymbolFont, StandsInForMissingWingdingsWithTheEmbeddedFont) {
     if (wingdingsInstalled())
         GTEST_SKIP() << "this machine has Wingdings itself";
