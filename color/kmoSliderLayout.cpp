@@ -113,8 +113,10 @@ void kmoSlider::Refresh() {
     if (!trap(10, [&] { clearSurface(); }))
         return;
     trap.resumeNext();
-    trap(20, [&] { drawRail(); });
-    trap(30, [&] { drawThumb(); });
+    if (!m_surface.isNull()) { // a control of width or height 0 has nothing to draw on
+        trap(20, [&] { drawRail(); });
+        trap(30, [&] { drawThumb(); });
+    }
     update();
 }
 

@@ -22,6 +22,10 @@ struct EdgeCase {
     std::vector<const char*> rows; // an 8 × 7 image, edge drawn on left 1, top 1, right 7, bottom 6
 };
 
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class EdgeDrawing : public ::testing::TestWithParam<EdgeCase> {
 protected:
     void SetUp() override {

@@ -11,6 +11,10 @@ struct TranslateCase {
     QColor color; // invalid: error 380
 };
 
+void PrintTo(const TranslateCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SystemColorTranslation : public ::testing::TestWithParam<TranslateCase> {
 protected:
     void TearDown() override { SystemColors::resetTable(); }

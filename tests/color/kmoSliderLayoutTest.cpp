@@ -19,6 +19,10 @@ struct LayoutCase {
     Edge3D::Rect railRect;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SliderLayout : public ::testing::TestWithParam<LayoutCase> {};
 
 TEST_P(SliderLayout, FitsTheSizeAndPlacesThumbAndRail) {
@@ -119,6 +123,10 @@ struct BrokenRangeCase {
     int32_t min, max, value;
     QStringList numbers; // reported for the horizontal and the vertical placement
 };
+
+void PrintTo(const BrokenRangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SliderBrokenRange : public ::testing::TestWithParam<BrokenRangeCase> {};
 

@@ -39,6 +39,10 @@ struct LookCase {
     int innerTopLeft, innerBottomRight;
 };
 
+void PrintTo(const LookCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SliderRailLook : public SliderPaint, public ::testing::WithParamInterface<LookCase> {};
 
 // Probes along the groove: the middle column crosses all four rows; the ends show the left and right

@@ -31,6 +31,10 @@ struct PointerCase {
     QStringList events;
 };
 
+void PrintTo(const PointerCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 void perform(kmoSlider& slider, const Gesture& g) {
     const QPoint at(g.x, 8);
     switch (g.kind) {

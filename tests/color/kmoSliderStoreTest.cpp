@@ -136,6 +136,10 @@ struct BadStoredCase {
     QString line;
 };
 
+void PrintTo(const BadStoredCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SliderBadStore : public ::testing::TestWithParam<BadStoredCase> {};
 
 TEST_P(SliderBadStore, ReportsTheStatementAndKeepsTheRest) {

@@ -22,6 +22,10 @@ struct SetterCase {
     QStringList reported; // procedure names shown in the error window
 };
 
+void PrintTo(const SetterCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 // Starting point of every case: Min 0, Max 10, Value 7.
 class SliderSetter : public ::testing::TestWithParam<SetterCase> {};
 
