@@ -15,15 +15,9 @@ public:
         reads << key;
         return fallback;
     }
-    void writeProperty(const QString& key, const QVariant& value, const QVariant& defaultValue) override {
-        writes << key;
-        defaults[key] = defaultValue;
-        values[key] = value;
-    }
+    void writeProperty(const QString& key, const QVariant&, const QVariant&) override { writes << key; }
     mutable QStringList reads;
     QStringList writes;
-    QVariantMap defaults;
-    QVariantMap values;
 };
 
 TEST(SliderStore, ReadsAndWritesTheKeysInTheirOrder) {
@@ -36,28 +30,6 @@ TEST(SliderStore, ReadsAndWritesTheKeysInTheirOrder) {
     s.UserControl_WriteProperties(bag);
     EXPECT_EQ(bag.writes, QStringList({"BackColor", "Enabled", "SliderIcon", "Orientation", "RailPicture",
                                        "RailStyle", "Min", "Max", "Value"}));
-}
-
-TEST(SliderStore, WritesEachValueWithItsDefault) {
-    QWidget window;
-    kmoSlider s(&window);
-    s.UserControl_InitProperties();
-    RecordingBag bag;
-    s.UserControl_WriteProperties(bag);
-    const std::vector<std::pair<QString, qlonglong>> numbers = {
-        {"BackColor", static_cast<int32_t>(0x8000000F)},
-        {"Enabled", -1},
-        {"Orientation", 1},
-        {"RailStyle", 0},
-        {"Min", 0},
-        {"Max", 10},
-        {"Value", 0}};
-    for (const auto& [key, expected] : numbers) {
-        EXPECT_EQ(bag.defaults[key].toLongLong(), expected) << key.toStdString();
-        EXPECT_EQ(bag.values[key], bag.defaults[key]) << key.toStdString();
-    }
-    EXPECT_EQ(bag.defaults["SliderIcon"].toString(), QString());
-    EXPECT_EQ(bag.defaults["RailPicture"].toString(), QString());
 }
 
 TEST(SliderStore, AFreshSliderStoresOnlyItsThumbPicture) {

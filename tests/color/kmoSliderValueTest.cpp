@@ -157,29 +157,6 @@ TEST(SliderValue, ValueIsTheDefaultMember) {
     EXPECT_EQ(host.events, QStringList({VC.arg(6), VC.arg(9)}));
 }
 
-TEST(SliderValue, ThumbFollowsValueAlongTheTrack) {
-    // Horizontal: track 100 pixels for Min 0 … Max 10, so every value step is 10 pixels.
-    SliderHost horizontal({.value = 0});
-    horizontal.slider().setValue(3);
-    EXPECT_FLOAT_EQ(horizontal.slider().thumbPosition().x(), 30.0f);
-    // Vertical: Min lies at the bottom.
-    SliderHost vertical({.orientation = kmoSlider::Vertical, .size = {16, 116}, .value = 0});
-    EXPECT_FLOAT_EQ(vertical.slider().thumbPosition().y(), 100.0f);
-    vertical.slider().setValue(3);
-    EXPECT_FLOAT_EQ(vertical.slider().thumbPosition().y(), 70.0f);
-}
-
-TEST(SliderEnabled, EnabledStoresMinusOneOrZero) {
-    SliderHost host({});
-    kmoSlider& s = host.slider();
-    EXPECT_EQ(s.Enabled(), -1);
-    s.setEnabled(0);
-    EXPECT_EQ(s.Enabled(), 0);
-    EXPECT_TRUE(s.isEnabled()); // the widget keeps receiving the release that raises Click
-    s.setEnabled(1);
-    EXPECT_EQ(s.Enabled(), -1);
-}
-
 TEST(SliderInit, FirstPlacementSetsTheDefaultsWithoutEvents) {
     QWidget window;
     kmoSlider s(&window);
