@@ -18,10 +18,17 @@ private:
     bool writeCursor();
     bool writeLessons(const QList<Lesson>& lessons);
     bool writeContactSheets(const QList<Lesson>& lessons);
+    bool writeDrawWindowArt();
+    bool writeFlags();
+    bool writeColorWindowArt();
+    bool writeOtherWindowArt(const QList<Lesson>& lessons);
+    bool writeIcons();
+    bool saveText(const QString& text, const QString& relativePath);
     bool savePicture(const QImage& image, const QString& relativePath, int quality = -1);
 
     // Lessons whose steps the README shows, easy to hard.
     inline static const QList<int> StepSheetLessons{1, 4, 12, 14};
+    static constexpr int JpegQuality = 90;
 
     QDir m_root;
 };

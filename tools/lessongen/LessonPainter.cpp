@@ -12,20 +12,29 @@ constexpr double OldLineWidth = 3.0;
 constexpr double OutlineWidth = 3.0;
 constexpr int FinishedStep = 6;
 constexpr double Margin = 14.0;
+// Small pictures keep their lines visible.
+constexpr double MinLineScale = 0.4;
 } // namespace
 
 QImage LessonPainter::paintStep(const Lesson& lesson, int step) {
     QImage image(Width, StepHeight, QImage::Format_RGB32);
     image.fill(Paper);
     QPainter painter(&image);
+    paintInto(painter, lesson, step, QRectF(0, 0, Width, StepHeight));
+    return image;
+}
+
+void LessonPainter::paintInto(QPainter& painter, const Lesson& lesson, int step, const QRectF& target) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QTransform fit = fitToPicture(lesson);
+    const double lineScale = std::max(MinLineScale, target.height() / StepHeight);
+    const QTransform fit = fitInto(lesson, target);
     for (Shape shape : inPaintingOrder(lesson)) {
         shape.path = fit.map(shape.path);
         if (shape.step <= step)
-            paintShape(painter, shape, step);
+            paintShape(painter, shape, step, lineScale);
     }
-    return image;
+    painter.restore();
 }
 
 QImage LessonPainter::paintBitmap(const Lesson& lesson) {
@@ -37,13 +46,13 @@ QImage LessonPainter::paintBitmap(const Lesson& lesson) {
     return PaletteQuantizer::quantize(stack, keyColours(lesson));
 }
 
-void LessonPainter::paintShape(QPainter& painter, const Shape& shape, int step) {
+void LessonPainter::paintShape(QPainter& painter, const Shape& shape, int step, double lineScale) {
     const bool finished = step == FinishedStep;
     QColor lineColour = finished ? Outline : (shape.step == step ? NewLine : OldLine);
     if (finished && shape.lineColour.isValid())
         lineColour = shape.lineColour;
     const double width = finished ? OutlineWidth : (shape.step == step ? NewLineWidth : OldLineWidth);
-    painter.setPen(QPen(lineColour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(lineColour, width * lineScale, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (shape.fill.isValid())
         painter.setBrush(finished ? shape.fill : Paper);
     else
@@ -51,18 +60,19 @@ void LessonPainter::paintShape(QPainter& painter, const Shape& shape, int step) 
     painter.drawPath(shape.path);
 }
 
-// Lessons are described at any size; every step shows the whole flower as large as the picture
+// Lessons are described at any size; every step shows the whole flower as large as the target
 // allows, centred, so the steps line up exactly.
-QTransform LessonPainter::fitToPicture(const Lesson& lesson) {
+QTransform LessonPainter::fitInto(const Lesson& lesson, const QRectF& target) {
     QRectF bounds;
     for (const Shape& shape : lesson.shapes)
         bounds = bounds.united(shape.path.boundingRect());
     if (bounds.isEmpty())
         return {};
-    const double scale =
-        std::min((Width - 2 * Margin) / bounds.width(), (StepHeight - 2 * Margin) / bounds.height());
+    const double margin = Margin * target.height() / StepHeight;
+    const double scale = std::min((target.width() - 2 * margin) / bounds.width(),
+                                  (target.height() - 2 * margin) / bounds.height());
     QTransform fit;
-    fit.translate(Width / 2.0, StepHeight / 2.0);
+    fit.translate(target.center().x(), target.center().y());
     fit.scale(scale, scale);
     fit.translate(-bounds.center().x(), -bounds.center().y());
     return fit;

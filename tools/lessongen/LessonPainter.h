@@ -18,12 +18,14 @@ public:
     inline static const QColor Outline{62, 46, 40};
 
     static QImage paintStep(const Lesson& lesson, int step);
+    // Paints a step without paper into any rectangle, lines thinner in small ones.
+    static void paintInto(QPainter& painter, const Lesson& lesson, int step, const QRectF& target);
     // All six steps stacked top to bottom, reduced to one palette of at most 256 colours.
     static QImage paintBitmap(const Lesson& lesson);
 
 private:
-    static void paintShape(QPainter& painter, const Shape& shape, int step);
-    static QTransform fitToPicture(const Lesson& lesson);
+    static void paintShape(QPainter& painter, const Shape& shape, int step, double lineScale);
+    static QTransform fitInto(const Lesson& lesson, const QRectF& target);
     static QList<Shape> inPaintingOrder(const Lesson& lesson);
     static QList<QRgb> keyColours(const Lesson& lesson);
 };
