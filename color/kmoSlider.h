@@ -86,12 +86,9 @@ public:
     // What the control shows: the thumb's top-left corner, the drawn rail's rectangle and the
     // persistent image; refreshCount() counts the redraws.
     QPointF thumbPosition() const { return {m_Slider.left, m_Slider.top}; }
-    QSizeF thumbSize() const { return {m_Slider.width(), m_Slider.height()}; }
     Edge3D::Rect RailRect() const { return m_RailRect; }
     const QImage& surface() const { return m_surface; }
     int refreshCount() const { return m_refreshCount; }
-    int32_t TppX() const { return m_TppX; }
-    int32_t TppY() const { return m_TppY; }
 
 signals:
     void Click();
