@@ -59,3 +59,55 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+# Starts a private CUPS server whose default printer hands every job to a capturing backend that writes
+# it to $PRINTED. Skips the test (status 77) where no CUPS server can run.
+start_printer() {
+    command -v cupsd >/dev/null && command -v lpadmin >/dev/null || { echo "SKIP: no CUPS here"; exit 77; }
+    local cups="$WORK/cups"
+    mkdir -p "$cups/etc" "$cups/spool/tmp" "$cups/cache" "$cups/state" "$cups/log" "$cups/bin/backend"
+    chmod 755 "$WORK"
+    mkdir -m 1777 "$WORK/printed"
+    PRINTED="$WORK/printed/job.prn"
+    for entry in /usr/lib/cups/*; do [ "${entry##*/}" = backend ] || ln -s "$entry" "$cups/bin/"; done
+    cat > "$cups/bin/backend/capture" <<'BACKEND'
+#!/bin/sh
+[ $# -eq 0 ] && { echo 'direct capture "Unknown" "Capture"'; exit 0; }
+cat "${6:--}" > "${DEVICE_URI#capture:}"
+BACKEND
+    chmod -R 755 "$cups"
+    chmod 700 "$cups/bin/backend/capture"
+    cat > "$cups/etc/cupsd.conf" <<CONF
+Listen $cups/cups.sock
+LogLevel warn
+WebInterface No
+Browsing No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+    cat > "$cups/etc/cups-files.conf" <<CONF
+ServerRoot $cups/etc
+ServerBin $cups/bin
+RequestRoot $cups/spool
+TempDir $cups/spool/tmp
+CacheDir $cups/cache
+StateDir $cups/state
+ErrorLog $cups/log/error_log
+AccessLog $cups/log/access_log
+PageLog $cups/log/page_log
+Sandboxing Relaxed
+CONF
+    cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" &
+    PIDS+=($!)
+    export CUPS_SERVER="$cups/cups.sock"
+    for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
+    lpadmin -p Pinsola_Test -v "capture:$PRINTED" -m raw -E 2>/dev/null || { echo "SKIP: CUPS refused a queue"; exit 77; }
+    lpadmin -d Pinsola_Test
+}
