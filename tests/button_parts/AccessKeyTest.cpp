@@ -11,6 +11,10 @@ struct AccessKeyCase {
     char16_t key; // 0: none
 };
 
+void PrintTo(const AccessKeyCase& c, std::ostream* os) {
+    *os << '"' << c.caption << '"';
+}
+
 class AccessKeyTest : public ::testing::TestWithParam<AccessKeyCase> {};
 
 TEST_P(AccessKeyTest, FindsTheMarkedCharacter) {

@@ -25,6 +25,11 @@ struct WrapCase {
     std::vector<const char*> lines; // as shown, widest decides the width
 };
 
+void PrintTo(const WrapCase& c, std::ostream* os) {
+    *os << '"' << QString::fromUtf8(c.caption).replace(u'\r', u'|').replace(u'\n', u'|').toStdString()
+        << "\" in " << c.boxWidth;
+}
+
 class CaptionWrapTest : public ::testing::TestWithParam<WrapCase> {};
 
 TEST_P(CaptionWrapTest, MeasuresLikeTheWordBreakingTextDrawing) {

@@ -33,6 +33,10 @@ struct PixelCase {
     QRgb expected;
 };
 
+void PrintTo(const PixelCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class BlendPixelTest : public ::testing::TestWithParam<PixelCase> {};
 
 TEST_P(BlendPixelTest, ResultPixel) {

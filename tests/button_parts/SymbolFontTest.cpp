@@ -27,6 +27,10 @@ struct MappingCase {
     char32_t unicode;
 };
 
+void PrintTo(const MappingCase& c, std::ostream* os) {
+    *os << std::hex << "0x" << static_cast<int>(c.code) << " to U+" << static_cast<uint32_t>(c.unicode);
+}
+
 class SymbolMappingTest : public ::testing::TestWithParam<MappingCase> {};
 
 TEST_P(SymbolMappingTest, MapsToTheConsortiumSymbolThatTheEmbeddedFontDraws) {
