@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <array>
+#include <optional>
 
 Q_LOGGING_CATEGORY(lcSymbolFont, "brizel.symbolfont")
 
@@ -64,8 +66,13 @@ bool wingdingsInstalled() {
 } // namespace
 
 QString SymbolFont::embeddedFamily() {
-    static const QString family = loadEmbeddedFamily();
-    return family;
+    static std::optional<QString> family;
+    if (!family) {
+        if (!QGuiApplication::instance())
+            return {}; // the font system is not up yet; try again later
+        family = loadEmbeddedFamily();
+    }
+    return *family;
 }
 
 bool SymbolFont::substitutes(const QFont& font) {
