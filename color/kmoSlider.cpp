@@ -147,23 +147,23 @@ void kmoSlider::setValue(int32_t New_Value) {
     const auto unchanged = trap.condition(30, [&] { return m_Value == m_LastValue; });
     if (!unchanged || *unchanged)
         return;
-    if (!trap.run({{40,
-                    [&] {
-                        if (!m_Dragging)
-                            placeAlongTrack();
-                    }},
-                   {50, [&] { Refresh(); }},
-                   {60, [&] { m_LastValue = m_Value; }},
-                   {70, [&] { emit ValueChanged(); }}}))
-        return;
-    const auto atMax = trap.condition(80, [&] { return m_Value == m_Max; });
-    if (!atMax)
-        return;
-    if (*atMax)
-        emit ArrivedLast();
-    const auto atMin = trap.condition(90, [&] { return m_Value == m_Min; });
-    if (atMin && *atMin)
-        emit ArrivedFirst();
+    trap.run({{40,
+               [&] {
+                   if (!m_Dragging)
+                       placeAlongTrack();
+               }},
+              {50, [&] { Refresh(); }},
+              {60, [&] { m_LastValue = m_Value; }},
+              {70, [&] { emit ValueChanged(); }},
+              {80,
+               [&] {
+                   if (m_Value == m_Max)
+                       emit ArrivedLast();
+               }},
+              {90, [&] {
+                   if (m_Value == m_Min)
+                       emit ArrivedFirst();
+               }}});
 }
 
 kmoSlider& kmoSlider::operator=(int32_t New_Value) {
