@@ -3,33 +3,51 @@
 #include "SystemColors.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 namespace brizel {
 
-void GdiSurface::clear(uint32_t color) {
-    m_image.fill(SystemColors::toQRgb(color));
+QRgb* GdiSurface::row(int y) {
+    if (!m_bits) {
+        m_bits = reinterpret_cast<QRgb*>(m_image.bits());
+        m_stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    }
+    return m_bits + y * m_stride;
+}
+
+void GdiSurface::span(int x1, int x2, int y, QRgb value) {
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width() - 1);
+    if (y < 0 || y >= height() || x1 > x2)
+        return;
+    QRgb* line = row(y);
+    std::fill(line + x1, line + x2 + 1, value);
 }
 
 void GdiSurface::DrawBox(int x, int y, int width, int height, uint32_t color, bool frameOnly) {
     if (width <= 0 || height <= 0)
         return;
+    const QRgb value = SystemColors::toQRgb(color);
     if (!frameOnly) {
-        const QRect area = QRect(x, y, width, height) & m_image.rect();
-        const QRgb value = SystemColors::toQRgb(color);
-        for (int row = area.top(); row <= area.bottom(); ++row) {
-            auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(row));
-            std::fill(line + area.left(), line + area.left() + area.width(), value);
-        }
+        for (int r = y; r < y + height; ++r)
+            span(x, x + width - 1, r, value);
         return;
     }
-    DrawBox(x, y, width, 1, color, false);
-    DrawBox(x, y + height - 1, width, 1, color, false);
-    DrawBox(x, y, 1, height, color, false);
-    DrawBox(x + width - 1, y, 1, height, color, false);
+    span(x, x + width - 1, y, value);
+    span(x, x + width - 1, y + height - 1, value);
+    for (int r = y + 1; r < y + height - 1; ++r) {
+        span(x, x, r, value);
+        span(x + width - 1, x + width - 1, r, value);
+    }
 }
 
 void GdiSurface::DrawLine(int x1, int y1, int x2, int y2, uint32_t color) {
+    if (y1 == y2 && x1 != x2) {
+        span(std::min(x1, x2 + (x2 < x1 ? 1 : 0)), std::max(x1, x2 - (x2 > x1 ? 1 : 0)), y1,
+             SystemColors::toQRgb(color));
+        return;
+    }
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1;
@@ -52,8 +70,8 @@ void GdiSurface::DrawLine(int x1, int y1, int x2, int y2, uint32_t color) {
 }
 
 void GdiSurface::PlotPixel(int x, int y, uint32_t color) {
-    if (m_image.rect().contains(x, y))
-        m_image.setPixel(x, y, SystemColors::toQRgb(color));
+    if (x >= 0 && y >= 0 && x < width() && y < height())
+        row(y)[x] = SystemColors::toQRgb(color);
 }
 
 void GdiSurface::DrawOval(int x, int y, int width, int height, uint32_t pen, uint32_t fill) {
@@ -87,9 +105,10 @@ void GdiSurface::DrawFocusRect(int left, int top, int right, int bottom, uint32_
         return;
     const QRgb inverter = SystemColors::toQRgb(~textColor & 0xFFFFFF);
     auto dot = [&](int x, int y) {
-        if ((x + y) % 2 != 0 || !m_image.rect().contains(x, y))
+        if ((x + y) % 2 != 0 || x < 0 || y < 0 || x >= width() || y >= height())
             return;
-        m_image.setPixel(x, y, (m_image.pixel(x, y) ^ inverter) | 0xFF000000u);
+        QRgb& dot = row(y)[x];
+        dot = (dot ^ inverter) | 0xFF000000u;
     };
     for (int x = left; x < right; ++x) {
         dot(x, top);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRgb>
 #include <cstdint>
 
 namespace brizel {
@@ -14,7 +15,6 @@ public:
     int width() const { return m_image.width(); }
     int height() const { return m_image.height(); }
 
-    void clear(uint32_t color);
     // A 1-pixel frame of the rectangle with `frameOnly`, else the rectangle filled.
     void DrawBox(int x, int y, int width, int height, uint32_t color, bool frameOnly);
     // A 1-pixel line that leaves out its end point.
@@ -30,7 +30,13 @@ public:
     void Blit(const QImage& source);
 
 private:
+    // Writable pixels, taken on the first write so that a skipped repaint never detaches the image.
+    QRgb* row(int y);
+    void span(int x1, int x2, int y, QRgb value);
+
     QImage& m_image;
+    QRgb* m_bits = nullptr;
+    qsizetype m_stride = 0;
 };
 
 } // namespace brizel
