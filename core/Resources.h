@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCursor>
+#include <QImage>
+#include <QString>
+
+// The program's embedded resources by kind and id: lesson bitmaps 101–142, cursor 101, sounds of the
+// custom type "WAV" 101–107 and the strings 100 and 102. A missing resource raises error 326.
+namespace Resources {
+enum class PictureKind { Bitmap, Cursor };
+
+QImage LoadResPicture(int id, PictureKind kind);
+QString LoadResString(int id);
+// The whole resource of a custom type, as a new buffer.
+QByteArray LoadResData(int id, const QString& type);
+// The canvas pointer: cursor 101 with its hot spot at the top-left corner.
+QCursor canvasCursor();
+} // namespace Resources

@@ -1,0 +1,53 @@
+#include "core/Resources.h"
+#include "errors/VbError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Resources, EveryLessonBitmapIsEmbeddedAtItsId) {
+    for (int lesson = 1; lesson <= 42; ++lesson) {
+        const QImage bitmap = Resources::LoadResPicture(100 + lesson, Resources::PictureKind::Bitmap);
+        EXPECT_EQ(bitmap.size(), QSize(400, 1800)) << lesson;
+    }
+}
+
+TEST(Resources, TheCanvasCursorIsA32PixelPointerWithItsHotSpotTopLeft) {
+    const QImage cursor = Resources::LoadResPicture(101, Resources::PictureKind::Cursor);
+    EXPECT_EQ(cursor.size(), QSize(32, 32));
+    EXPECT_LE(cursor.colorCount(), 16);
+    EXPECT_EQ(Resources::canvasCursor().hotSpot(), QPoint(0, 0));
+}
+
+TEST(Resources, StringResourcesHoldTheLessonCountAndTheStepCount) {
+    EXPECT_EQ(Resources::LoadResString(100), QStringLiteral("42"));
+    EXPECT_EQ(Resources::LoadResString(102), QStringLiteral("VI"));
+}
+
+TEST(Resources, SoundsAreCompleteRiffWaveImages) {
+    for (int id = 101; id <= 107; ++id) {
+        const QByteArray wav = Resources::LoadResData(id, QStringLiteral("WAV"));
+        ASSERT_GE(wav.size(), 44) << id;
+        EXPECT_TRUE(wav.startsWith("RIFF")) << id;
+        EXPECT_EQ(wav.mid(8, 4), QByteArray("WAVE")) << id;
+    }
+}
+
+TEST(Resources, MissingResourcesRaiseError326) {
+    const std::function<void()> loads[] = {
+        [] { Resources::LoadResData(108, QStringLiteral("WAV")); },
+        [] { Resources::LoadResPicture(143, Resources::PictureKind::Bitmap); },
+        [] { Resources::LoadResPicture(100, Resources::PictureKind::Bitmap); },
+        [] { Resources::LoadResString(101); },
+    };
+    for (const auto& load : loads) {
+        try {
+            load();
+            ADD_FAILURE() << "no error";
+        } catch (const VbError& error) {
+            EXPECT_EQ(error.number(), 326);
+        }
+    }
+}
+
+} // namespace
