@@ -30,7 +30,7 @@ Lesson forgetMeNot() {
     const QPointF c(170, 105);
     const QPointF small(282, 148);
     LessonBuilder b("forget-me-not");
-    b.step(1).layer(4).area(S::circle(c, 13), Yellow);
+    b.step(1).layer(4).area(S::circle(c, 16), Yellow);
     b.step(2).layer(2);
     FP::petalRing(b, c, 5, 0, 6, 58, 56, 1.0, SkyBlue);
     b.step(3).layer(4).area(S::circle(small, 9), Yellow);
@@ -103,7 +103,7 @@ Lesson poppy() {
 Lesson violet() {
     const QPointF c(200, 112);
     LessonBuilder b("violet");
-    b.step(1).layer(4).area(S::circle(c, 9), Yellow);
+    b.step(1).layer(4).area(S::circle(c, 14), Yellow);
     b.step(2).layer(1);
     b.area(S::petal(c, -28, 4, 72, 58, 1.0), DarkPurple);
     b.area(S::petal(c, 28, 4, 72, 58, 1.0), DarkPurple);
@@ -126,7 +126,7 @@ Lesson violet() {
 Lesson primrose() {
     const QPointF c(200, 112);
     LessonBuilder b("primrose");
-    b.step(1).layer(4).area(S::circle(c, 9), Orange);
+    b.step(1).layer(4).area(S::circle(c, 13), Orange);
     b.step(2).layer(2);
     for (int i = 0; i < 5; ++i)
         b.area(S::heartPetal(c, i * 72, 4, 74, 72), PaleYellow);
@@ -192,7 +192,7 @@ Lesson sunflower() {
 Lesson cornflower() {
     const QPointF c(200, 110);
     LessonBuilder b("cornflower");
-    b.step(1).layer(4).area(S::circle(c, 13), DarkPurple);
+    b.step(1).layer(4).area(S::circle(c, 17), DarkPurple);
     b.step(2).layer(2);
     for (int i = 0; i < 6; ++i)
         b.area(S::frilledPetal(c, i * 60, 8, 70, 44, 3), Blue);
@@ -212,7 +212,7 @@ Lesson cornflower() {
 Lesson pansy() {
     const QPointF c(200, 118);
     LessonBuilder b("pansy");
-    b.step(1).layer(6).area(S::circle(c, 9), Yellow);
+    b.step(1).layer(6).area(S::circle(c, 13), Yellow);
     b.step(2).layer(1);
     b.area(S::petal(c, -32, 0, 86, 86, 1.0), Purple);
     b.area(S::petal(c, 32, 0, 86, 86, 1.0), Purple);

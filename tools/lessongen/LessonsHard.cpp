@@ -98,7 +98,7 @@ Lesson foxglove() {
 Lesson lily() {
     const QPointF c(200, 110);
     LessonBuilder b("lily");
-    b.step(1).layer(4).area(S::circle(c, 10), StemGreen);
+    b.step(1).layer(4).area(S::circle(c, 14), StemGreen);
     b.step(2).layer(1);
     FP::petalRing(b, c, 3, 0, 4, 104, 54, 0.15, Gold);
     b.step(3).layer(2);
@@ -177,11 +177,11 @@ Lesson magnolia() {
     b.area(S::petal(base, -58, 0, 110, 62, 0.5), Pink);
     b.area(S::petal(base, 58, 0, 110, 62, 0.5), Pink);
     b.step(4).layer(0);
-    b.area(S::stem(QPointF(60, 280), QPointF(340, 240), -30, 14), Brown);
-    b.layer(4).area(S::petal(QPointF(200, 214), 0, 0, 34, 44, 0.9), Brown);
+    b.area(S::stem(QPointF(40, 250), QPointF(360, 222), -8, 14), Brown);
+    b.layer(4).area(S::petal(QPointF(200, 232), 0, 0, 46, 44, 0.9), Brown);
     b.step(5).layer(0);
-    FP::leaf(b, QPointF(100, 272), -40, 70, 32);
-    b.area(S::petal(QPointF(300, 250), 20, 0, 46, 24, 0.3), Pink);
+    FP::leaf(b, QPointF(90, 244), -40, 70, 32);
+    b.area(S::petal(QPointF(310, 228), 20, 0, 46, 24, 0.3), Pink);
     b.layer(3);
     b.line(S::curve(QPointF(170, 100), QPointF(172, 140), QPointF(186, 170)), Pink);
     b.line(S::curve(QPointF(230, 100), QPointF(228, 140), QPointF(214, 170)), Pink);
@@ -214,7 +214,7 @@ Lesson carnation() {
 Lesson chrysanthemum() {
     const QPointF c(200, 104);
     LessonBuilder b("chrysanthemum");
-    b.step(1).layer(5).area(S::circle(c, 12), Orange);
+    b.step(1).layer(5).area(S::circle(c, 16), Orange);
     b.step(2).layer(4);
     FP::petalRing(b, c, 10, 0, 6, 38, 18, 0.7, Gold);
     b.step(3).layer(3);
@@ -231,9 +231,9 @@ Lesson chrysanthemum() {
 Lesson dahlia() {
     const QPointF c(200, 108);
     LessonBuilder b("dahlia");
-    b.step(1).layer(5).area(S::circle(c, 13), Yellow);
+    b.step(1).layer(5).area(S::circle(c, 16), Yellow);
     b.step(2).layer(4);
-    FP::petalRing(b, c, 8, 0, 8, 46, 28, 0.2, DarkRed);
+    FP::petalRing(b, c, 8, 0, 10, 48, 28, 0.2, DarkRed);
     b.step(3).layer(3);
     FP::petalRing(b, c, 8, 22.5, 14, 76, 40, 0.2, Magenta);
     b.step(4).layer(2);
@@ -248,7 +248,7 @@ Lesson dahlia() {
 Lesson orchid() {
     const QPointF c(210, 110);
     LessonBuilder b("orchid");
-    b.step(1).layer(5).area(S::ellipse(c, 9, 12), Yellow);
+    b.step(1).layer(5).area(S::ellipse(c, 12, 15), Yellow);
     b.step(2).layer(1);
     for (int angle : {0, 140, 220})
         b.area(S::petal(c, angle, 0, 88, 42, 0.45), LightPink);
@@ -260,9 +260,9 @@ Lesson orchid() {
     b.line(S::curve(c + QPointF(-16, 2), c + QPointF(-6, 10), c + QPointF(0, 30)), Magenta);
     b.line(S::curve(c + QPointF(16, 2), c + QPointF(6, 10), c + QPointF(0, 30)), Magenta);
     b.step(5).layer(0);
-    b.area(S::stem(QPointF(60, FP::Ground), QPointF(200, 70), -70, 7), StemGreen);
-    b.area(S::ellipse(QPointF(74, 90), 11, 15, -30), LightPink);
-    b.area(S::leaf(QPointF(70, FP::Ground), 62, 150, 50), DarkGreen);
+    b.area(S::stem(QPointF(120, FP::Ground), QPointF(206, 118), -40, 7), StemGreen);
+    b.area(S::leaf(QPointF(120, FP::Ground - 4), 62, 140, 50), DarkGreen);
+    b.area(S::leaf(QPointF(120, FP::Ground - 4), -66, 100, 42), DarkGreen);
     return b.build();
 }
 

@@ -13,7 +13,7 @@ namespace FlowerLessons {
 Lesson dandelion() {
     const QPointF c(200, 100);
     LessonBuilder b("dandelion");
-    b.step(1).layer(4).area(S::circle(c, 14), Gold);
+    b.step(1).layer(4).area(S::circle(c, 18), Gold);
     b.step(2).layer(2);
     FP::petalRing(b, c, 16, 0, 10, 62, 15, 0.8, Yellow);
     b.step(3).layer(3);
@@ -32,7 +32,7 @@ Lesson dandelion() {
 Lesson cosmos() {
     const QPointF c(200, 108);
     LessonBuilder b("cosmos");
-    b.step(1).layer(4).area(S::circle(c, 16), Gold);
+    b.step(1).layer(4).area(S::circle(c, 18), Gold);
     b.step(2).layer(2);
     for (int i = 0; i < 4; ++i)
         b.area(S::frilledPetal(c, i * 90, 10, 86, 52, 3), Pink);
@@ -43,16 +43,11 @@ Lesson cosmos() {
     FP::stem(b, QPointF(200, 170), -14, 8);
     b.step(5);
     for (int side : {-1, 1}) {
-        const QPointF from(200 + side * 2, 238 - side * 14);
-        const QPointF tip = from + QPointF(side * 70, -34);
-        b.line(S::curve(from, from + QPointF(side * 36, 0), tip), StemGreen);
-        for (double t : {0.35, 0.7})
-            b.line(S::curve(from + (tip - from) * t, from + (tip - from) * t + QPointF(side * 8, -14),
-                            from + (tip - from) * t + QPointF(side * 4, -30)),
-                   StemGreen);
+        b.area(S::leaf(QPointF(200, 250 - side * 12), side * 56, 74, 12), LeafGreen);
+        b.area(S::leaf(QPointF(200, 250 - side * 12), side * 92, 58, 10), LeafGreen);
     }
     b.layer(5);
-    FP::dots(b, c, 6, 8, 2.5, Orange);
+    FP::dots(b, c, 6, 9, 2.5, Orange);
     return b.build();
 }
 
@@ -95,7 +90,7 @@ Lesson gerbera() {
 }
 
 Lesson morningGlory() {
-    const QPointF c(186, 100);
+    const QPointF c(200, 96);
     LessonBuilder b("morning glory");
     b.step(1).layer(2).area(S::circle(c, 70), SkyBlue);
     b.step(2).layer(3).area(S::circle(c, 24), White);
@@ -104,39 +99,43 @@ Lesson morningGlory() {
     for (int i = 0; i < 5; ++i)
         b.line(S::curve(S::at(c, i * 72, 24), S::at(c, i * 72 + 10, 48), S::at(c, i * 72, 70)), White);
     b.step(4).layer(0);
-    b.area(S::stem(QPointF(200, FP::Ground), QPointF(230, 150), 30, 8), StemGreen);
-    b.area(S::heartPetal(QPointF(214, 230), -120, 0, 74, 66), LeafGreen);
+    b.area(S::stem(QPointF(200, 160), QPointF(200, FP::Ground), 26, 8), StemGreen);
+    b.area(S::heartPetal(QPointF(188, 236), -62, 0, 74, 66), LeafGreen);
     b.step(5);
-    b.area(S::heartPetal(QPointF(226, 190), 80, 0, 68, 60), LeafGreen);
-    b.area(S::petal(QPointF(296, 130), 20, 0, 58, 26, 0.2), Blue);
-    b.area(S::stem(QPointF(226, 168), QPointF(296, 132), 14, 6), StemGreen);
-    b.line(S::arc(QPointF(300, 196), 12, 200, 300), StemGreen);
+    b.area(S::heartPetal(QPointF(190, 204), 66, 0, 66, 58), LeafGreen);
+    b.area(S::stem(QPointF(192, 268), QPointF(290, 200), 20, 6), StemGreen);
+    b.area(S::petal(QPointF(290, 202), 30, 0, 56, 26, 0.2), Blue);
     return b.build();
 }
 
 Lesson lilyOfTheValley() {
+    // The arching stem as a curve, so the bells can hang from points on it.
+    const QPointF from(170, FP::Ground);
+    const QPointF control(176, 40);
+    const QPointF to(320, 64);
+    auto onStem = [&](double t) { return from * (1 - t) * (1 - t) + control * 2 * (1 - t) * t + to * t * t; };
     LessonBuilder b("lily of the valley");
-    b.step(1).layer(1);
-    b.area(S::stem(QPointF(190, FP::Ground), QPointF(296, 60), -50, 7), StemGreen);
-    const QPointF stalks[] = {{222, 90}, {248, 70}, {274, 58}, {212, 118}, {206, 148}};
-    const QPointF bells[] = {{226, 116}, {256, 96}, {288, 84}, {180, 136}, {176, 170}};
-    const double sizes[] = {40, 36, 28, 40, 44};
+    b.step(1).layer(1).area(S::band(S::curve(from, control, to), 7), StemGreen);
+    const double along[] = {0.5, 0.62, 0.74, 0.86, 0.96};
+    const double sizes[] = {46, 42, 38, 32, 26};
     for (int i = 0; i < 5; ++i) {
+        const QPointF point = onStem(along[i]);
+        const QPointF top = point + QPointF(4, 16 + sizes[i] * 0.2);
         b.step(i < 2 ? 2 : 3).layer(2);
-        b.line(S::curve(stalks[i], stalks[i] + QPointF(0, -4), bells[i]));
-        b.area(S::bell(bells[i], 180, sizes[i] * 0.8, sizes[i], 4), White);
+        b.line(S::curve(point, point + QPointF(6, 2), top));
+        b.area(S::bell(top, 180, sizes[i] * 0.8, sizes[i], 4), White);
     }
     b.step(4).layer(0);
-    FP::leaf(b, QPointF(196, FP::Ground), 28, 250, 84);
+    FP::leaf(b, QPointF(176, FP::Ground), 22, 230, 84);
     b.step(5);
-    FP::leaf(b, QPointF(192, FP::Ground), -20, 200, 70);
+    FP::leaf(b, QPointF(168, FP::Ground), -22, 190, 70);
     return b.build();
 }
 
 Lesson cherryBlossom() {
     const QPointF c(196, 120);
     LessonBuilder b("cherry blossom");
-    b.step(1).layer(4).area(S::circle(c, 11), Magenta);
+    b.step(1).layer(4).area(S::circle(c, 14), Magenta);
     b.step(2).layer(2);
     for (int i = 0; i < 5; ++i)
         b.area(S::heartPetal(c, 36 + i * 72, 6, 66, 62), LightPink);
@@ -177,7 +176,7 @@ Lesson anemone() {
 Lesson hibiscus() {
     const QPointF c(196, 112);
     LessonBuilder b("hibiscus");
-    b.step(1).layer(4).area(S::circle(c, 14), DarkRed);
+    b.step(1).layer(4).area(S::circle(c, 17), DarkRed);
     b.step(2).layer(2);
     FP::petalRing(b, c, 5, 0, 4, 92, 100, 1.0, Magenta);
     b.step(3).layer(3);
@@ -265,8 +264,8 @@ Lesson waterLily() {
     b.step(4).layer(3).area(S::ellipse(QPointF(200, 188), 26, 12), Yellow);
     b.step(5).layer(0);
     b.line(S::polyline({QPointF(200, 214), QPointF(330, 236)}), DarkGreen);
-    b.line(S::arc(QPointF(200, 214), 176, 110, 24), SkyBlue);
-    b.line(S::arc(QPointF(200, 214), 176, -134, 24), SkyBlue);
+    for (double x : {40.0, 250.0})
+        b.line(S::curve(QPointF(x, 276), QPointF(x + 50, 260), QPointF(x + 100, 276)), SkyBlue);
     return b.build();
 }
 

@@ -129,9 +129,10 @@ QPainterPath Shapes::stem(QPointF from, QPointF to, double bend, double width) {
     const QPointF along = to - from;
     const double length = std::hypot(along.x(), along.y());
     const QPointF side = length > 0 ? QPointF(-along.y(), along.x()) / length : QPointF();
-    QPainterPath spine;
-    spine.moveTo(from);
-    spine.quadTo(middle + side * bend, to);
+    return band(curve(from, middle + side * bend, to), width);
+}
+
+QPainterPath Shapes::band(const QPainterPath& spine, double width) {
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(Qt::FlatCap);

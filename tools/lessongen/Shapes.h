@@ -27,6 +27,8 @@ public:
     static QPainterPath vein(QPointF base, double angle, double length);
     // A stem as an area: a band of the given width along a curve bent sideways by `bend`.
     static QPainterPath stem(QPointF from, QPointF to, double bend, double width);
+    // Any open line turned into an area of the given width.
+    static QPainterPath band(const QPainterPath& spine, double width);
     static QPainterPath curve(QPointF from, QPointF control, QPointF to);
     static QPainterPath polyline(const QPolygonF& points);
     static QPainterPath polygon(const QPolygonF& points);
