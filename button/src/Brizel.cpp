@@ -1,6 +1,7 @@
 #include "Brizel.h"
 
 #include "AccessKey.h"
+#include "BrizelAccessible.h"
 #include "FacePainter.h"
 #include "ShapeRegion.h"
 #include "SystemColors.h"
@@ -34,6 +35,7 @@ Brizel::Brizel(QWidget* parent) : QWidget(parent) {
     m_overTimer.setParent(this);
     m_overTimer.setInterval(3);
     connect(&m_overTimer, &QTimer::timeout, this, &Brizel::OverTimerTick);
+    InstallBrizelAccessibility();
     m_paintEnabled = true;
 }
 
@@ -122,6 +124,7 @@ void Brizel::setCaption(const QString& value) {
     UpdateAccessKey();
     LayoutCaption();
     PaintButton(Look::Up, true);
+    NotifyAccessibleNameChanged(this);
     mark();
 }
 
@@ -129,6 +132,7 @@ void Brizel::setEnabled(VBool value) {
     m_enabled = value;
     PaintButton(Look::Up, true);
     QWidget::setEnabled(isTrue(value));
+    NotifyAccessibleStateChanged(this);
     mark();
 }
 
@@ -200,6 +204,7 @@ void Brizel::setSpecialEffect(int32_t value) {
 void Brizel::setCheckBoxBehaviour(VBool value) {
     m_checkBoxBehaviour = value;
     repaintLast();
+    NotifyAccessibleStateChanged(this);
     mark();
 }
 
@@ -259,6 +264,7 @@ void Brizel::setValue(VBool value) {
     m_value = value;
     if (isTrue(m_checkBoxBehaviour))
         PaintButton(Look::Up, true);
+    NotifyAccessibleStateChanged(this);
     mark();
 }
 

@@ -174,6 +174,8 @@ private:
     void OverTimerTick();
     void HandleMouseDown(int16_t button, int16_t shift, float x, float y);
     void HandleClick();
+    // Inverts Value of a toggle, shows the up look at once and raises Click.
+    void toggleAndClick();
     void refreshWindow();
     bool m_doubleClicked = false;
 

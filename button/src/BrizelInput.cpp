@@ -1,5 +1,6 @@
 // Brizel: pointer tracking, mouse buttons, keyboard, access key and focus.
 #include "Brizel.h"
+#include "BrizelAccessible.h"
 #include "KeyCodes.h"
 
 #include <QApplication>
@@ -94,8 +95,14 @@ void Brizel::mouseReleaseEvent(QMouseEvent* event) {
 void Brizel::HandleClick() {
     if (m_lastMouseButton != 1 || m_enabled == False)
         return;
-    if (m_checkBoxBehaviour != False)
+    toggleAndClick();
+}
+
+void Brizel::toggleAndClick() {
+    if (m_checkBoxBehaviour != False) {
         m_value = VBool(~m_value);
+        NotifyAccessibleStateChanged(this);
+    }
     PaintButton(Look::Up, false);
     refreshWindow();
     if (m_events)
@@ -147,14 +154,8 @@ void Brizel::keyReleaseEvent(QKeyEvent* event) {
     int16_t shift = shiftStateOf(event->modifiers());
     if (m_events)
         m_events->KeyUp(keyCode, shift);
-    if (m_lastKeyDown != 32 || keyCode != 32)
-        return;
-    if (m_checkBoxBehaviour != False)
-        m_value = VBool(~m_value);
-    PaintButton(Look::Up, false);
-    refreshWindow();
-    if (m_events)
-        m_events->Click();
+    if (m_lastKeyDown == 32 && keyCode == 32)
+        toggleAndClick();
 }
 
 void Brizel::focusInEvent(QFocusEvent*) {
