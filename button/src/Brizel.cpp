@@ -221,7 +221,7 @@ void Brizel::setMouseIcon(const Picture& value) {
 }
 
 int32_t Brizel::hwnd() const {
-    return int32_t(winId());
+    return int32_t(effectiveWinId());
 }
 
 void Brizel::setPictureNormal(const Picture& value) {
