@@ -8,13 +8,10 @@
 #include "platform/Twips.h"
 #include "platform/VbConvert.h"
 
-#include <QFile>
 #include <brizel/PropertyBag.h>
 
 namespace {
-// The artwork's thumb when the program carries it, else the control's own.
-const QString ArtThumb = QStringLiteral(":/art/kmoSlider/thumb.png");
-const QString OwnThumb = QStringLiteral(":/color/kmoSlider/thumb.png");
+const QString BuiltInThumb = QStringLiteral(":/art/kmoSlider/thumb.png");
 constexpr float EmptyThumbSize = 16;
 } // namespace
 
@@ -27,7 +24,7 @@ kmoSlider::kmoSlider(QWidget* parent)
 }
 
 ControlPicture::Ref kmoSlider::builtInThumb() {
-    return ControlPicture::fromText(QFile::exists(ArtThumb) ? ArtThumb : OwnThumb);
+    return ControlPicture::fromText(BuiltInThumb);
 }
 
 void kmoSlider::UserControl_Initialize() {
