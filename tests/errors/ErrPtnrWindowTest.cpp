@@ -166,6 +166,25 @@ TEST_F(ErrPtnrWindow, TwoErrorsExtendTheLogWithAnEmptyLineAfterEach) {
     EXPECT_TRUE(content.endsWith(one + "\r\n")) << "the last protocol, then one empty line";
 }
 
+TEST_F(ErrPtnrWindow, TheLogHoldsWhatTheWindowShowedByteForByte) {
+    ErrPtnr::instance().SetProgInfo(QStringLiteral("pinsola  V1.0.0"));
+    failOnce([](ErrPtnr&) {});
+    ErrPtnr::instance().SetProgInfo(QString());
+    const QByteArray sep = QByteArray(70, '-') + "\r\n";
+    const QByteArray ind(10, ' ');
+    const QByteArray expected =
+        sep + "F E H L E R P R O T O K O L L  /  E R R O R   P R O T O C O L L\r\n" + sep +
+        "PROGRAMM-INFO:\r\n" + ind + "pinsola  V1.0.0\r\n" + sep +
+        "FEHLERBESCHREIBUNG / ERROR DESCRIPTION:\r\n" + ind + "Fehler-Nr / error :\t13 (Type mismatch)\r\n" +
+        ind + "Modul:\tfrmPreview\r\n" + ind + "Prozedur / procedure:\tForm_Load\r\n" + ind +
+        "Zeile / Line:\t40\r\n" + ind + "Datum/Uhrzeit (Date/Time):\t12-08-2026 / 14:30:00\r\n" + sep +
+        "SYSTEMINFO:\r\n" + ind + "Plattform/Environment:\tWindows NT\r\n" + ind + "Version:\t6.1\r\n" + ind +
+        "Build:\t7601   \r\n" + sep + "\r\n";
+    QFile log(ErrPtnr::instance().protocolLogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll(), expected);
+}
+
 TEST_F(ErrPtnrWindow, SaveWritesTheProtocolFileAndAsksBeforeOverwriting) {
     const QString file = ErrPtnr::instance().protocolFilePath();
     EXPECT_EQ(file, home.programFolder() + QStringLiteral("/test_errors.ERR"));
