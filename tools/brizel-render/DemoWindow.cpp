@@ -5,6 +5,8 @@
 #include <brizel/BrizelFactory.h>
 #include <brizel/IBrizel.h>
 
+#include <QApplication>
+
 namespace {
 
 const int Styles[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
@@ -25,9 +27,9 @@ DemoWindow::DemoWindow(brizel::BrizelFactory& factory) : m_container(*this) {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(236, 233, 216));
     setPalette(colours);
-    resize(8 + 7 * 104, 8 + 4 * 40 + 44);
+    resize(8 + 7 * 118, 8 + 4 * 40 + 16);
     for (int i = 0; i < int(std::size(Styles)); ++i) {
-        const QRect place(8 + (i % 7) * 104, 8 + (i / 7) * 40, 96, 32);
+        const QRect place(8 + (i % 7) * 118, 8 + (i / 7) * 40, 110, 32);
         QWidget* button = addButton(factory,
                                     QStringLiteral("BTYPE=%1\nTX=%2\nFONT=DejaVu Sans,9,0,0,0,0\nCOLTYPE=1\n")
                                         .arg(Styles[i])
@@ -46,7 +48,7 @@ DemoWindow::DemoWindow(brizel::BrizelFactory& factory) : m_container(*this) {
         addButton(
             factory,
             QStringLiteral("BTYPE=%1\nTX=&Disabled\nENAB=False\nFONT=DejaVu Sans,9,0,0,0,0\n").arg(Styles[i]),
-            QRect(8 + i * 104, 140, 96, 32));
+            QRect(8 + i * 118, 140, 110, 32));
 }
 
 QWidget* DemoWindow::addButton(brizel::BrizelFactory& factory, const QString& properties, QRect geometry) {
@@ -61,6 +63,12 @@ QWidget* DemoWindow::addButton(brizel::BrizelFactory& factory, const QString& pr
 }
 
 void DemoWindow::showAbout() {
-    if (auto* control = qobject_cast<brizel::IBrizel*>(m_first))
-        control->About();
+    auto* control = qobject_cast<brizel::IBrizel*>(m_first);
+    if (!control)
+        return;
+    control->About();
+    // Without a window manager every window opens at the origin; put the about window below this one.
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmAbout"))
+            top->move(frameGeometry().left(), frameGeometry().bottom() + 24);
 }
