@@ -26,4 +26,5 @@ inline const QColor DarkGreen(46, 112, 52);
 inline const QColor Brown(140, 88, 48);
 inline const QColor DarkBrown(92, 58, 34);
 inline const QColor Charcoal(52, 44, 44);
+inline const QColor Silver(196, 196, 188);
 } // namespace Colours

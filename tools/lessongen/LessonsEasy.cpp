@@ -162,9 +162,6 @@ Lesson clover() {
     b.area(S::stem(QPointF(202, 282), rightLeaf, -10, 6), StemGreen);
     for (int i = 0; i < 3; ++i)
         b.area(S::heartPetal(rightLeaf, -60 + i * 120, 0, 40, 42), LeafGreen);
-    b.layer(1);
-    for (int i = 0; i < 3; ++i)
-        b.line(S::arc(S::at(leftLeaf, -60 + i * 120, 24), 9, -60 + i * 120 - 60, 120), White);
     return b.build();
 }
 
@@ -261,7 +258,7 @@ Lesson crocus() {
     b.area(S::petal(base, -24, 0, 128, 70, 0.35), Lilac);
     b.area(S::petal(base, 24, 0, 128, 70, 0.35), Lilac);
     b.step(3).layer(0);
-    FP::stem(b, QPointF(200, 190), 0, 18);
+    FP::stem(b, QPointF(200, 190), 0, 11);
     b.step(4);
     b.area(S::leaf(QPointF(196, FP::Ground), -22, 130, 18), LeafGreen);
     b.area(S::leaf(QPointF(204, FP::Ground), 20, 136, 18), LeafGreen);

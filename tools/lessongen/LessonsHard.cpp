@@ -162,7 +162,7 @@ Lesson edelweiss() {
     FP::leaf(b, QPointF(200, 236), 56, 60, 18);
     b.layer(3);
     for (int i = 0; i < 5; ++i)
-        b.line(S::vein(S::at(c, 36 + i * 72, 24), 36 + i * 72, 60), Lilac);
+        b.line(S::vein(S::at(c, 36 + i * 72, 24), 36 + i * 72, 60), Silver);
     return b.build();
 }
 
