@@ -1,7 +1,9 @@
 #include "Rle8Encoder.h"
 #include "Rle8BmpWriter.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -107,6 +109,21 @@ TEST(Rle8BmpWriter, WritesRle8InfoHeaderWithPalette) {
     EXPECT_EQ(readU32(bmp, 34), quint32(bmp.size()) - readU32(bmp, 10));
     EXPECT_EQ(readU32(bmp, 46), 5u);
     EXPECT_EQ(bmp.right(2), bytes({0, 1}));
+}
+
+TEST(Rle8BmpWriter, RefusesImagesThatAreNotIndexed) {
+    const QImage indexed(4, 4, QImage::Format_Indexed8);
+    const QList<QImage> refused{QImage(), QImage(4, 4, QImage::Format_RGB32),
+                                QImage(4, 4, QImage::Format_ARGB32), QImage(4, 4, QImage::Format_Grayscale8)};
+    for (const QImage& image : refused) {
+        EXPECT_TRUE(Rle8BmpWriter::toBmp(image).isEmpty()) << image.format();
+        EXPECT_TRUE(Rle8Encoder::encode(image).isEmpty()) << image.format();
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("refused.bmp"));
+    EXPECT_FALSE(Rle8BmpWriter::save(refused[1], path));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(Rle8BmpWriter::save(indexed, dir.filePath(QStringLiteral("no/such/folder.bmp"))));
 }
 
 struct RoundTripCase {

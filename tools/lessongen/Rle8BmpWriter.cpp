@@ -19,8 +19,9 @@ template <typename T> void append(QByteArray& out, T value) {
 } // namespace
 
 QByteArray Rle8BmpWriter::toBmp(const QImage& indexed) {
-    Q_ASSERT(indexed.format() == QImage::Format_Indexed8);
     const QByteArray pixels = Rle8Encoder::encode(indexed);
+    if (pixels.isEmpty())
+        return {};
     const auto colours = quint32(indexed.colorCount());
     const quint32 pixelOffset = FileHeaderSize + InfoHeaderSize + 4 * colours;
 
@@ -53,9 +54,9 @@ QByteArray Rle8BmpWriter::toBmp(const QImage& indexed) {
 }
 
 bool Rle8BmpWriter::save(const QImage& indexed, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = toBmp(indexed);
-    return file.write(bytes) == bytes.size();
+    if (bytes.isEmpty())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

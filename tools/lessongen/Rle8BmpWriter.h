@@ -5,7 +5,7 @@
 #include <QString>
 
 // Writes an 8-bit indexed image as a Windows bitmap file with RLE8 compression (Qt writes bitmaps only
-// uncompressed).
+// uncompressed). Images of any other format are refused: empty bytes, or false from save().
 class Rle8BmpWriter {
 public:
     static QByteArray toBmp(const QImage& indexed);

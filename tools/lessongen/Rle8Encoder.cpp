@@ -10,7 +10,8 @@ constexpr int MinRunInLiteral = 3;
 } // namespace
 
 QByteArray Rle8Encoder::encode(const QImage& indexed) {
-    Q_ASSERT(indexed.format() == QImage::Format_Indexed8);
+    if (indexed.format() != QImage::Format_Indexed8 || indexed.isNull())
+        return {};
     QByteArray out;
     for (int y = indexed.height() - 1; y >= 0; --y) {
         out += encodeRow(indexed.constScanLine(y), indexed.width());

@@ -5,7 +5,8 @@
 
 // Encodes an 8-bit indexed image as the pixel data of a Windows RLE8 bitmap: rows bottom-up, runs of
 // equal pixels as (count, index) pairs, stretches of differing pixels in absolute mode, an end-of-line
-// escape after every row but the last and an end-of-bitmap escape after it.
+// escape after every row but the last and an end-of-bitmap escape after it. Anything but a non-empty
+// 8-bit indexed image gives an empty result.
 class Rle8Encoder {
 public:
     static QByteArray encode(const QImage& indexed);
