@@ -78,8 +78,8 @@ std::optional<RenderOptions> RenderOptions::parse(const QStringList& arguments, 
     }
     const QRegularExpressionMatch match =
         QRegularExpression(QStringLiteral("^(\\d{1,4})x(\\d{1,4})$")).match(parser.value(size));
-    if (!match.hasMatch() || match.captured(1).toInt() == 0) {
-        *error = QStringLiteral("--size must be WxH in pixels, e.g. 96x32 (width 1 to 9999)");
+    if (!match.hasMatch() || match.captured(1).toInt() == 0 || match.captured(2).toInt() == 0) {
+        *error = QStringLiteral("--size must be WxH in pixels from 1 to 9999, e.g. 96x32");
         return std::nullopt;
     }
     options.size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
