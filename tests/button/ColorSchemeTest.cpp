@@ -100,3 +100,23 @@ TEST_F(BrizelTest, RaisedFaceIsHalvedBySoftBevelInEveryScheme) {
         EXPECT_EQ(pixel(control, 5, 1), rgbText(c.expected));
     }
 }
+
+TEST_F(BrizelTest, SystemColourCodesAreTranslated) {
+    struct Case {
+        uint32_t oleColor;
+        uint32_t face;
+    };
+    const Case cases[] = {
+        {0x8000000Fu, sys::Face},       {0x80000010u, sys::Shadow}, {0x80000014u, sys::Highlight},
+        {0x80000015u, sys::DarkShadow}, {0x80000016u, sys::Light},  {0x80000012u, sys::Text},
+        {0x8000000Du, sys::Select},     {0x00102030u, 0x00102030u}, {0x02102030u, 0x00102030u},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.oleColor);
+        brizel::IBrizel* control = create();
+        control->setButtonType(7);
+        control->setColorScheme(2);
+        control->setBackColor(c.oleColor);
+        EXPECT_EQ(pixel(control, 20, 12), rgbText(c.face));
+    }
+}

@@ -201,3 +201,25 @@ TEST_F(ContentTest, ScreenReadersSeeAPushButton) {
     control->setEnabled(0);
     EXPECT_TRUE(reader->state().disabled);
 }
+
+TEST_F(ContentTest, KdeDefaultButtonHasABoldCaptionAndKeepsItsFont) {
+    auto inkOf = [&](bool isDefault) {
+        container.isDefault = isDefault;
+        brizel::IBrizel* control = create(90, 30);
+        control->setButtonType(14);
+        control->setColorScheme(3);
+        control->setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+        control->setCaption(QStringLiteral("WWW"));
+        EXPECT_EQ(control->FontBold(), 0);
+        int ink = 0;
+        const QImage face = control->Surface();
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x)
+                ink += qGray(face.pixel(x, y)) < 60 ? 1 : 0;
+        return ink;
+    };
+    const int normal = inkOf(false);
+    const int bold = inkOf(true);
+    EXPECT_GT(normal, 10);
+    EXPECT_GT(bold, normal + normal / 4);
+}

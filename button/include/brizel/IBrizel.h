@@ -15,6 +15,10 @@ namespace brizel {
 
 // The interface of the Brizel control ("_Brizel"), reached from the control's QWidget with
 // qobject_cast<brizel::IBrizel*>(widget). Booleans are -1/0.
+//
+// A host makes a control with the library's factory, hands it its container and event receiver, then
+// calls InitProperties (a control newly placed) or ReadProperties (a stored one), sizes and shows it.
+// Showing applies the colour scheme and paints; until then a loaded control draws nothing.
 class IBrizel {
 public:
     virtual ~IBrizel() = default;
