@@ -20,6 +20,11 @@ constexpr int kOutputChannels = 2;
 constexpr sf_count_t kMaxSeconds = 10;
 // The output stream stays open this long after a sound, so the device can play the last samples.
 constexpr int kReleaseMs = 1000;
+// A sound server starts a stream only once it holds a minimum of data (PulseAudio: about 125 ms), so
+// silence after each sound lets the shortest ones through.
+constexpr int kTrailingSilenceMs = 250;
+// The output buffer; a fixed size keeps the server's start threshold below the trailing silence.
+constexpr int kBufferMs = 100;
 
 // A WAV image in memory, read through libsndfile's virtual I/O.
 struct MemoryFile {
@@ -130,10 +135,7 @@ SoundPlayer& SoundPlayer::instance() {
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
     m_release.setSingleShot(true);
     m_release.setInterval(kReleaseMs);
-    connect(&m_release, &QTimer::timeout, this, [this] {
-        if (m_sink)
-            m_sink->stop();
-    });
+    connect(&m_release, &QTimer::timeout, this, [this] { m_sink.reset(); });
 }
 
 SoundPlayer::~SoundPlayer() = default;
@@ -162,38 +164,29 @@ void SoundPlayer::play(const QByteArray& wavImage) {
 }
 
 // Runs from the event loop: stops the sound playing and starts the current one. Opening the output
-// stream waits for the sound server, which is why play() leaves it to here.
+// stream waits for the sound server, which is why play() leaves it to here. Each sound gets a new sink:
+// a sink restarted many times stalls (Qt 6.4, PulseAudio).
 void SoundPlayer::startOutput() {
     m_startQueued = false;
     m_release.stop();
-    if (m_sink)
-        m_sink->stop();
+    m_sink.reset();
     if (m_pcm.isEmpty())
         return;
     m_source.close();
-    m_source.setData(m_pcm);
+    m_source.setData(m_pcm + QByteArray(outputFormat().bytesForDuration(kTrailingSilenceMs * 1000), '\0'));
     m_source.open(QIODevice::ReadOnly);
-    if (ensureSink()) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        qCDebug(lcSound) << "no sound output device; the sound stays silent";
+    } else {
+        m_sink = std::make_unique<QAudioSink>(device, outputFormat());
+        connect(m_sink.get(), &QAudioSink::stateChanged, this, &SoundPlayer::onStateChanged);
+        m_sink->setBufferSize(outputFormat().bytesForDuration(kBufferMs * 1000));
         m_sink->start(&m_source);
         if (m_sink->error() != QAudio::NoError)
             qCDebug(lcSound) << "sound output failed to start:" << m_sink->error();
     }
     emit started();
-}
-
-bool SoundPlayer::ensureSink() {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        qCDebug(lcSound) << "no sound output device; the sound stays silent";
-        m_sink.reset();
-        return false;
-    }
-    if (!m_sink || m_sinkDevice != device.id()) {
-        m_sink = std::make_unique<QAudioSink>(device, outputFormat());
-        m_sinkDevice = device.id();
-        connect(m_sink.get(), &QAudioSink::stateChanged, this, &SoundPlayer::onStateChanged);
-    }
-    return true;
 }
 
 void SoundPlayer::onStateChanged(QAudio::State state) {

@@ -13,8 +13,8 @@ class QAudioSink;
 
 // Plays short sounds handed over as complete WAV images in memory (PCM or Microsoft ADPCM), one at a
 // time: a new sound cuts off the one still playing. Without an output device, or for data it cannot
-// decode, it stays silent and reports nothing. play() only decodes; the output is (re)started from the
-// event loop, so a caller never waits for the audio device.
+// decode, it stays silent and reports nothing. play() only decodes; the output is started from the event
+// loop, so a caller never waits for the audio device.
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
@@ -42,13 +42,11 @@ signals:
 private:
     explicit SoundPlayer(QObject* parent);
     void startOutput();
-    bool ensureSink();
     void onStateChanged(QAudio::State state);
 
     QByteArray m_pcm;
     QBuffer m_source;
     std::unique_ptr<QAudioSink> m_sink;
-    QByteArray m_sinkDevice;
     QTimer m_release;
     bool m_startQueued = false;
 };

@@ -1,0 +1,106 @@
+#include "core/Allgemein.h"
+#include "platform/SoundPlayer.h"
+#include "support/ErrorScript.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace Allgemein;
+
+namespace {
+
+constexpr int kIgnore = 1;
+constexpr int kCancel = 2;
+
+QByteArray resource(int id) {
+    QFile file(QStringLiteral(":/wav/%1.wav").arg(id));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The player starts its output from the event loop.
+void letThePlayerStart() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Without a sound device: the output points at a sound server that does not exist.
+class PlayWavTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { qputenv("PULSE_SERVER", "unix:/nonexistent/pinsola-test/native"); }
+    void SetUp() override {
+        PlayWAV(104);
+        letThePlayerStart();
+        started.clear();
+    }
+    SoundPlayer& player = SoundPlayer::instance();
+    QSignalSpy started{&player, &SoundPlayer::started};
+};
+
+TEST_F(PlayWavTest, EverySoundIsSilentlySkippedWithoutADevice) {
+    ErrorScript script({kCancel});
+    for (int16_t id = 101; id <= 107; ++id) {
+        PlayWAV(id);
+        letThePlayerStart();
+        EXPECT_EQ(WavData, resource(id)) << id;
+        EXPECT_EQ(player.current(), SoundPlayer::decode(resource(id))) << id;
+    }
+    EXPECT_EQ(started.count(), 7);
+    EXPECT_EQ(script.count(), 0);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+}
+
+struct MissingCase {
+    const char* name;
+    int action;
+    bool playsThePreviousSound;
+};
+
+// A skip of the failed load plays the previous buffer again; leaving plays nothing.
+const MissingCase kMissing[] = {{"Ignore", kIgnore, true}, {"Cancel", kCancel, false}};
+
+void PrintTo(const MissingCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PlayWavMissing : public PlayWavTest, public ::testing::WithParamInterface<MissingCase> {};
+
+TEST_P(PlayWavMissing, Sound108GoesToTheErrorWindow) {
+    ErrorScript script({GetParam().action});
+    PlayWAV(108);
+    letThePlayerStart();
+
+    ASSERT_EQ(script.count(), 1);
+    EXPECT_TRUE(script.shown()[0].number.startsWith(QStringLiteral("326 (")))
+        << script.shown()[0].number.toStdString();
+    EXPECT_EQ(script.shown()[0].procedure, QStringLiteral("PlayWAV"));
+    EXPECT_EQ(script.shown()[0].module, QStringLiteral("Allgemein"));
+    EXPECT_EQ(script.shown()[0].line, QStringLiteral("10"));
+    EXPECT_EQ(WavData, resource(104));
+    EXPECT_EQ(started.count(), GetParam().playsThePreviousSound ? 1 : 0);
+    EXPECT_EQ(player.current(), SoundPlayer::decode(resource(104)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, PlayWavMissing, ::testing::ValuesIn(kMissing),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlayWavTest, TheLaterOfTwoQuickCallsIsTheOneThatPlays) {
+    PlayWAV(101);
+    PlayWAV(107);
+    letThePlayerStart();
+    EXPECT_EQ(started.count(), 1);
+    EXPECT_EQ(player.current(), SoundPlayer::decode(resource(107)));
+    EXPECT_EQ(WavData, resource(107));
+}
+
+TEST_F(PlayWavTest, DataThatIsNoSoundStopsTheSoundAndPlaysNothing) {
+    player.play(QByteArray("no sound at all"));
+    letThePlayerStart();
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_TRUE(player.current().isEmpty());
+}
+
+} // namespace
