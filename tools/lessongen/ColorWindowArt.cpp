@@ -11,8 +11,8 @@ namespace {
 // Hue (degrees) of the 16 colour columns: red round to pink.
 constexpr int Hues[] = {0, 14, 28, 42, 54, 75, 105, 150, 175, 195, 215, 235, 260, 280, 305, 330};
 // Saturation and value per row, light to dark.
-constexpr double RowSaturation[] = {0.22, 0.45, 0.85, 0.95, 0.95, 0.9};
-constexpr double RowValue[] = {1.0, 1.0, 1.0, 0.82, 0.6, 0.38};
+constexpr double RowSaturation[] = {0.22, 0.45, 0.8, 0.92, 0.95, 0.9};
+constexpr double RowValue[] = {1.0, 1.0, 0.96, 0.8, 0.6, 0.38};
 
 const QList<QColor> Browns{{236, 214, 186}, {214, 170, 120}, {176, 122, 70},
                            {140, 88, 48},   {104, 62, 32},   {66, 40, 22}};
