@@ -59,7 +59,7 @@ Lesson hyacinth() {
     for (int row = 0; row < rows.size(); ++row) {
         for (const QPointF& floret : rows[row]) {
             b.step(row + 2).layer(2 + row % 2);
-            FP::petalRing(b, floret, 6, row * 10, 2, 22, 14, 0.3, row % 2 == 0 ? Pink : LightPink);
+            FP::petalRing(b, floret, 6, row * 10, 2, 25, 18, 0.75, row % 2 == 0 ? Pink : LightPink);
             b.layer(4).area(S::circle(floret, 4), Magenta);
         }
     }
