@@ -142,6 +142,9 @@ void BrizelTest::showWindow() {
 }
 
 void BrizelTest::pointTo(QWidget* widget, QPoint local) {
+    // Setting the cursor where it already is moves nothing; step off first so the move always happens.
+    if (QCursor::pos() == widget->mapToGlobal(local))
+        QCursor::setPos(widget->mapToGlobal(local) + QPoint(1, 0));
     QCursor::setPos(widget->mapToGlobal(local));
     QTest::mouseMove(widget, local);
     QApplication::processEvents();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
 using brizel::rgb;
@@ -410,7 +411,9 @@ TEST_F(PaintTest, HoverLooksNeedThePointer) {
         pointTo(widgetOf(control), QPoint(20, 12));
         expectPixels(control, c.hovered);
         pointAway();
-        QTest::qWait(20);
+        QTimer* poll = widgetOf(control)->findChild<QTimer*>(QStringLiteral("OverTimer"));
+        ASSERT_NE(poll, nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(!poll->isActive(), 2000);
         expectPixels(control, c.atRest);
         delete widgetOf(control);
     }
