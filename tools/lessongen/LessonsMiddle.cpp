@@ -116,8 +116,8 @@ Lesson lilyOfTheValley() {
     auto onStem = [&](double t) { return from * (1 - t) * (1 - t) + control * 2 * (1 - t) * t + to * t * t; };
     LessonBuilder b("lily of the valley");
     b.step(1).layer(1).area(S::band(S::curve(from, control, to), 7), StemGreen);
-    const double along[] = {0.5, 0.62, 0.74, 0.86, 0.96};
-    const double sizes[] = {46, 42, 38, 32, 26};
+    const double along[] = {0.44, 0.58, 0.71, 0.83, 0.94};
+    const double sizes[] = {50, 46, 40, 34, 28};
     for (int i = 0; i < 5; ++i) {
         const QPointF point = onStem(along[i]);
         const QPointF top = point + QPointF(4, 16 + sizes[i] * 0.2);
@@ -126,9 +126,9 @@ Lesson lilyOfTheValley() {
         b.area(S::bell(top, 180, sizes[i] * 0.8, sizes[i], 4), White);
     }
     b.step(4).layer(0);
-    FP::leaf(b, QPointF(176, FP::Ground), 22, 230, 84);
+    FP::leaf(b, QPointF(168, FP::Ground), -30, 220, 84);
     b.step(5);
-    FP::leaf(b, QPointF(168, FP::Ground), -22, 190, 70);
+    FP::leaf(b, QPointF(172, FP::Ground), -8, 150, 56);
     return b.build();
 }
 
