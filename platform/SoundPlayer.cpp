@@ -165,7 +165,8 @@ void SoundPlayer::play(const QByteArray& wavImage) {
 
 // Runs from the event loop: stops the sound playing and starts the current one. Opening the output
 // stream waits for the sound server, which is why play() leaves it to here. Each sound gets a new sink:
-// a sink restarted many times stalls (Qt 6.4, PulseAudio).
+// a reused one (Qt 6.4, PulseAudio) opens every stream with the smaller buffer the server granted the
+// last, until the output stalls.
 void SoundPlayer::startOutput() {
     m_startQueued = false;
     m_release.stop();

@@ -1,0 +1,63 @@
+#include "core/Allgemein.h"
+
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QMediaDevices>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+// PlayWAV returns at once: it loads the resource, decodes it and leaves the start of the output to the
+// event loop. Run under tests/sound/with-null-sink.sh to measure with a sound device present.
+
+namespace {
+
+std::string deviceLabel() {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    return device.isNull() ? "no sound device" : "sound device: " + device.description().toStdString();
+}
+
+double secondsOf(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The call itself. Between calls the event loop runs (untimed), so every call meets a playing sound.
+void BM_PlayWAV(benchmark::State& state) {
+    const auto id = static_cast<int16_t>(state.range(0));
+    for (auto _ : state) {
+        state.SetIterationTime(secondsOf([id] { Allgemein::PlayWAV(id); }));
+        QCoreApplication::processEvents();
+    }
+    state.SetLabel(deviceLabel());
+}
+BENCHMARK(BM_PlayWAV)
+    ->DenseRange(101, 107)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// What the event loop spends afterwards: stopping the sound playing and opening the output stream.
+void BM_OutputStart(benchmark::State& state) {
+    for (auto _ : state) {
+        Allgemein::PlayWAV(101);
+        state.SetIterationTime(secondsOf([] { QCoreApplication::processEvents(); }));
+    }
+    state.SetLabel(deviceLabel());
+}
+BENCHMARK(BM_OutputStart)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
