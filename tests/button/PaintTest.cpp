@@ -431,3 +431,17 @@ TEST_F(PaintTest, CustomHoverPaintsWithBackOver) {
     EXPECT_EQ(pixel(control, 0, 10), rgbText(rgb(0, 0, 0)));
     EXPECT_EQ(control->BackColor(), rgb(100, 150, 200));
 }
+
+TEST_F(PaintTest, StyleElevenShowsTheContainerBehindIt) {
+    QPalette colours = window->palette();
+    colours.setColor(QPalette::Window, QColor(12, 34, 56));
+    window->setPalette(colours);
+    window->setAutoFillBackground(true);
+    showWindow();
+    brizel::IBrizel* control = button(11);
+    widgetOf(control)->show();
+    EXPECT_EQ(pixel(control, 20, 20), rgbText(rgb(12, 34, 56)));
+    EXPECT_EQ(widgetOf(control)->height(), 24); // the capture gives the height back
+    control->setEnabled(0);
+    EXPECT_EQ(pixel(control, 20, 20), rgbText(rgb(12, 34, 56)));
+}
