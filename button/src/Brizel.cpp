@@ -369,6 +369,9 @@ void Brizel::UpdateAccessKey() {
         for (const QKeySequence& key : keys) {
             auto shortcut = std::make_unique<QShortcut>(key, this);
             connect(shortcut.get(), &QShortcut::activated, this, &Brizel::AccessKeyPressed);
+            // Several controls sharing a key take the focus in turn, as the platform's dialogs do.
+            connect(shortcut.get(), &QShortcut::activatedAmbiguously, this,
+                    [this] { setFocus(Qt::ShortcutFocusReason); });
             m_accessShortcuts.push_back(std::move(shortcut));
         }
     }

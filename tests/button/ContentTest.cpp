@@ -223,3 +223,17 @@ TEST_F(ContentTest, KdeDefaultButtonHasABoldCaptionAndKeepsItsFont) {
     EXPECT_GT(normal, 10);
     EXPECT_GT(bold, normal + normal / 4);
 }
+
+TEST_F(ContentTest, ASharedAccessKeyMovesTheFocusInsteadOfClicking) {
+    showWindow();
+    brizel::IBrizel* first = create();
+    brizel::IBrizel* second = create();
+    widgetOf(second)->move(10, 50);
+    widgetOf(first)->show();
+    widgetOf(second)->show();
+    first->setCaption(QStringLiteral("&Go"));
+    second->setCaption(QStringLiteral("&Gone"));
+    QTest::keyClick(window.get(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_FALSE(log.events.contains("Click"));
+    EXPECT_TRUE(widgetOf(first)->hasFocus() || widgetOf(second)->hasFocus());
+}
