@@ -13,6 +13,20 @@ namespace brizel {
 
 ContentPainter::ContentPainter(Brizel& button) : b(button) {}
 
+ContentPainter::~ContentPainter() {
+    endText();
+}
+
+QPainter& ContentPainter::textPainter() {
+    if (!m_textPainter)
+        m_textPainter = std::make_unique<QPainter>(&b.m_surface);
+    return *m_textPainter;
+}
+
+void ContentPainter::endText() {
+    m_textPainter.reset();
+}
+
 uint32_t ContentPainter::shade(uint32_t color, int amount, bool proportionalBlue) const {
     return ShadeColor(color, amount, proportionalBlue, b.m_softBevel != False);
 }
@@ -20,8 +34,7 @@ uint32_t ContentPainter::shade(uint32_t color, int amount, bool proportionalBlue
 void ContentPainter::drawText(const TextBox& rectangle, uint32_t color) {
     if (b.m_caption.isEmpty())
         return;
-    QPainter painter(&b.m_surface);
-    DrawCaptionText(painter, b.m_caption, b.font(), rectangle, QColor(SystemColors::toQRgb(color)));
+    DrawCaptionText(textPainter(), b.m_caption, b.font(), rectangle, QColor(SystemColors::toQRgb(color)));
 }
 
 void ContentPainter::DrawCaption(int mode) {
@@ -84,6 +97,7 @@ void ContentPainter::DrawCaptionEffect(const TextBox& rectangle) {
 
 void ContentPainter::blend(const Picture& picture, int x, int y, std::optional<uint32_t> tint, bool threshold,
                            bool grey, bool fade) {
+    endText();
     BlendOptions options;
     options.maskColor = SystemColors::toQRgb(b.m_colors.MaskRgb);
     options.useMaskColor = b.m_useMaskColor != False;

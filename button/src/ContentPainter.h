@@ -5,7 +5,10 @@
 #include <brizel/Picture.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+class QPainter;
 
 namespace brizel {
 
@@ -18,6 +21,7 @@ public:
     enum PictureLook { PictureUp = 0, PictureDown = 1, PictureDisabled = 2 };
 
     explicit ContentPainter(Brizel& button);
+    ~ContentPainter();
 
     void DrawCaption(int mode);
     void DrawCaptionEffect(const TextBox& rectangle);
@@ -25,13 +29,18 @@ public:
     void DrawPictureEffect(int offset, const Picture& picture);
     // The caption in one colour into one rectangle.
     void drawText(const TextBox& rectangle, uint32_t color);
+    // Ends the text painter; the face's own drawing and the picture blending write the pixels directly.
+    void endText();
 
 private:
+    QPainter& textPainter();
     uint32_t shade(uint32_t color, int amount, bool proportionalBlue = false) const;
     void blend(const Picture& picture, int x, int y, std::optional<uint32_t> tint = {},
                bool threshold = false, bool grey = false, bool fade = false);
 
     Brizel& b;
+    // One painter for all caption copies of a repaint, begun at the first of them.
+    std::unique_ptr<QPainter> m_textPainter;
 };
 
 } // namespace brizel

@@ -50,6 +50,7 @@ bool FacePainter::PaintButton(Brizel::Look look, bool force) {
         paintDown();
         content.DrawButtonPicture(ContentPainter::PictureDown);
     }
+    content.endText();
     if (hoverSwap) {
         b.m_backColor = savedBack;
         b.ApplyColorScheme();

@@ -10,10 +10,10 @@ namespace brizel {
 // Colours are plain RGB (red in the low byte); a rectangle x, y, width, height covers x..x+width-1.
 class GdiSurface {
 public:
-    explicit GdiSurface(QImage& image) : m_image(image) {}
+    explicit GdiSurface(QImage& image) : m_image(image), m_width(image.width()), m_height(image.height()) {}
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
 
     // A 1-pixel frame of the rectangle with `frameOnly`, else the rectangle filled.
     void DrawBox(int x, int y, int width, int height, uint32_t color, bool frameOnly);
@@ -35,6 +35,8 @@ private:
     void span(int x1, int x2, int y, QRgb value);
 
     QImage& m_image;
+    int m_width;
+    int m_height;
     QRgb* m_bits = nullptr;
     qsizetype m_stride = 0;
 };
