@@ -12,8 +12,6 @@ public:
 
     static bool registerClass(const QString& progId, const QString& libraryPath);
     static bool unregisterClass(const QString& progId);
-    // The registered library path, or empty.
-    static QString libraryOf(const QString& progId);
 };
 
 } // namespace brizel
