@@ -32,8 +32,4 @@ bool ClassRegistry::unregisterClass(const QString& progId) {
     return settings.status() == QSettings::NoError;
 }
 
-QString ClassRegistry::libraryOf(const QString& progId) {
-    return registry().value(keyOf(progId)).toString();
-}
-
 } // namespace brizel
