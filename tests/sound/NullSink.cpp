@@ -10,9 +10,6 @@
 namespace {
 const QString kSinkName = QStringLiteral("pinsola_null");
 
-bool loud(int16_t sample) {
-    return std::abs(int(sample)) >= NullSink::kThreshold;
-}
 } // namespace
 
 NullSink::NullSink() {
@@ -85,7 +82,7 @@ void NullSink::waitUntilQuiet(int quietMs, int timeoutMs) {
     while (timer.elapsed() < timeoutMs) {
         QTest::qWait(50);
         readRecorder();
-        const auto last = std::find_if(m_samples.rbegin(), m_samples.rend(), loud);
+        const auto last = std::find_if(m_samples.rbegin(), m_samples.rend(), isSound);
         if (last != m_samples.rend() && last - m_samples.rbegin() >= quietSamples)
             return;
     }
@@ -107,10 +104,10 @@ void NullSink::readRecorder() {
 }
 
 double NullSink::soundSeconds(const std::vector<int16_t>& samples) {
-    const auto first = std::find_if(samples.begin(), samples.end(), loud);
+    const auto first = std::find_if(samples.begin(), samples.end(), isSound);
     if (first == samples.end())
         return 0.0;
-    const auto last = std::find_if(samples.rbegin(), samples.rend(), loud).base();
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), isSound).base();
     return double(last - first) / kRecordRate;
 }
 
@@ -127,7 +124,7 @@ std::string NullSink::describe(const std::vector<int16_t>& samples) {
                     .toStdString();
     };
     for (size_t i = 0; i < samples.size(); ++i) {
-        if (!loud(samples[i]))
+        if (!isSound(samples[i]))
             continue;
         if (inSound && i - last > kGap)
             close();

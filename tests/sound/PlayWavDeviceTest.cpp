@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -16,17 +17,61 @@ namespace {
 // Recordings and sounds agree to within a few milliseconds.
 constexpr double kTolerance = 0.01;
 
-// Seconds from the first to the last sample of sound `id` that the recording would count as sound: the
-// output rate is the recording rate, and the left side is what a mono recording of a mono sound holds.
-double heardLengthOf(int id) {
+// Sound `id` as a mono recording of the output holds it: the output rate is the recording rate, and the
+// two sides are mixed.
+std::vector<int16_t> monoOf(int id) {
     QFile file(QStringLiteral(":/wav/%1.wav").arg(id));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pcm = SoundPlayer::decode(file.readAll()).value_or(QByteArray());
     const auto* samples = reinterpret_cast<const int16_t*>(pcm.constData());
-    std::vector<int16_t> left;
+    std::vector<int16_t> mono;
     for (qsizetype i = 0; i + 1 < pcm.size() / qsizetype(sizeof(int16_t)); i += 2)
-        left.push_back(samples[i]);
-    return NullSink::soundSeconds(left);
+        mono.push_back(int16_t((samples[i] + samples[i + 1]) / 2));
+    return mono;
+}
+
+double heardLengthOf(int id) {
+    return NullSink::soundSeconds(monoOf(id));
+}
+
+// Normalised correlation of the recording with the sound, both from their first sound sample on, at the
+// best offset within 20 ms: 1 for the same waveform at any volume, near 0 for another sound.
+double similarity(const std::vector<int16_t>& recording, const std::vector<int16_t>& sound) {
+    const auto r0 = std::find_if(recording.begin(), recording.end(), NullSink::isSound) - recording.begin();
+    const auto s0 = std::find_if(sound.begin(), sound.end(), NullSink::isSound) - sound.begin();
+    double best = 0.0;
+    constexpr std::ptrdiff_t kMaxShift = NullSink::kRecordRate / 50;
+    for (std::ptrdiff_t shift = -kMaxShift; shift <= kMaxShift; ++shift) {
+        double xy = 0.0, xx = 0.0, yy = 0.0;
+        for (std::ptrdiff_t i = s0; i < std::ptrdiff_t(sound.size()); ++i) {
+            const std::ptrdiff_t j = r0 + shift + i - s0;
+            const double x = sound[size_t(i)];
+            const double y = j >= 0 && j < std::ptrdiff_t(recording.size()) ? recording[size_t(j)] : 0.0;
+            xy += x * y;
+            xx += x * x;
+            yy += y * y;
+        }
+        if (xx > 0 && yy > 0)
+            best = std::max(best, xy / std::sqrt(xx * yy));
+    }
+    return best;
+}
+
+// The recording from the start of its last stretch of sound, after the last silence of 10 ms or more.
+std::vector<int16_t> lastStretch(const std::vector<int16_t>& recording) {
+    constexpr size_t kGap = NullSink::kRecordRate / 100;
+    size_t start = 0;
+    size_t quiet = kGap;
+    for (size_t i = 0; i < recording.size(); ++i) {
+        if (!NullSink::isSound(recording[i])) {
+            ++quiet;
+            continue;
+        }
+        if (quiet >= kGap)
+            start = i;
+        quiet = 0;
+    }
+    return {recording.begin() + std::ptrdiff_t(start), recording.end()};
 }
 
 // One sound server for the whole test program: the sound output connects to it once per process.
@@ -67,6 +112,9 @@ TEST_P(EverySound, PlaysCompletelyThroughTheOutput) {
     const double seconds = NullSink::soundSeconds(recording);
     RecordProperty("heard", NullSink::describe(recording));
     EXPECT_NEAR(seconds, heardLengthOf(id), kTolerance) << NullSink::describe(recording);
+    const double match = similarity(recording, monoOf(id));
+    RecordProperty("similarity", std::to_string(match));
+    EXPECT_GT(match, 0.9) << "the recording is this sound";
     EXPECT_EQ(script.count(), 0);
 }
 
@@ -101,6 +149,9 @@ TEST_P(LaterSound, CutsTheEarlierOne) {
     RecordProperty("heard", NullSink::describe(recording));
     EXPECT_GT(seconds, heardLengthOf(c.second) - kTolerance) << NullSink::describe(recording);
     EXPECT_LT(seconds, c.gapMs / 1000.0 + heardLengthOf(c.second) + 0.05) << NullSink::describe(recording);
+    const double match = similarity(lastStretch(recording), monoOf(c.second));
+    RecordProperty("similarity", std::to_string(match));
+    EXPECT_GT(match, 0.9) << "the second sound ends it";
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, LaterSound, ::testing::ValuesIn(kCuts),
