@@ -7,6 +7,7 @@
 #include <QMediaDevices>
 #include <QPointer>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <sndfile.h>
 #include <vector>

@@ -24,13 +24,6 @@ QByteArray int16Samples(std::initializer_list<int16_t> values) {
 
 using Frames = std::vector<std::pair<int16_t, int16_t>>;
 
-TEST(SoundDecode, OutputIsSixteenBitStereoAt22050) {
-    const QAudioFormat format = SoundPlayer::outputFormat();
-    EXPECT_EQ(format.sampleFormat(), QAudioFormat::Int16);
-    EXPECT_EQ(format.channelCount(), 2);
-    EXPECT_EQ(format.sampleRate(), 22050);
-}
-
 struct DecodeCase {
     const char* name;
     WavImage::Format format;
