@@ -1,5 +1,7 @@
 #include "errors/ErrProtocol.h"
 
+#include "platform/Cp1252.h"
+
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kIndent = QString(10, QLatin1Char(' '));
@@ -7,16 +9,18 @@ const QString kSeparator = QString(70, QLatin1Char('-'));
 constexpr qsizetype kPrintWidth = 73;
 const QString kContinuation = QString(20, QLatin1Char(' '));
 
+// The platform's name and its line end; an unknown platform gets neither, so the version follows on
+// the same line.
 QString platformName(const SystemVersion& system) {
     switch (system.platformId) {
     case SystemVersion::Win32s:
-        return QStringLiteral("Win32s");
+        return QStringLiteral("Win32s") + kCrLf;
     case SystemVersion::Windows9x:
-        return QStringLiteral("Windows 9x");
+        return QStringLiteral("Windows 9x") + kCrLf;
     case SystemVersion::WindowsNT:
-        return QStringLiteral("Windows NT");
+        return QStringLiteral("Windows NT") + kCrLf;
     default:
-        return system.systemName;
+        return QString();
     }
 }
 
@@ -59,10 +63,10 @@ QString ErrProtocol::build(const ErrProtocolData& data) {
          data.when.time().toString(QStringLiteral("HH:mm:ss")));
     line(kSeparator);
     line(QStringLiteral("SYSTEMINFO:"));
-    line(kIndent + QStringLiteral("Plattform/Environment:\t") + platformName(data.system));
+    text += kIndent + QStringLiteral("Plattform/Environment:\t") + platformName(data.system);
     line(kIndent + QStringLiteral("Version:\t%1.%2").arg(data.system.major).arg(data.system.minor));
     line(kIndent + QStringLiteral("Build:\t%1   ").arg(data.system.build & 0xFFFF) +
-         LPSTRToVBString(QString::fromLatin1(data.system.servicePack)));
+         LPSTRToVBString(Cp1252::decode(data.system.servicePack)));
     line(kSeparator);
     return text;
 }

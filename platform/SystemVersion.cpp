@@ -14,7 +14,6 @@ QByteArray servicePackField(const QByteArray& text) {
 
 SystemVersion SystemVersion::current() {
     SystemVersion version;
-    version.systemName = QSysInfo::prettyProductName();
 #ifdef Q_OS_WIN
     const QOperatingSystemVersion os = QOperatingSystemVersion::current();
     version.platformId = WindowsNT;
