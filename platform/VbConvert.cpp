@@ -7,19 +7,27 @@
 #include <limits>
 
 namespace {
+// The digits after "&H" or "&O": nothing but digits of the radix, no sign, no blanks.
+double parseRadix(const QString& digits, int radix) {
+    if (digits.isEmpty())
+        VbError::raise(VbErr::TypeMismatch);
+    double value = 0;
+    for (QChar ch : digits) {
+        const qsizetype digit = QStringLiteral("0123456789ABCDEF").indexOf(ch.toUpper());
+        if (digit < 0 || digit >= radix)
+            VbError::raise(VbErr::TypeMismatch);
+        value = value * radix + static_cast<double>(digit);
+    }
+    return value;
+}
+
 // Decimal text: optional sign, digits with an optional decimal point, optional exponent;
 // "&H…" and "&O…" are hexadecimal and octal.
 double parseNumber(const QString& raw) {
     const QString text = raw.trimmed();
     if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive) ||
-        text.startsWith(QLatin1String("&O"), Qt::CaseInsensitive)) {
-        bool ok = false;
-        const qlonglong value =
-            text.mid(2).toLongLong(&ok, text.at(1).toUpper() == QLatin1Char('H') ? 16 : 8);
-        if (!ok)
-            VbError::raise(VbErr::TypeMismatch);
-        return static_cast<double>(value);
-    }
+        text.startsWith(QLatin1String("&O"), Qt::CaseInsensitive))
+        return parseRadix(text.mid(2), text.at(1).toUpper() == QLatin1Char('H') ? 16 : 8);
     bool sawDigit = false;
     for (QChar ch : text) {
         if (ch.isDigit())
@@ -28,6 +36,8 @@ double parseNumber(const QString& raw) {
             VbError::raise(VbErr::TypeMismatch);
     }
     const QByteArray latin = text.toLatin1();
+    if (latin.startsWith("+-"))
+        VbError::raise(VbErr::TypeMismatch);
     const char* begin = latin.constData() + (latin.startsWith('+') ? 1 : 0);
     const char* end = latin.constData() + latin.size();
     double value = 0;

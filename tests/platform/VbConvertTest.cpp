@@ -29,15 +29,21 @@ TEST_P(IntegerConversion, ConvertsLikeTheOriginalRuntime) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, IntegerConversion,
-    ::testing::Values(Conversion{"5", 5, false}, Conversion{"-1", -1, false}, Conversion{"  42  ", 42, false},
-                      Conversion{"2.5", 2, false}, Conversion{"3.5", 4, false}, Conversion{"-2.5", -2, false},
-                      Conversion{"0.5", 0, false}, Conversion{"1.5", 2, false},
-                      Conversion{"32767", 32767, false}, Conversion{"-32768", -32768, false},
-                      Conversion{"32767.5", 6, true}, Conversion{"70000", 6, true},
-                      Conversion{"-32769", 6, true}, Conversion{"&H10", 16, false},
-                      Conversion{"1e3", 1000, false}, Conversion{"abc", 13, true}, Conversion{"", 13, true},
-                      Conversion{"12abc", 13, true}, Conversion{"inf", 13, true}, Conversion{"-", 13, true},
-                      Conversion{"1e400", 6, true}));
+    ::testing::Values(
+        Conversion{"5", 5, false}, Conversion{"-1", -1, false}, Conversion{"  42  ", 42, false},
+        Conversion{"2.5", 2, false}, Conversion{"3.5", 4, false}, Conversion{"-2.5", -2, false},
+        Conversion{"0.5", 0, false}, Conversion{"1.5", 2, false}, Conversion{"32767", 32767, false},
+        Conversion{"-32768", -32768, false}, Conversion{"32767.5", 6, true}, Conversion{"70000", 6, true},
+        Conversion{"-32769", 6, true}, Conversion{"&H10", 16, false}, Conversion{"1e3", 1000, false},
+        Conversion{"abc", 13, true}, Conversion{"", 13, true}, Conversion{"12abc", 13, true},
+        Conversion{"inf", 13, true}, Conversion{"-", 13, true}, Conversion{"1e400", 6, true},
+        // Hexadecimal and octal take digits of their radix only: no sign, no blanks.
+        Conversion{"&hff", 255, false}, Conversion{"&O17", 15, false}, Conversion{"&H-1", 13, true},
+        Conversion{"&H+1", 13, true}, Conversion{"&H 1", 13, true}, Conversion{"&H0x1", 13, true},
+        Conversion{"&O8", 13, true}, Conversion{"&H", 13, true}, Conversion{"&H10000", 6, true},
+        Conversion{"&H123456789ABCDEF0123", 6, true},
+        // One sign only.
+        Conversion{"+7", 7, false}, Conversion{"+-7", 13, true}, Conversion{"-+7", 13, true}));
 
 TEST(LongConversion, KeepsColoursAbove16Bits) {
     EXPECT_EQ(VbConvert::toLong(QStringLiteral("16711680")), 16711680); // pure blue, red in the low byte
