@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +119,48 @@ TEST_F(ErrPtnrWindow, TabOrderRunsThroughProtocolThenActionButtons) {
                                                 w.cmdContinue(2), w.cmdContinue(3)};
         EXPECT_EQ(order, expected);
     });
+}
+
+TEST_F(ErrPtnrWindow, AccessKeysPressTheActionButtons) {
+    // A key that reaches no button would leave the window open; the fallback then answers 9.
+    QTimer fallback;
+    fallback.setSingleShot(true);
+    fallback.setInterval(5000);
+    QObject::connect(&fallback, &QTimer::timeout, [] { ErrPtnr::instance().cmdContinue_Click(9); });
+    const std::pair<Qt::Key, int16_t> keys[] = {{Qt::Key_H, ErrPtnr::Retry},
+                                                {Qt::Key_I, ErrPtnr::Ignore},
+                                                {Qt::Key_A, ErrPtnr::Cancel},
+                                                {Qt::Key_B, ErrPtnr::End}};
+    for (auto [key, action] : keys) {
+        ErrPtnr::setShownHook([&, key = key](ErrPtnr& w) {
+            fallback.start();
+            QApplication::setActiveWindow(&w);
+            QTest::keyClick(&w, key, Qt::AltModifier);
+        });
+        EXPECT_EQ(ErrPtnr::instance().OnError(QStringLiteral("Keys"), QStringLiteral("Tests")), action)
+            << key;
+        fallback.stop();
+    }
+    ErrPtnr::setShownHook({});
+}
+
+TEST_F(ErrPtnrWindow, AccessKeysPressTheProtocolButtons) {
+    const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_S, nullptr},
+                                                    {Qt::Key_E, "mailto:support@pinsola.example.org"},
+                                                    {Qt::Key_W, "https://pinsola.example.org/"}};
+    for (auto [key, target] : keys) {
+        messages.clear();
+        opened.clear();
+        failOnce([key = key](ErrPtnr& w) {
+            QApplication::setActiveWindow(&w);
+            QTest::keyClick(&w, key, Qt::AltModifier);
+            QTest::qWait(400);
+        });
+        if (target)
+            EXPECT_EQ(opened, QStringList{QString::fromLatin1(target)}) << key;
+        else
+            EXPECT_TRUE(QFile::exists(ErrPtnr::instance().protocolFilePath())) << key;
+    }
 }
 
 TEST_F(ErrPtnrWindow, CannotBeClosedOtherThanByItsActionButtons) {

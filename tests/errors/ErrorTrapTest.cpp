@@ -80,6 +80,18 @@ TEST(ErrorTrap, EndEndsTheProgramAtOnce) {
     EXPECT_EQ(procedure.ran, QStringList{QStringLiteral("first")});
 }
 
+TEST(ErrorTrap, AnyOtherActionCodeLeavesTheProcedure) {
+    TempHome home;
+    for (int code : {4, 7, -1}) {
+        ErrPtnr::setShownHook([code](ErrPtnr& window) { window.cmdContinue_Click(code); });
+        Procedure procedure{1};
+        procedure.run();
+        EXPECT_EQ(procedure.ran, QStringList{QStringLiteral("first")}) << code;
+        EXPECT_FALSE(procedure.completed) << code;
+    }
+    ErrPtnr::setShownHook({});
+}
+
 TEST(ErrorTrap, IgnoringAFailedConditionEntersTheBranchTakenWhenItHolds) {
     TempHome home;
     ErrorScript script({1});
