@@ -65,7 +65,12 @@ void Brizel::mousePressEvent(QMouseEvent* event) {
 }
 
 void Brizel::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || m_lastMouseButton != 1)
+    // Only the left button double-clicks; a quick second press of another button is an ordinary press.
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    if (m_lastMouseButton != 1)
         return;
     // The second press of a double click: a plain left press at the origin; the release stays with us.
     m_doubleClicked = true;

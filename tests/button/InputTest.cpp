@@ -150,6 +150,30 @@ TEST_F(InputTest, DoubleClickPressesAgainAtTheOrigin) {
     EXPECT_EQ(leftEdge(control), rgbText(Up));
 }
 
+TEST_F(InputTest, OtherButtonsDoubleClickedPressTwice) {
+    struct Case {
+        const char* name;
+        Qt::MouseButton button;
+        QStringList events;
+    };
+    const Case cases[] = {
+        {"right", Qt::RightButton, {"MouseDown 2 0 20 12", "MouseUp 2", "MouseDown 2 0 20 12", "MouseUp 2"}},
+        {"middle",
+         Qt::MiddleButton,
+         {"MouseDown 4 0 20 12", "MouseUp 4", "MouseDown 4 0 20 12", "MouseUp 4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        brizel::IBrizel* control = shownButton();
+        QWidget* widget = widgetOf(control);
+        log.events.clear();
+        QTest::mouseDClick(window->windowHandle(), c.button, Qt::NoModifier, widget->pos() + centre);
+        EXPECT_EQ(log.withoutMoves().join(", ").toStdString(), c.events.join(", ").toStdString());
+        EXPECT_EQ(leftEdge(control), rgbText(Up));
+        delete widget;
+    }
+}
+
 TEST_F(InputTest, AccessKeyClicksFromTheKeyboard) {
     brizel::IBrizel* control = shownButton();
     control->setCaption(QStringLiteral("&Save"));
