@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
@@ -62,6 +63,12 @@ QLabel* makeLabel(QWidget* parent, const QRect& geometry, bool wrap = false) {
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+// The row values of the error being handled: number and description, module, procedure, line mark.
+std::array<QString, 4> errorRows(const QString& procedureName, const QString& moduleName) {
+    return {QStringLiteral("%1 (%2)").arg(Err().Number).arg(Err().Description), moduleName, procedureName,
+            QString::number(Err().Erl)};
 }
 
 // Message texts where the user's screen shows a CR LF pair as one line break.
@@ -144,12 +151,9 @@ void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& butto
 }
 
 int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName) {
-    m_lblError[0]->setText(QStringLiteral("%1 (%2)").arg(Err().Number).arg(Err().Description));
-    m_lblError[1]->setText(moduleName);
-    m_lblError[2]->setText(procedureName);
-    m_lblError[3]->setText(QString::number(Err().Erl));
-    for (int i = 1; i < 4; ++i)
-        m_lblError[i]->adjustSize();
+    if (m_deciding)
+        return protocolWhileDeciding(procedureName, moduleName);
+    setErrorRows(errorRows(procedureName, moduleName));
     if (m_lblProgInfo->text().isEmpty())
         m_lblProgInfo->setText(defaultProgInfo());
     while (QApplication::overrideCursor())
@@ -161,8 +165,29 @@ int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName
                                    << procedureName << "line" << Err().Erl;
     if (shownHook())
         QTimer::singleShot(0, this, [this] { shownHook()(*this); });
+    const QScopedValueRollback<bool> deciding(m_deciding, true);
     exec();
     return m_chosenAction;
+}
+
+void ErrPtnr::setErrorRows(const std::array<QString, 4>& values) {
+    for (int i = 0; i < 4; ++i)
+        m_lblError[i]->setText(values[i]);
+    for (int i = 1; i < 4; ++i)
+        m_lblError[i]->adjustSize();
+}
+
+// An error raised behind the modal window (a timer, a repaint) while the user still decides on an
+// earlier one cannot be shown a second time, and answering it with the last decision could retry it
+// forever. It goes to the log, its procedure is left, and the window keeps showing the earlier error.
+int16_t ErrPtnr::protocolWhileDeciding(const QString& procedureName, const QString& moduleName) {
+    std::array<QString, 4> shown;
+    for (int i = 0; i < 4; ++i)
+        shown[i] = m_lblError[i]->text();
+    setErrorRows(errorRows(procedureName, moduleName));
+    AppendProtocolLog();
+    setErrorRows(shown);
+    return Cancel;
 }
 
 void ErrPtnr::ArrangeFrames() {

@@ -58,6 +58,8 @@ private:
     void createFrames();
     void createErrorRows(QGroupBox* frame);
     void createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions);
+    void setErrorRows(const std::array<QString, 4>& values);
+    int16_t protocolWhileDeciding(const QString& procedureName, const QString& moduleName);
     void ArrangeFrames();
     void AppendProtocolLog();
     QString defaultProgInfo() const;
@@ -69,6 +71,7 @@ private:
     void webProtocol();
 
     int16_t m_chosenAction = Retry;
+    bool m_deciding = false;
     std::array<QGroupBox*, 5> m_frames{};
     QLabel* m_lblComment = nullptr;
     QLabel* m_lblProgInfo = nullptr;

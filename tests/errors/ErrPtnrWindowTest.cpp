@@ -163,6 +163,28 @@ TEST_F(ErrPtnrWindow, AccessKeysPressTheProtocolButtons) {
     }
 }
 
+TEST_F(ErrPtnrWindow, AnErrorWhileTheUserDecidesIsLoggedAndLeavesItsProcedure) {
+    QFile::remove(ErrPtnr::instance().protocolLogPath());
+    std::optional<bool> nestedCompleted;
+    bool nestedWentOn = false;
+    QString stillShown;
+    failOnce([&](ErrPtnr& w) {
+        ErrorTrap behind(QStringLiteral("tmrTick_Timer"), QStringLiteral("frmInfo"));
+        nestedCompleted =
+            behind.run({{10, [] { VbError::raise(VbErr::Overflow); }}, {20, [&] { nestedWentOn = true; }}});
+        stillShown = w.lblError(2)->text();
+    });
+    EXPECT_EQ(nestedCompleted, std::optional<bool>(false)) << "the procedure behind the window is left";
+    EXPECT_FALSE(nestedWentOn);
+    EXPECT_EQ(stillShown, QStringLiteral("Form_Load")) << "the window keeps showing the earlier error";
+    QFile log(ErrPtnr::instance().protocolLogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray content = log.readAll();
+    EXPECT_EQ(content.count("F E H L E R"), 2);
+    EXPECT_TRUE(content.contains("Prozedur / procedure:\ttmrTick_Timer"));
+    EXPECT_TRUE(content.contains("6 (Overflow)"));
+}
+
 TEST_F(ErrPtnrWindow, CannotBeClosedOtherThanByItsActionButtons) {
     failOnce([](ErrPtnr& w) {
         w.close();
