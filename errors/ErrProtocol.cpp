@@ -9,18 +9,18 @@ const QString kSeparator = QString(70, QLatin1Char('-'));
 constexpr qsizetype kPrintWidth = 73;
 const QString kContinuation = QString(20, QLatin1Char(' '));
 
-// The platform's name and its line end; an unknown platform gets neither, so the version follows on
-// the same line.
+// Systems other than the three Windows platforms are named too, and keep the line end: a nameless
+// platform line running on into the version line would hide which system failed.
 QString platformName(const SystemVersion& system) {
     switch (system.platformId) {
     case SystemVersion::Win32s:
-        return QStringLiteral("Win32s") + kCrLf;
+        return QStringLiteral("Win32s");
     case SystemVersion::Windows9x:
-        return QStringLiteral("Windows 9x") + kCrLf;
+        return QStringLiteral("Windows 9x");
     case SystemVersion::WindowsNT:
-        return QStringLiteral("Windows NT") + kCrLf;
+        return QStringLiteral("Windows NT");
     default:
-        return QString();
+        return system.systemName;
     }
 }
 
@@ -63,7 +63,7 @@ QString ErrProtocol::build(const ErrProtocolData& data) {
          data.when.time().toString(QStringLiteral("HH:mm:ss")));
     line(kSeparator);
     line(QStringLiteral("SYSTEMINFO:"));
-    text += kIndent + QStringLiteral("Plattform/Environment:\t") + platformName(data.system);
+    line(kIndent + QStringLiteral("Plattform/Environment:\t") + platformName(data.system));
     line(kIndent + QStringLiteral("Version:\t%1.%2").arg(data.system.major).arg(data.system.minor));
     line(kIndent + QStringLiteral("Build:\t%1   ").arg(data.system.build & 0xFFFF) +
          LPSTRToVBString(Cp1252::decode(data.system.servicePack)));

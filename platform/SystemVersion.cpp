@@ -14,6 +14,7 @@ QByteArray servicePackField(const QByteArray& text) {
 
 SystemVersion SystemVersion::current() {
     SystemVersion version;
+    version.systemName = QSysInfo::prettyProductName();
 #ifdef Q_OS_WIN
     const QOperatingSystemVersion os = QOperatingSystemVersion::current();
     version.platformId = WindowsNT;

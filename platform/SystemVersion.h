@@ -14,6 +14,7 @@ struct SystemVersion {
     uint32_t build = 0;
     uint32_t platformId = Other;
     QByteArray servicePack; // 128 bytes, NUL-terminated
+    QString systemName;     // the running system's name, for identifiers other than the three
 
     static SystemVersion current();
 };

@@ -23,6 +23,7 @@ ErrProtocolData sample(uint32_t platformId) {
     data.system.build = 0x12344A65; // only the low 16 bits count: 19045
     data.system.platformId = platformId;
     data.system.servicePack = QByteArray("Service Pack 1\0garbage", 22);
+    data.system.systemName = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
     return data;
 }
 
@@ -42,17 +43,20 @@ QString expectedProtocol(const QString& platformLine) {
         kInd + QStringLiteral("Datum/Uhrzeit (Date/Time):\t03-07-2026 / 09:05:03"),
         kSep,
         QStringLiteral("SYSTEMINFO:"),
-        kInd + QStringLiteral("Plattform/Environment:\t") + platformLine + kInd +
-            QStringLiteral("Version:\t10.0"),
+        kInd + QStringLiteral("Plattform/Environment:\t") + platformLine,
+        kInd + QStringLiteral("Version:\t10.0"),
         kInd + QStringLiteral("Build:\t19045   Service Pack 1"),
         kSep};
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
 TEST(ErrProtocol, IsWrittenLineByLineInItsFixedLayout) {
-    // An unknown platform gets no name and no line end: the version runs on in the same line.
-    const std::pair<uint32_t, const char*> platforms[] = {
-        {0, "Win32s\r\n"}, {1, "Windows 9x\r\n"}, {2, "Windows NT\r\n"}, {3, ""}, {0xFFFFFFFF, ""}};
+    // Other systems are named by their own name and keep the line end.
+    const std::pair<uint32_t, const char*> platforms[] = {{0, "Win32s"},
+                                                          {1, "Windows 9x"},
+                                                          {2, "Windows NT"},
+                                                          {3, "Debian GNU/Linux 12 (bookworm)"},
+                                                          {0xFFFFFFFF, "Debian GNU/Linux 12 (bookworm)"}};
     for (auto [id, name] : platforms)
         EXPECT_EQ(ErrProtocol::build(sample(id)), expectedProtocol(QString::fromUtf8(name))) << id;
 }
