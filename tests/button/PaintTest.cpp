@@ -204,6 +204,46 @@ TEST_F(PaintTest, FrameColoursOfEveryStyleAndLook) {
     }
 }
 
+TEST_F(PaintTest, BevelCornersBelongToTheSegmentThatStartsThere) {
+    // Each bevel segment leaves out its end point for the next one: the top-left corner of a ring is the
+    // first colour, the top-right and both bottom corners the second.
+    const std::vector<StyleCase> cases = {
+        {1,
+         Look::Up,
+         {{1, 1, High},
+          {38, 1, Shadow},
+          {38, 22, Shadow},
+          {1, 22, Shadow},
+          {2, 2, High},
+          {37, 2, Shadow},
+          {37, 21, Shadow},
+          {2, 21, Shadow},
+          {0, 0, Dark}}},
+        {2,
+         Look::Up,
+         {{0, 0, High},
+          {39, 0, Dark},
+          {39, 23, Dark},
+          {0, 23, Dark},
+          {1, 1, Light},
+          {38, 1, Shadow},
+          {38, 22, Shadow},
+          {1, 22, Shadow}}},
+        {2,
+         Look::Down,
+         {{0, 0, Dark}, {39, 0, High}, {0, 23, High}, {1, 1, Shadow}, {38, 1, Light}, {1, 22, Light}}},
+        {7, Look::Up, {{0, 0, High}, {39, 0, Shadow}, {0, 23, Shadow}, {39, 23, Shadow}, {1, 1, Face}}},
+        {8, Look::Down, {{0, 0, Shadow}, {39, 0, High}, {0, 23, High}, {1, 1, Face}, {38, 22, Face}}},
+    };
+    for (const StyleCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style << " " << lookName(c.look));
+        brizel::IBrizel* control = button(c.style);
+        if (c.look == Look::Down)
+            pressDown(control);
+        expectPixels(control, c.pixels);
+    }
+}
+
 TEST_F(PaintTest, ShapeCutsTheCornersOfEachStyle) {
     struct ShapeCase {
         int style;
