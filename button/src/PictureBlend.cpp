@@ -33,16 +33,16 @@ std::optional<QRgb> blendPixel(QRgb source, QRgb face, const BlendOptions& optio
             return std::nullopt;
         return qRgb(qRed(*options.tint), qGreen(*options.tint), qBlue(*options.tint));
     }
-    QRgb shown = source;
+    // Grey takes precedence: a grey picture is drawn at full strength, never faded.
     if (options.grey) {
         const int grey = GreyOf(source);
-        shown = qRgb(grey, grey, grey);
+        return qRgb(grey, grey, grey);
     }
     if (options.fade) {
-        shown = qRgb(fadeChannel(qRed(shown), qRed(face)), fadeChannel(qGreen(shown), qGreen(face)),
-                     fadeChannel(qBlue(shown), qBlue(face)));
+        return qRgb(fadeChannel(qRed(source), qRed(face)), fadeChannel(qGreen(source), qGreen(face)),
+                    fadeChannel(qBlue(source), qBlue(face)));
     }
-    return qRgb(qRed(shown), qGreen(shown), qBlue(shown));
+    return qRgb(qRed(source), qGreen(source), qBlue(source));
 }
 
 // A picture with transparency is first laid onto the mask colour, as an icon is, so that its

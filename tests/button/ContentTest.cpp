@@ -54,6 +54,7 @@ TEST_F(ContentTest, PictureLooksAtRest) {
         {"greyscale red", 1, QColor(255, 0, 0), true, rgb(76, 76, 76)},
         {"greyscale white", 1, QColor(255, 255, 255), true, rgb(254, 254, 254)},
         {"Office XP fades into the face", 9, QColor(255, 0, 0), false, rgb(234, 64, 64)},
+        {"Office XP in grey is not faded", 9, QColor(255, 0, 0), true, rgb(76, 76, 76)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
