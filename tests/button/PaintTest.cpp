@@ -417,6 +417,44 @@ TEST_F(PaintTest, WindowsThirtyTwoDrawsTheFocusRectangleOnlyAsDefaultButton) {
     }
 }
 
+TEST_F(PaintTest, FocusRectangleIsInsetPerStyle) {
+    // 40x24: inset 3 for styles 7 to 12, 4 for the others, 5 and then moved by (1,1) for KDE 2; styles
+    // 4, 10 and 13 show no focus at all.
+    struct Case {
+        int style;
+        QRect dotted;
+    };
+    const Case cases[] = {
+        {1, QRect(QPoint(4, 4), QPoint(35, 19))},
+        {6, QRect(QPoint(4, 4), QPoint(35, 19))},
+        {7, QRect(QPoint(3, 3), QPoint(36, 20))},
+        {8, QRect(QPoint(3, 3), QPoint(36, 20))},
+        {9, QRect(QPoint(3, 3), QPoint(36, 20))},
+        {12, QRect(QPoint(3, 3), QPoint(36, 20))},
+        {14, QRect(QPoint(6, 6), QPoint(35, 19))},
+        {4, QRect()},
+        {10, QRect()},
+        {13, QRect()},
+    };
+    showWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "style " << c.style);
+        brizel::IBrizel* control = button(c.style);
+        widgetOf(control)->show();
+        const QImage unfocused = control->Surface();
+        widgetOf(control)->setFocus();
+        ASSERT_TRUE(widgetOf(control)->hasFocus());
+        const QImage focused = control->Surface();
+        QRect changed;
+        for (int y = 0; y < focused.height(); ++y)
+            for (int x = 0; x < focused.width(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        EXPECT_EQ(changed, c.dotted);
+        delete widgetOf(control);
+    }
+}
+
 TEST_F(PaintTest, HoverLooksNeedThePointer) {
     struct Case {
         int style;
