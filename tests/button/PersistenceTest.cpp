@@ -14,7 +14,28 @@ const char* const StoredProperties[] = {
     "PicturePosition", "UseMaskColor", "UseGreyscale", "SpecialEffect", "CheckBoxBehaviour", "Value",
 };
 
+// Answers every key with its fallback and notes the order of the questions.
+class RecordingBag : public brizel::PropertyBag {
+public:
+    mutable QStringList asked;
+    QVariant readProperty(const QString& key, const QVariant& fallback) const override {
+        asked << key.toUpper();
+        return fallback;
+    }
+    void writeProperty(const QString&, const QVariant&, const QVariant&) override {}
+};
+
 } // namespace
+
+TEST_F(BrizelTest, ReadAsksForEveryKeyOnceInItsOrderButNeverHand) {
+    brizel::IBrizel* control = createUnplaced();
+    RecordingBag bag;
+    control->ReadProperties(bag);
+    const QStringList expected = {"BTYPE", "TX",     "ENAB",  "FONT", "COLTYPE", "FOCUSR", "BCOL", "BCOLO",
+                                  "FCOL",  "FCOLO",  "MCOL",  "MPTR", "MICON",   "PICN",   "PICH", "UMCOL",
+                                  "SOFT",  "PICPOS", "NGREY", "FX",   "CHECK",   "VALUE"};
+    EXPECT_EQ(bag.asked.join(' ').toStdString(), expected.join(' ').toStdString());
+}
 
 TEST_F(BrizelTest, WriteListsEveryKeyInItsOrder) {
     brizel::IBrizel* control = create();
