@@ -55,11 +55,11 @@ void EndProgram() {
     ErrorTrap trap(QStringLiteral("EndProgram"), QStringLiteral("Allgemein"));
     trap.resumeNext();
     trap(10, [] { SaveConfig(); });
-    trap(20, [] {
-        const QList<QWidget*> windows = Forms::loaded();
-        for (qsizetype i = windows.size() - 1; i >= 0; --i)
-            Forms::unload(windows.at(i));
-    });
+    // Each unload is a statement of its own: a window that fails to unload does not keep the
+    // windows loaded before it from unloading (and saving their state).
+    const QList<QWidget*> windows = Forms::loaded();
+    for (qsizetype i = windows.size() - 1; i >= 0; --i)
+        trap(20, [&] { Forms::unload(windows.at(i)); });
     trap(30, [] {
         if (!Forms::loaded().isEmpty())
             ProgramEnd::now();

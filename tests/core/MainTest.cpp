@@ -2,6 +2,7 @@
 #include "core/Forms.h"
 #include "draw/frmDraw.h"
 #include "errors/ProgramEnd.h"
+#include "errors/VbError.h"
 #include "info/frmInfo.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
@@ -96,8 +97,9 @@ TEST(Main, AnUnreadableLanguageSettingGoesToTheErrorWindow) {
 // A window that notes when it is unloaded, and whether the options were saved by then.
 class Recorder : public QWidget {
 public:
-    Recorder(QString name, QStringList& log, QString settingsFile, bool refuse = false)
-        : m_name(std::move(name)), m_log(log), m_settings(std::move(settingsFile)), m_refuse(refuse) {
+    enum class Unload { Accept, Refuse, Fail };
+    Recorder(QString name, QStringList& log, QString settingsFile, Unload unload = Unload::Accept)
+        : m_name(std::move(name)), m_log(log), m_settings(std::move(settingsFile)), m_unload(unload) {
         Forms::add(this);
     }
 
@@ -105,15 +107,17 @@ protected:
     void closeEvent(QCloseEvent* event) override {
         m_log << m_name + (QFile::exists(m_settings) ? QStringLiteral(" after save")
                                                      : QStringLiteral(" before save"));
-        if (m_refuse)
+        if (m_unload == Unload::Refuse)
             event->ignore();
+        if (m_unload == Unload::Fail)
+            VbError::raise(VbErr::InvalidPropertyValue);
     }
 
 private:
     QString m_name;
     QStringList& m_log;
     QString m_settings;
-    bool m_refuse;
+    Unload m_unload;
 };
 
 TEST(EndProgram, SavesTheOptionsThenUnloadsTheWindowsNewestFirst) {
@@ -136,13 +140,30 @@ TEST(EndProgram, EndsAtOnceWhenAWindowRefusesToUnload) {
     TempHome home;
     ErrorScript script;
     QStringList log;
-    auto* stubborn = new Recorder(QStringLiteral("stubborn"), log, home.settingsFile(), true);
+    auto* stubborn =
+        new Recorder(QStringLiteral("stubborn"), log, home.settingsFile(), Recorder::Unload::Refuse);
     new Recorder(QStringLiteral("other"), log, home.settingsFile());
     EXPECT_THROW(EndProgram(), ProgramEnded);
     EXPECT_EQ(log, (QStringList{"other after save", "stubborn after save"}));
     EXPECT_EQ(script.count(), 0) << "EndProgram reports nothing";
     Forms::remove(stubborn);
     delete stubborn;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(EndProgram, AWindowFailingToUnloadIsSkippedAndTheOthersStillUnload) {
+    TempHome home;
+    ErrorScript script;
+    QStringList log;
+    new Recorder(QStringLiteral("draw"), log, home.settingsFile());
+    auto* failing = new Recorder(QStringLiteral("preview"), log, home.settingsFile(), Recorder::Unload::Fail);
+    new Recorder(QStringLiteral("color"), log, home.settingsFile());
+    EXPECT_THROW(EndProgram(), ProgramEnded) << "a window is still loaded";
+    EXPECT_EQ(log, (QStringList{"color after save", "preview after save", "draw after save"}));
+    EXPECT_EQ(Forms::loaded(), QList<QWidget*>{failing});
+    EXPECT_EQ(script.count(), 0) << "EndProgram reports nothing";
+    Forms::remove(failing);
+    delete failing;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
