@@ -21,7 +21,7 @@ double parseRadix(const QString& digits, int radix) {
     return value;
 }
 
-// Decimal text: optional sign, digits with an optional decimal point, optional exponent;
+// Decimal text: optional sign, digits with an optional decimal point, optional exponent (E or D);
 // "&H…" and "&O…" are hexadecimal and octal.
 double parseNumber(const QString& raw) {
     const QString text = raw.trimmed();
@@ -32,10 +32,12 @@ double parseNumber(const QString& raw) {
     for (QChar ch : text) {
         if (ch.isDigit())
             sawDigit = true;
-        else if (!QStringLiteral("+-.eE").contains(ch))
+        else if (!QStringLiteral("+-.eEdD").contains(ch))
             VbError::raise(VbErr::TypeMismatch);
     }
-    const QByteArray latin = text.toLatin1();
+    // The runtime takes "D" as an exponent mark as well as "E".
+    const QByteArray latin =
+        QString(text).replace(QLatin1Char('d'), QLatin1Char('e'), Qt::CaseInsensitive).toLatin1();
     if (latin.startsWith("+-"))
         VbError::raise(VbErr::TypeMismatch);
     const char* begin = latin.constData() + (latin.startsWith('+') ? 1 : 0);

@@ -42,6 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"&H+1", 13, true}, Conversion{"&H 1", 13, true}, Conversion{"&H0x1", 13, true},
         Conversion{"&O8", 13, true}, Conversion{"&H", 13, true}, Conversion{"&H10000", 6, true},
         Conversion{"&H123456789ABCDEF0123", 6, true},
+        // "D" marks an exponent like "E".
+        Conversion{"1D3", 1000, false}, Conversion{"25d-1", 2, false}, Conversion{"1d", 13, true},
+        Conversion{"D3", 13, true},
         // One sign only.
         Conversion{"+7", 7, false}, Conversion{"+-7", 13, true}, Conversion{"-+7", 13, true}));
 
