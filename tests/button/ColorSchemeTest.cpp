@@ -120,3 +120,36 @@ TEST_F(BrizelTest, SystemColourCodesAreTranslated) {
         EXPECT_EQ(pixel(control, 20, 12), rgbText(c.face));
     }
 }
+
+TEST_F(BrizelTest, OfficeXpHoverShowsTheHoverFaceAndSelectColourOfEachScheme) {
+    struct Case {
+        const char* name;
+        int32_t scheme;
+        uint32_t hoverFace;
+        uint32_t select;
+    };
+    // The system highlight (10,36,106) tinted toward white by 176: 176 + 79 * c / 255 per channel.
+    const uint32_t tinted = rgb(179, 187, 208);
+    const Case cases[] = {
+        {"Use Windows", 1, tinted, sys::Select},
+        {"Use Container", 4, tinted, sys::Select},
+        {"Force Standard", 3, rgb(173, 173, 209), rgb(0, 0, 128)},
+        {"Custom", 2, rgb(100, 150, 200), rgb(0, 22, 72)},
+    };
+    showWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        brizel::IBrizel* control = create();
+        control->setButtonType(9);
+        control->setBackColor(rgb(100, 150, 200));
+        control->setBackOver(rgb(100, 150, 200));
+        control->setColorScheme(c.scheme);
+        QWidget* widget = dynamic_cast<QWidget*>(control);
+        widget->show();
+        pointTo(widget, QPoint(20, 12));
+        EXPECT_EQ(pixel(control, 5, 5), rgbText(c.hoverFace));
+        EXPECT_EQ(pixel(control, 0, 10), rgbText(c.select));
+        pointAway();
+        delete widget;
+    }
+}
