@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+std::vector<KeyedPropertyBag::Entry>::const_iterator KeyedPropertyBag::position(const QString& key) const {
+    return std::find_if(m_entries.begin(), m_entries.end(),
+                        [&](const Entry& entry) { return entry.key.compare(key, Qt::CaseInsensitive) == 0; });
+}
+
 const KeyedPropertyBag::Entry* KeyedPropertyBag::find(const QString& key) const {
-    auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
-        return entry.key.compare(key, Qt::CaseInsensitive) == 0;
-    });
+    const auto it = position(key);
     return it == m_entries.end() ? nullptr : &*it;
 }
 
@@ -17,16 +20,14 @@ QVariant KeyedPropertyBag::readProperty(const QString& key, const QVariant& fall
 void KeyedPropertyBag::writeProperty(const QString& key, const QVariant& value,
                                      const QVariant& defaultValue) {
     const bool isDefault = defaultValue.isValid() && value == defaultValue;
-    auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
-        return entry.key.compare(key, Qt::CaseInsensitive) == 0;
-    });
+    const auto it = position(key);
     if (isDefault) {
         if (it != m_entries.end())
             m_entries.erase(it);
         return;
     }
     if (it != m_entries.end())
-        it->value = value;
+        m_entries[static_cast<size_t>(it - m_entries.begin())].value = value;
     else
         m_entries.push_back({key, value});
 }

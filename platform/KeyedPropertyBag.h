@@ -25,6 +25,7 @@ private:
         QString key;
         QVariant value;
     };
+    std::vector<Entry>::const_iterator position(const QString& key) const;
     const Entry* find(const QString& key) const;
 
     std::vector<Entry> m_entries;
