@@ -237,3 +237,21 @@ TEST_F(InputTest, DraggingOutAndBackPopsTheButtonUpAndDown) {
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
     EXPECT_EQ(log.withoutMoves().last(), QStringLiteral("Click"));
 }
+
+TEST_F(InputTest, DragInsideEndsTheHoverWithoutMouseOutSoTheNextMoveRaisesMouseOverAgain) {
+    brizel::IBrizel* control = shownButton(3);
+    QWidget* widget = widgetOf(control);
+    pointAway();
+    pointTo(widget, centre);
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, centre);
+    const QPoint inside(24, 14);
+    QCursor::setPos(widget->mapToGlobal(inside));
+    QMouseEvent drag(QEvent::MouseMove, inside, widget->mapToGlobal(inside), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &drag);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_TRUE(overTimer(control)->isActive());
+    pointTo(widget, centre);
+    EXPECT_EQ(log.withoutMoves().join(", ").toStdString(),
+              "MouseOver, MouseDown 1 0 20 12, MouseUp 1, Click, MouseOver");
+}
