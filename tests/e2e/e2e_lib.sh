@@ -1,13 +1,15 @@
 # Shared set-up of the end-to-end tests: a copy of the program folder, a fresh home and a virtual display.
 set -euo pipefail
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (status $?)" >&2' ERR
 
 PROGRAM_SOURCE="$1"
 WORK="$(mktemp -d)"
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR" "$WORK/program"
 chmod 700 "$XDG_RUNTIME_DIR"
-cp -r "$PROGRAM_SOURCE"/. "$WORK/program/"
-rm -f "$WORK/program"/*.EPT "$WORK/program"/*.ERR
+# The program folder as shipped: the executable, the button library, the language files and pics/.
+cp "$PROGRAM_SOURCE/pinsola" "$PROGRAM_SOURCE/libbrizel.so" "$PROGRAM_SOURCE"/*.lng "$WORK/program/"
+mkdir -p "$WORK/program/pics"
 PROGRAM="$WORK/program/pinsola"
 SETTINGS="$XDG_CONFIG_HOME/Pinsola/Pinsola.conf"
 
@@ -109,5 +111,7 @@ CONF
     export CUPS_SERVER="$cups/cups.sock"
     for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
     lpadmin -p Pinsola_Test -v "capture:$PRINTED" -m raw -E 2>/dev/null || { echo "SKIP: CUPS refused a queue"; exit 77; }
-    lpadmin -d Pinsola_Test
+    for _ in $(seq 20); do lpadmin -d Pinsola_Test 2>/dev/null && return 0; sleep 0.2; done
+    echo "SKIP: CUPS refused a default printer"
+    exit 77
 }
