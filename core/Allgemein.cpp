@@ -10,7 +10,6 @@
 #include "platform/VbConvert.h"
 
 #include <QCoreApplication>
-#include <cstdlib>
 
 namespace Allgemein {
 
@@ -30,7 +29,7 @@ void Main() {
     ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
     if (!trap(10, [] {
             if (SingleInstance::anotherIsRunning(AppTitle))
-                std::_Exit(0);
+                ProgramEnd::now();
         }))
         return;
     if (!trap(20, [] { LoadConfig(); }))

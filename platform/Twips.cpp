@@ -26,9 +26,3 @@ int Twips::toPixelsX(double twips) {
 int Twips::toPixelsY(double twips) {
     return static_cast<int>(std::lround(twips / perPixelY()));
 }
-double Twips::fromPixelsX(double pixels) {
-    return pixels * perPixelX();
-}
-double Twips::fromPixelsY(double pixels) {
-    return pixels * perPixelY();
-}

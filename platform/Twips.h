@@ -6,6 +6,4 @@ double perPixelX();
 double perPixelY();
 int toPixelsX(double twips);
 int toPixelsY(double twips);
-double fromPixelsX(double pixels);
-double fromPixelsY(double pixels);
 } // namespace Twips

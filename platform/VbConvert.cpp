@@ -76,9 +76,6 @@ int16_t VbConvert::toInteger(const QString& text) {
 int32_t VbConvert::toLong(const QString& text) {
     return toIntegral<int32_t>(parseNumber(text));
 }
-int16_t VbConvert::toInteger(double value) {
-    return toIntegral<int16_t>(value);
-}
 int32_t VbConvert::toLong(double value) {
     return toIntegral<int32_t>(value);
 }

@@ -8,7 +8,6 @@
 namespace VbConvert {
 int16_t toInteger(const QString& text);
 int32_t toLong(const QString& text);
-int16_t toInteger(double value);
 int32_t toLong(double value);
 // Rounds to the nearest integer, an exact half to the even neighbour.
 double roundHalfEven(double value);
