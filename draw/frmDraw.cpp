@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QPointer>
 
 namespace {
@@ -25,7 +26,12 @@ frmDraw::frmDraw()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDraw"));
     setFixedSize(Twips::toPixelsX(kDesignWidth), Twips::toPixelsY(kDesignHeight));
+    m_background.load(QStringLiteral(":/art/frmDraw/background.jpg"));
     Forms::add(this);
+}
+
+void frmDraw::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(rect(), m_background);
 }
 
 void frmDraw::closeEvent(QCloseEvent* event) {

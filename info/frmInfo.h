@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 // The info window: program name and version; the start screen that shows the drawing window.
 class frmInfo : public QWidget {
     Q_OBJECT
@@ -15,4 +17,5 @@ protected:
 
 private:
     frmInfo();
+    QLabel* pictureLabel(const QString& resource);
 };
