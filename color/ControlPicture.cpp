@@ -1,6 +1,6 @@
 #include "color/ControlPicture.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "color/SliderMath.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <cmath>
 #include <limits>

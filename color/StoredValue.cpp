@@ -1,6 +1,6 @@
 #include "color/StoredValue.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 #include "platform/VbConvert.h"
 
 #include <limits>

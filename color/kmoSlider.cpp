@@ -1,9 +1,9 @@
 #include "color/kmoSlider.h"
 
+#include "base/VbError.h"
 #include "color/SliderMath.h"
 #include "color/StoredValue.h"
 #include "errors/ErrorTrap.h"
-#include "errors/VbError.h"
 #include "platform/SystemColors.h"
 #include "platform/Twips.h"
 #include "platform/VbConvert.h"

@@ -29,7 +29,6 @@ inline int32_t ColorTop = 0;
 inline constexpr const char* AppTitle = "Pinsola";
 inline constexpr const char* Section = "Optionen";
 
-void Main();
 void EndProgram();
 void LoadConfig();
 void SaveConfig();

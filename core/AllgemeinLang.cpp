@@ -1,7 +1,7 @@
 #include "core/Allgemein.h"
 
+#include "base/VbError.h"
 #include "errors/ErrorTrap.h"
-#include "errors/VbError.h"
 #include "platform/IniReader.h"
 
 namespace Allgemein {

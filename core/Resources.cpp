@@ -1,6 +1,6 @@
 #include "core/Resources.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <QFile>
 #include <QPixmap>

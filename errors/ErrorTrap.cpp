@@ -1,9 +1,9 @@
 #include "errors/ErrorTrap.h"
 
+#include "base/VbError.h"
 #include "errors/Err.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ProgramEnd.h"
-#include "errors/VbError.h"
 
 #include <exception>
 #include <new>

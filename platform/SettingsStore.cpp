@@ -1,6 +1,6 @@
 #include "platform/SettingsStore.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <QSettings>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "platform/SystemColors.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 namespace {
 SystemColors::Table& activeTable() {

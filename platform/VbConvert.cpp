@@ -1,6 +1,6 @@
 #include "platform/VbConvert.h"
 
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <charconv>
 #include <cmath>

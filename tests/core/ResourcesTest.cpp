@@ -1,5 +1,5 @@
 #include "core/Resources.h"
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <gtest/gtest.h>
 

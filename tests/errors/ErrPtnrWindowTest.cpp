@@ -1,6 +1,6 @@
+#include "base/VbError.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
-#include "errors/VbError.h"
 #include "platform/LinePrinter.h"
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"

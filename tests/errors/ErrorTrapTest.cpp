@@ -1,7 +1,7 @@
 #include "errors/ErrorTrap.h"
+#include "base/VbError.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ProgramEnd.h"
-#include "errors/VbError.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

@@ -1,4 +1,4 @@
-#include "errors/VbError.h"
+#include "base/VbError.h"
 
 #include <utility>
 

@@ -1,0 +1,65 @@
+#include "app/Main.h"
+
+#include "core/Allgemein.h"
+#include "draw/frmDraw.h"
+#include "errors/ErrorTrap.h"
+#include "errors/ProgramEnd.h"
+#include "info/frmInfo.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SingleInstance.h"
+#include "platform/VbConvert.h"
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcStart, "pinsola.start")
+
+namespace Allgemein {
+
+namespace {
+void fillLangFile() {
+    const QString folder = ProgramFolder::path();
+    LangFile[0] = folder + QStringLiteral("/deutsch.lng");
+    LangFile[1] = folder + QStringLiteral("/english.lng");
+    LangFile[2] = folder + QStringLiteral("/swedish.lng");
+    LangFile[3] = folder + QStringLiteral("/italian.lng");
+    LangFile[4] = folder + QStringLiteral("/spanish.lng");
+    LangFile[6] = folder + QStringLiteral("/french.lng");
+}
+
+// An index that names no slot of the table would fail every text lookup of every window, one error
+// window after another; the session speaks German instead and the stored value stays as it is.
+void settleUnknownLanguage() {
+    if (LangIndex >= 0 && LangIndex < static_cast<int>(LangFile.size()))
+        return;
+    qCInfo(lcStart) << "stored language" << LangIndex << "names no language file; German is used";
+    LangIndex = 0;
+}
+} // namespace
+
+void Main() {
+    ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
+    if (!trap(10, [] {
+            if (SingleInstance::anotherIsRunning(AppTitle))
+                ProgramEnd::now();
+        }))
+        return;
+    if (!trap(20, [] { LoadConfig(); }))
+        return;
+    if (!trap(30, [] { LangIndex = VbConvert::toInteger(ReadOption("Sprache", "0")); }))
+        return;
+    const auto converts = trap.condition(40, [] { return LangIndex > 10; });
+    if (!converts)
+        return;
+    if (*converts && !trap.run({{50, [] { LangIndex = static_cast<int16_t>(LangIndex / 1000); }},
+                                {60, [] { WriteOption("Sprache", QString::number(LangIndex)); }}}))
+        return;
+    trap.run({
+        {70, [] { settleUnknownLanguage(); }},
+        {80, [] { fillLangFile(); }},
+        {90, [] { StartupInfo = VbConvert::True; }},
+        {100, [] { frmInfo::instance()->show(); }},
+        {110, [] { frmDraw::instance(); }},
+    });
+}
+
+} // namespace Allgemein

@@ -1,0 +1,45 @@
+#include "app/PinsolaApplication.h"
+
+#include "base/VbError.h"
+#include "errors/ErrorTrap.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+PinsolaApplication::PinsolaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Pinsola"));
+}
+
+bool PinsolaApplication::notify(QObject* receiver, QEvent* event) {
+    const QPointer<QObject> alive(receiver);
+    const QMetaObject* meta = receiver->metaObject();
+    std::exception_ptr escaped;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const VbError&) {
+        escaped = std::current_exception();
+    } catch (const std::exception&) {
+        escaped = std::current_exception();
+    }
+    // Neither procedure nor module is known here, so the error window names the event's receiver. The
+    // trap's first statement is the delivery that failed; Retry delivers the event once more.
+    const QString className = QString::fromLatin1(meta->className());
+    const QString name = alive && !alive->objectName().isEmpty() ? alive->objectName() : className;
+    ErrorTrap trap(name, className);
+    bool handled = false;
+    trap(0, [&] {
+        if (escaped)
+            std::rethrow_exception(std::exchange(escaped, nullptr));
+        if (alive)
+            handled = QApplication::notify(receiver, event);
+    });
+    return handled;
+}
+
+bool PinsolaApplication::anyWindowShown() {
+    const QWidgetList windows = topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+
+// The program's application object. An error that escapes every error trap (a property setter called
+// by name, a slot, a platform function) reaches the error window here instead of ending the program.
+class PinsolaApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    PinsolaApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Whether any window of the program is visible; without one the user could neither see nor end it.
+    static bool anyWindowShown();
+};
