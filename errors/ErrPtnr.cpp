@@ -13,10 +13,12 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
@@ -26,6 +28,7 @@ Q_LOGGING_CATEGORY(lcErrPtnr, "pinsola.errors")
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kFrameWidth = 7215;
+constexpr qint64 kLogLimit = 1024 * 1024;
 
 enum FrameIndex { framComment, framFehler, framProgInfo, framProtocol, framContinue };
 constexpr std::array<int, 5> kFrameHeights = {975, 1695, 615, 855, 855};
@@ -265,7 +268,20 @@ QString ErrPtnr::protocolFilePath() const {
     return folderWithSeparator() + ProgramFolder::programName() + ".ERR";
 }
 
+// A log that only ever grows would in the end fill the disk: past its limit it moves aside, replacing
+// the log moved aside before, and a new one starts.
+void ErrPtnr::startNewLogWhenFull() const {
+    const QString path = protocolLogPath();
+    if (QFileInfo(path).size() <= kLogLimit)
+        return;
+    const QString previous = path + QStringLiteral(".old");
+    QFile::remove(previous);
+    if (!QFile::rename(path, previous))
+        qCWarning(lcErrPtnr) << "cannot move the full error log aside to" << previous;
+}
+
 void ErrPtnr::AppendProtocolLog() {
+    startNewLogWhenFull();
     QFile log(protocolLogPath());
     if (!log.open(QIODevice::Append) || log.write(Cp1252::encode(BuildProtocol() + kCrLf)) < 0)
         qCWarning(lcErrPtnr) << "cannot append to the error log" << log.fileName() << log.errorString();
@@ -306,9 +322,10 @@ void ErrPtnr::saveProtocol() {
                            kCrLf + QStringLiteral("Overwrite file '") + name + QStringLiteral("' ?")),
                      MsgBox::Buttons::YesNo) != MsgBox::AnswerYes)
         return;
-    QFile file(name);
+    // Written beside the old file and renamed over it, so a failed write leaves the old protocol whole.
+    QSaveFile file(name);
     const QByteArray bytes = Cp1252::encode(BuildProtocol() + kCrLf);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         MsgBox::show(this,
                      shown(QStringLiteral("Die Datei '") + name +
                            QStringLiteral("' konnte nicht geschrieben werden!") + kCrLf +
@@ -316,7 +333,6 @@ void ErrPtnr::saveProtocol() {
                      MsgBox::Buttons::Ok);
         return;
     }
-    file.close();
     MsgBox::show(this,
                  shown(QStringLiteral("Das Fehlerprotokoll wurde in die Datei '") + name +
                        QStringLiteral("' geschrieben!") + kCrLf +

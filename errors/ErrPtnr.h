@@ -62,6 +62,7 @@ private:
     int16_t protocolWhileDeciding(const QString& procedureName, const QString& moduleName);
     void ArrangeFrames();
     void AppendProtocolLog();
+    void startNewLogWhenFull() const;
     QString defaultProgInfo() const;
     QString folderWithSeparator() const;
 

@@ -283,6 +283,53 @@ TEST_F(ErrPtnrWindow, SaveWritesTheProtocolFileAndAsksBeforeOverwriting) {
     EXPECT_EQ(last.count("F E H L E R"), 1) << "only the last saved protocol";
 }
 
+TEST_F(ErrPtnrWindow, SavingReplacesTheProtocolFileInsteadOfEmptyingIt) {
+    const QString file = ErrPtnr::instance().protocolFilePath();
+    {
+        QFile old(file);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("older protocol\r\n");
+    }
+    QFile reader(file); // whoever had the old protocol open still reads it whole
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    answer = MsgBox::AnswerYes;
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); });
+    EXPECT_EQ(reader.readAll(), QByteArray("older protocol\r\n"));
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains("13 (Type mismatch)"));
+}
+
+TEST_F(ErrPtnrWindow, AFullLogMovesAsideAndANewOneStarts) {
+    constexpr qint64 limit = 1024 * 1024;
+    const QString logPath = ErrPtnr::instance().protocolLogPath();
+    const QString oldPath = logPath + QStringLiteral(".old");
+    EXPECT_TRUE(oldPath.endsWith(QStringLiteral("/test_errors.EPT.old")));
+    const struct {
+        qint64 size;
+        bool movesAside;
+    } cases[] = {{limit, false}, {limit + 1, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        const QByteArray earlier(c.size, 'x');
+        for (const auto& [path, content] :
+             {std::pair{logPath, earlier}, std::pair{oldPath, QByteArray("a")}}) {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+        }
+        failOnce([](ErrPtnr&) {});
+        QFile log(logPath);
+        QFile old(oldPath);
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        const QByteArray logged = log.readAll();
+        EXPECT_EQ(logged.count("F E H L E R"), 1);
+        EXPECT_EQ(logged.startsWith(earlier), !c.movesAside);
+        EXPECT_EQ(old.readAll(), c.movesAside ? earlier : QByteArray("a"));
+    }
+}
+
 TEST_F(ErrPtnrWindow, UnwritableProtocolFileIsReportedAndTheWindowStaysUsable) {
     QDir(home.programFolder()).mkdir(QStringLiteral("test_errors.ERR")); // a folder where the file should go
     answer = MsgBox::AnswerYes;
