@@ -9,10 +9,8 @@ add_library(brizel_parts STATIC
     src/frmAbout.cpp
 )
 set_target_properties(brizel_parts PROPERTIES POSITION_INDEPENDENT_CODE ON)
-# The source root gives platform/Addresses.h, which is header-only.
-target_include_directories(brizel_parts PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src
-                                        PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(brizel_parts PUBLIC Qt6::Widgets Qt6::Svg)
+target_include_directories(brizel_parts PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
+target_link_libraries(brizel_parts PUBLIC Qt6::Widgets Qt6::Svg PRIVATE pinsola_base)
 target_compile_definitions(brizel_parts PRIVATE BRIZEL_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
                                                 BRIZEL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
                                                 BRIZEL_VERSION_PATCH=${PROJECT_VERSION_PATCH})

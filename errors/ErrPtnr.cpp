@@ -1,7 +1,7 @@
 #include "errors/ErrPtnr.h"
 
+#include "base/Addresses.h"
 #include "errors/Err.h"
-#include "platform/Addresses.h"
 #include "platform/Cp1252.h"
 #include "platform/LinePrinter.h"
 #include "platform/MsgBox.h"

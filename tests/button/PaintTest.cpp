@@ -491,7 +491,7 @@ TEST_F(PaintTest, HoverLooksNeedThePointer) {
         pointAway();
         QTimer* poll = widgetOf(control)->findChild<QTimer*>(QStringLiteral("OverTimer"));
         ASSERT_NE(poll, nullptr);
-        QTRY_VERIFY_WITH_TIMEOUT(!poll->isActive(), 2000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !poll->isActive(); }, 2000));
         expectPixels(control, c.atRest);
         delete widgetOf(control);
     }

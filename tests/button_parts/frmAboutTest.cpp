@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "platform/Addresses.h"
+#include "base/Addresses.h"
 
 #include <QLabel>
 #include <QPointer>
