@@ -1,5 +1,6 @@
 #include "app/PinsolaApplication.h"
 
+#include "base/SystemColorTable.h"
 #include "base/VbError.h"
 #include "errors/ErrorTrap.h"
 
@@ -11,6 +12,7 @@
 
 PinsolaApplication::PinsolaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pinsola"));
+    setPalette(SystemColorTable::standardPalette());
 }
 
 bool PinsolaApplication::notify(QObject* receiver, QEvent* event) {

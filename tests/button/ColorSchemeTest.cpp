@@ -107,9 +107,20 @@ TEST_F(BrizelTest, SystemColourCodesAreTranslated) {
         uint32_t face;
     };
     const Case cases[] = {
-        {0x8000000Fu, sys::Face},       {0x80000010u, sys::Shadow}, {0x80000014u, sys::Highlight},
-        {0x80000015u, sys::DarkShadow}, {0x80000016u, sys::Light},  {0x80000012u, sys::Text},
-        {0x8000000Du, sys::Select},     {0x00102030u, 0x00102030u}, {0x02102030u, 0x00102030u},
+        {0x8000000Fu, sys::Face},
+        {0x80000010u, sys::Shadow},
+        {0x80000014u, sys::Highlight},
+        {0x80000015u, sys::DarkShadow},
+        {0x80000016u, sys::Light},
+        {0x80000012u, sys::Text},
+        {0x8000000Du, sys::Select},
+        {0x00102030u, 0x00102030u},
+        {0x02102030u, 0x00102030u},
+        // Values that name no colour draw black.
+        {0x8000001Fu, 0},
+        {0x8000011Fu, 0},
+        {0x01000003u, 0},
+        {0x40102030u, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.oleColor);

@@ -1,5 +1,6 @@
 #include "platform/Edge3D.h"
 #include "platform/SystemColors.h"
+#include "support/PaletteScope.h"
 
 #include <QImage>
 #include <QPainter>
@@ -29,14 +30,12 @@ void PrintTo(const EdgeCase& c, std::ostream* os) {
 class EdgeDrawing : public ::testing::TestWithParam<EdgeCase> {
 protected:
     void SetUp() override {
-        SystemColors::Table table = SystemColors::defaultTable();
-        table[SystemColors::Light3D] = Letters.at('L').rgb();
-        table[SystemColors::DarkShadow3D] = Letters.at('D').rgb();
-        table[SystemColors::ButtonShadow] = Letters.at('S').rgb();
-        table[SystemColors::Highlight3D] = Letters.at('H').rgb();
-        SystemColors::setTable(table);
+        palette.set(SystemColors::Light3D, Letters.at('L'));
+        palette.set(SystemColors::DarkShadow3D, Letters.at('D'));
+        palette.set(SystemColors::ButtonShadow, Letters.at('S'));
+        palette.set(SystemColors::Highlight3D, Letters.at('H'));
     }
-    void TearDown() override { SystemColors::resetTable(); }
+    PaletteScope palette;
 };
 
 TEST_P(EdgeDrawing, DrawsOuterThenInnerRingTopLeftThenBottomRight) {

@@ -1,5 +1,6 @@
 #include "platform/SystemColors.h"
 #include "base/VbError.h"
+#include "support/PaletteScope.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,12 @@ void PrintTo(const TranslateCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class SystemColorTranslation : public ::testing::TestWithParam<TranslateCase> {
-protected:
-    void TearDown() override { SystemColors::resetTable(); }
-};
+class SystemColorTranslation : public ::testing::TestWithParam<TranslateCase> {};
 
 TEST_P(SystemColorTranslation, TranslatesStoredColourValues) {
     const TranslateCase& c = GetParam();
-    SystemColors::Table table{};
-    for (int i = 0; i < SystemColors::Count; ++i)
-        table[static_cast<size_t>(i)] = qRgb(i, 2 * i, 3 * i);
-    SystemColors::setTable(table);
+    PaletteScope palette;
+    palette.distinct();
     if (!c.color.isValid()) {
         try {
             SystemColors::translate(c.value);
@@ -44,8 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TranslateCase{"White", 0x00FFFFFF, QColor(255, 255, 255)},
                       TranslateCase{"PaletteRelativeRgb", 0x02332211, QColor(0x11, 0x22, 0x33)},
                       TranslateCase{"ButtonFace", 0x8000000F, QColor(15, 30, 45)},
-                      TranslateCase{"FirstSystemColour", 0x80000000, QColor(0, 0, 0)},
+                      // Index 0 shares the palette's window role, which the last such index (30) set.
+                      TranslateCase{"FirstSystemColour", 0x80000000, QColor(30, 60, 90)},
                       TranslateCase{"LastSystemColour", 0x8000001E, QColor(30, 60, 90)},
+                      TranslateCase{"SystemIndexBeyondTheLowByte", 0x8000011F, QColor()},
                       TranslateCase{"SystemIndexTooLarge", 0x8000001F, QColor()},
                       TranslateCase{"PaletteIndex", 0x01000003, QColor()},
                       TranslateCase{"UnknownKind", 0x40000000, QColor()}),

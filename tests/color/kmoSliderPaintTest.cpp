@@ -1,6 +1,7 @@
 #include "SliderHost.h"
 
 #include "platform/SystemColors.h"
+#include "support/PaletteScope.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -10,13 +11,8 @@ namespace {
 // Every system colour distinct, so a pixel tells which colour role painted it.
 class SliderPaint : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SystemColors::Table table{};
-        for (int i = 0; i < SystemColors::Count; ++i)
-            table[static_cast<size_t>(i)] = qRgb(7 * i, 255 - 5 * i, 100 + 3 * i);
-        SystemColors::setTable(table);
-    }
-    void TearDown() override { SystemColors::resetTable(); }
+    void SetUp() override { palette.distinct(); }
+    PaletteScope palette;
 
     static QColor role(int index) { return SystemColors::color(index); }
     static QColor background() { return role(SystemColors::ButtonFace); }
