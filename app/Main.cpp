@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "base/VbConvert.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "errors/ErrorTrap.h"
@@ -7,7 +8,6 @@
 #include "info/frmInfo.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
-#include "platform/VbConvert.h"
 
 #include <QLoggingCategory>
 

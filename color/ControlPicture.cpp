@@ -1,5 +1,6 @@
 #include "color/ControlPicture.h"
 
+#include "base/StoredValue.h"
 #include "base/VbError.h"
 
 #include <QBuffer>
@@ -7,10 +8,10 @@
 #include <utility>
 
 namespace {
-const QString InlinePrefix = QStringLiteral("data:image/png;base64,");
 
 QImage decodeInline(const QString& text) {
-    const QByteArray data = QByteArray::fromBase64(text.mid(InlinePrefix.size()).toLatin1());
+    const QByteArray data =
+        QByteArray::fromBase64(text.mid(StoredValue::PictureDataPrefix.size()).toLatin1());
     return QImage::fromData(data, "PNG");
 }
 } // namespace
@@ -21,7 +22,7 @@ ControlPicture::ControlPicture(QImage image, QString source)
 ControlPicture::Ref ControlPicture::fromText(const QString& text) {
     if (text.isEmpty())
         return nullptr;
-    if (text.startsWith(InlinePrefix)) {
+    if (text.startsWith(StoredValue::PictureDataPrefix)) {
         QImage image = decodeInline(text);
         if (image.isNull())
             VbError::raise(VbErr::InvalidPicture);
@@ -46,7 +47,7 @@ QString ControlPicture::toText() const {
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     m_image.save(&buffer, "PNG");
-    return InlinePrefix + QString::fromLatin1(data.toBase64());
+    return StoredValue::PictureDataPrefix + QString::fromLatin1(data.toBase64());
 }
 
 QString pictureText(const ControlPicture::Ref& picture) {

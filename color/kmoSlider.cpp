@@ -1,12 +1,12 @@
 #include "color/kmoSlider.h"
 
+#include "base/StoredValue.h"
+#include "base/VbConvert.h"
 #include "base/VbError.h"
 #include "color/SliderMath.h"
-#include "color/StoredValue.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SystemColors.h"
 #include "platform/Twips.h"
-#include "platform/VbConvert.h"
 
 #include <brizel/PropertyBag.h>
 

@@ -1,10 +1,10 @@
 // Layout and painting of kmoSlider: fitting the size, placing the thumb, the rail and the redraw.
 #include "color/kmoSlider.h"
 
+#include "base/VbConvert.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SystemColors.h"
 #include "platform/Twips.h"
-#include "platform/VbConvert.h"
 
 #include <QPainter>
 #include <optional>

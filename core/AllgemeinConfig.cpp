@@ -1,8 +1,8 @@
 #include "core/Allgemein.h"
 
+#include "base/VbConvert.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SettingsStore.h"
-#include "platform/VbConvert.h"
 
 namespace Allgemein {
 

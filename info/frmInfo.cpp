@@ -1,9 +1,9 @@
 #include "info/frmInfo.h"
 
+#include "base/VbConvert.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
 #include "draw/frmDraw.h"
-#include "platform/VbConvert.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

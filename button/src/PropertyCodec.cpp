@@ -1,40 +1,28 @@
 #include "PropertyCodec.h"
 
+#include "base/StoredValue.h"
+#include "base/VbError.h"
+
 #include <QBuffer>
 #include <QStringList>
-#include <cmath>
 
 namespace brizel::PropertyCodec {
 
-namespace {
-
-const QLatin1String DataPrefix("data:image/png;base64,");
-
-} // namespace
-
+// Colours and whole numbers alike: every 32-bit pattern, so a colour stored unsigned reads back.
 std::optional<int32_t> toLong(const QVariant& value) {
-    if (value.typeId() == QMetaType::Bool)
-        return value.toBool() ? -1 : 0;
-    const QString text = value.toString().trimmed();
-    bool ok = false;
-    const qlonglong number = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)
-                                 ? text.mid(2).toLongLong(&ok, 16)
-                                 : text.toLongLong(&ok, 10);
-    if (!ok || number < INT32_MIN || number > UINT32_MAX)
+    try {
+        return static_cast<int32_t>(StoredValue::toColor(value));
+    } catch (const VbError&) {
         return std::nullopt;
-    return int32_t(uint32_t(number & 0xFFFFFFFF));
+    }
 }
 
 std::optional<VBool> toBool(const QVariant& value) {
-    const QString text = value.toString().trimmed();
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
-        return True;
-    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
-        return False;
-    const std::optional<int32_t> number = toLong(value);
-    if (!number)
+    try {
+        return StoredValue::toBoolean(value) != 0 ? True : False;
+    } catch (const VbError&) {
         return std::nullopt;
-    return *number != 0 ? True : False;
+    }
 }
 
 QString fontText(const QFont& font) {
@@ -75,13 +63,14 @@ QString pictureText(const Picture& picture) {
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     picture.image.save(&buffer, "PNG");
-    return DataPrefix + QString::fromLatin1(png.toBase64());
+    return StoredValue::PictureDataPrefix + QString::fromLatin1(png.toBase64());
 }
 
 Picture pictureFrom(const QString& text) {
-    if (text.startsWith(DataPrefix)) {
+    if (text.startsWith(StoredValue::PictureDataPrefix)) {
         QImage image;
-        image.loadFromData(QByteArray::fromBase64(text.mid(DataPrefix.size()).toLatin1()), "PNG");
+        image.loadFromData(QByteArray::fromBase64(text.mid(StoredValue::PictureDataPrefix.size()).toLatin1()),
+                           "PNG");
         return Picture::fromImage(image);
     }
     return Picture::fromFile(text);

@@ -139,6 +139,24 @@ TEST_F(BrizelTest, UnreadableValuesKeepTheReadDefaults) {
     EXPECT_EQ(control->MaskColor(), rgb(192, 192, 192));
 }
 
+// The stored forms of a colour that the program's stored windows use, read as the program reads them.
+TEST_F(BrizelTest, StoredColoursReadLikeTheProgramsOwn) {
+    const struct {
+        const char* text;
+        uint32_t color;
+    } cases[] = {{"&H0078BFDE&", 0x0078BFDEu},
+                 {"&H8000000F", 0x8000000Fu},
+                 {"2147483663", 0x8000000Fu},
+                 {"-2147483633", 0x8000000Fu},
+                 {"0x78BFDE", rgb(192, 192, 192)}}; // not a number to the program: the default stays
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        brizel::IBrizel* control = createUnplaced();
+        control->ReadProperties(KeyedPropertyBag::fromText(QStringLiteral("MCOL=") + QLatin1String(c.text)));
+        EXPECT_EQ(control->MaskColor(), c.color);
+    }
+}
+
 TEST_F(BrizelTest, LoadingDrawsNothingUntilShown) {
     brizel::IBrizel* control = createUnplaced();
     const quint64 before = control->PaintCount();

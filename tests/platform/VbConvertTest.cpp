@@ -1,4 +1,4 @@
-#include "platform/VbConvert.h"
+#include "base/VbConvert.h"
 #include "base/VbError.h"
 
 #include <gtest/gtest.h>

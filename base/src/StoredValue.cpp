@@ -1,7 +1,7 @@
-#include "color/StoredValue.h"
+#include "base/StoredValue.h"
 
+#include "base/VbConvert.h"
 #include "base/VbError.h"
-#include "platform/VbConvert.h"
 
 #include <limits>
 
@@ -41,6 +41,8 @@ int16_t StoredValue::toBoolean(const QVariant& value) {
 }
 
 uint32_t StoredValue::toColor(const QVariant& value) {
+    if (value.typeId() == QMetaType::Bool)
+        return static_cast<uint32_t>(toLong(value));
     if (!isText(value)) {
         bool ok = false;
         const long long number = value.toLongLong(&ok);
