@@ -1,23 +1,64 @@
 #include "draw/frmDraw.h"
 
+#include "base/VbConvert.h"
+#include "color/frmColor.h"
+#include "core/Allgemein.h"
 #include "core/Forms.h"
-
+#include "core/Resources.h"
+#include "draw/DrawLayout.h"
+#include "errors/ErrorTrap.h"
+#include "lessons/Drucker.h"
+#include "lessons/frmPreview.h"
+#include "platform/OwnedWindow.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+
+using namespace Allgemein;
 
 namespace {
-constexpr int kDesignWidth = 12435;
-constexpr int kDesignHeight = 9360;
+
+const QString Module = QStringLiteral("frmDraw");
+constexpr int HelpButton = 7;
+constexpr int UndoButton = 1;
+constexpr int SoundButton = 6;
+constexpr uint32_t Red = 0x0000FF;
+// The panel shows the window's background shifted by this many twips to the left.
+constexpr double PanelBackgroundShift = 150;
+
+QString text(const KeyedPropertyBag& bag, const char* key) {
+    return bag.readProperty(QString::fromLatin1(key)).toString();
+}
+
+QLabel* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap(text(bag, "picture")));
+    label->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+    return label;
+}
+
 } // namespace
 
 frmDraw* frmDraw::instance() {
     static QPointer<frmDraw> window;
-    if (!window)
+    if (!window) {
         window = new frmDraw;
+        window->Form_Load();
+    }
     return window;
+}
+
+const StoredForm& frmDraw::design() {
+    static const StoredForm form = StoredForm::load(QStringLiteral(":/forms/frmDraw.frm"));
+    return form;
 }
 
 // A fixed single border without title text, control box or minimize and maximize buttons: the exit
@@ -25,16 +66,324 @@ frmDraw* frmDraw::instance() {
 frmDraw::frmDraw()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmDraw"));
-    setFixedSize(Twips::toPixelsX(kDesignWidth), Twips::toPixelsY(kDesignHeight));
-    m_background.load(QStringLiteral(":/art/frmDraw/background.jpg"));
+    setWindowTitle(QString::fromLatin1(AppTitle));
     Forms::add(this);
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    trap(0, [this] { createControls(); });
+    setFixedSize(initialClientSize());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
-void frmDraw::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(rect(), m_background);
+void frmDraw::createControls() {
+    const StoredForm& form = design();
+    m_hinterg = QPixmap(text(form.control(QStringLiteral("imgHinterg")), "picture"));
+    const KeyedPropertyBag& frame = form.control(QStringLiteral("lblRahmen"));
+    lblRahmen = new QLabel(this);
+    lblRahmen->setObjectName(QStringLiteral("lblRahmen"));
+    lblRahmen->setAutoFillBackground(true);
+    QPalette frameColours = lblRahmen->palette();
+    frameColours.setColor(QPalette::Window, StoredForm::color(frame, QStringLiteral("backcolor"), Qt::white));
+    lblRahmen->setPalette(frameColours);
+    lblRahmen->setGeometry(Twips::toPixels(StoredForm::twipsRect(frame)));
+
+    const KeyedPropertyBag& canvas = form.control(QStringLiteral("picBild"));
+    picBild = new DrawingCanvas(this);
+    picBild->setObjectName(QStringLiteral("picBild"));
+    picBild->setGeometry(Twips::toPixels(StoredForm::twipsRect(canvas)));
+    connect(picBild, &DrawingCanvas::MouseDown, this, &frmDraw::picBild_MouseDown);
+    connect(picBild, &DrawingCanvas::MouseMove, this, &frmDraw::picBild_MouseMove);
+    connect(picBild, &DrawingCanvas::MouseUp, this, &frmDraw::picBild_MouseUp);
+
+    const KeyedPropertyBag& panel = form.control(QStringLiteral("picPanel"));
+    picPanel = new PictureBox(this);
+    picPanel->setObjectName(QStringLiteral("picPanel"));
+    picPanel->setBackColor(StoredForm::color(panel, QStringLiteral("backcolor"), Qt::white));
+    picPanel->setGeometry(Twips::toPixels(StoredForm::twipsRect(panel)));
+    picPanel->hide();
+
+    createLogos(form);
+    createLabels(form);
+    createFlags(form);
+    createMenu(form);
+    bzlButton.create(form, QStringLiteral("bzlButton"), picPanel, {});
+    useHeavyFontForHelpButton();
+}
+
+void frmDraw::createFlags(const StoredForm& form) {
+    for (size_t i = 0; i < imgLang.size(); ++i) {
+        const QString name = QStringLiteral("imgLang(%1)").arg(i);
+        if (!form.contains(name))
+            continue;
+        const KeyedPropertyBag& bag = form.control(name);
+        imgLang[i] = pictureLabel(picPanel, bag);
+        imgLang[i]->setObjectName(name);
+        imgLang[i]->setToolTip(text(bag, "tooltiptext"));
+        imgLang[i]->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void frmDraw::createLogos(const StoredForm& form) {
+    for (size_t i = 0; i < imgLogo.size(); ++i) {
+        const QString name = QStringLiteral("imgLogo(%1)").arg(i);
+        const KeyedPropertyBag& bag = form.control(name);
+        imgLogo[i] = pictureLabel(this, bag);
+        imgLogo[i]->setObjectName(name);
+        m_logoStretched[i] = StoredForm::number(bag, QStringLiteral("stretch")) != 0;
+        imgLogo[i]->setScaledContents(m_logoStretched[i]);
+    }
+}
+
+void frmDraw::createLabels(const StoredForm& form) {
+    const KeyedPropertyBag& bag = form.control(QStringLiteral("lblCopyright"));
+    lblCopyright = new QLabel(this);
+    lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
+    lblCopyright->setFont(StoredForm::font(bag, font()));
+    QPalette colours = lblCopyright->palette();
+    colours.setColor(QPalette::WindowText, StoredForm::color(bag, QStringLiteral("forecolor"), Qt::black));
+    lblCopyright->setPalette(colours);
+    QFile caption(text(bag, "captionfile"));
+    if (caption.open(QIODevice::ReadOnly))
+        lblCopyright->setText(QString::fromUtf8(caption.readAll()).trimmed());
+    QRect place = Twips::toPixels(StoredForm::twipsRect(bag));
+    place.setWidth(std::max(place.width(), lblCopyright->sizeHint().width()));
+    lblCopyright->setGeometry(place);
+    lblCopyright->hide();
+}
+
+void frmDraw::createMenu(const StoredForm& form) {
+    mnuHelp = new QMenu(text(form.control(QStringLiteral("mnuHelp")), "caption"), this);
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    const auto entry = [&](const char* name) {
+        QAction* action = mnuHelp->addAction(text(form.control(QString::fromLatin1(name)), "caption"));
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    mnuHilfe = entry("mnuHilfe");
+    mnuHelp->addSeparator();
+    mnuEmail = entry("mnuEmail");
+    mnuHelp->addSeparator();
+    mnuUeber = entry("mnuUeber");
+}
+
+// The "?" is designed in Arial Black; where that font is missing, the heaviest sans serif stands in.
+void frmDraw::useHeavyFontForHelpButton() {
+    brizel::IBrizel& help = bzlButton[HelpButton];
+    QFont font = help.Font();
+    if (QFontDatabase::hasFamily(font.family()))
+        return;
+    font.setFamilies({font.family(), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setWeight(QFont::Black);
+    help.setFont(font);
+}
+
+// The design size, made as large as fits comfortably on the screen so the child gets a big canvas.
+QSize frmDraw::initialClientSize() const {
+    const KeyedPropertyBag& bag = design().control(QStringLiteral("frmDraw"));
+    const QSizeF designSize(Twips::toPixelsX(StoredForm::number(bag, QStringLiteral("clientwidth"))),
+                            Twips::toPixelsY(StoredForm::number(bag, QStringLiteral("clientheight"))));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return designSize.toSize();
+    const QSizeF room = QSizeF(screen->availableGeometry().size()) * 0.9;
+    const double scale = std::min(room.width() / designSize.width(), room.height() / designSize.height());
+    return (designSize * std::max(scale, 1.0)).toSize().boundedTo(screen->availableGeometry().size());
+}
+
+void frmDraw::Form_Load() {
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    trap.run({
+        {10,
+         [this] {
+             QApplication::setOverrideCursor(Qt::WaitCursor);
+             m_waitCursor = true;
+         }},
+        {20,
+         [this] { Drucker::GetPrintMargins(PageMargin[0], PageMargin[1], PageMargin[2], PageMargin[3]); }},
+        {30,
+         [this] {
+             QApplication::restoreOverrideCursor();
+             m_waitCursor = false;
+         }},
+        {40, [this] { picBild->setCursor(Resources::canvasCursor()); }},
+        {50, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
+        {60,
+         [this] {
+             if (SoundOn != VbConvert::True)
+                 bzlButton[SoundButton].setForeColor(Red);
+         }},
+        {70,
+         [this] {
+             picBild->setForeColor(static_cast<uint32_t>(PenColor));
+             picBild->setDrawWidth(PenWidth);
+         }},
+        {80,
+         [this] {
+             if (m_waitCursor)
+                 QApplication::restoreOverrideCursor();
+             m_waitCursor = false;
+         }},
+    });
+}
+
+void frmDraw::paintBackground() {
+    QPixmap background(size());
+    QPainter painter(&background);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(background.rect(), m_hinterg);
+    m_background = background;
+}
+
+// The panel shows the window's background behind it, shifted to the left, framed by a dark and a white
+// outline that make it stand out like a raised board.
+void frmDraw::paintPanel() {
+    const QSize inner = picPanel->size();
+    QPixmap picture(inner);
+    picture.fill(picPanel->backColor());
+    QPainter painter(&picture);
+    const QPoint source = picPanel->pos() + QPoint(Twips::toPixelsX(PanelBackgroundShift), 0);
+    painter.drawPixmap(QPoint(0, 0), m_background, QRect(source, inner));
+    const int w = picPanel->width();
+    const int h = picPanel->height();
+    painter.setPen(QColor(0x40, 0x40, 0x00));
+    painter.drawRect(QRect(QPoint(2, 2), QPoint(w - 1, h - 1)));
+    painter.setPen(Qt::white);
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(w - 3, h - 3)));
+    picPanel->picture() = picture;
+}
+
+void frmDraw::placeLogos(double clientWidth, int16_t margin) {
+    const double firstWidth = Twips::fromPixels(imgLogo[0]->geometry()).width();
+    const bool shrink = DrawLayout::logosShrink(clientWidth, margin, firstWidth);
+    for (size_t i = 0; i < imgLogo.size(); ++i) {
+        const DrawLayout::Logo placed = DrawLayout::placeLogo(
+            clientWidth, margin, {Twips::fromPixels(imgLogo[i]->geometry()), m_logoStretched[i]}, shrink);
+        m_logoStretched[i] = placed.stretched;
+        imgLogo[i]->setScaledContents(placed.stretched);
+        Twips::place(imgLogo[i], placed.rect);
+    }
+}
+
+void frmDraw::Form_Resize() {
+    ErrorTrap trap(QStringLiteral("Form_Resize"), Module);
+    const auto clientWidth = [this] { return width() * Twips::perPixelX(); };
+    const auto clientHeight = [this] { return height() * Twips::perPixelY(); };
+    int16_t m = 0;
+    DrawLayout::Layout layout{};
+    const auto computeLayout = [&] {
+        layout =
+            DrawLayout::compute(clientWidth(), clientHeight(), Twips::fromPixels(picPanel->geometry()).size(),
+                                lblCopyright->height() * Twips::perPixelY());
+    };
+    trap.run({
+        {10, [this] { paintBackground(); }},
+        {20, [this] { update(); }},
+        {30, [&] { m = DrawLayout::margin(clientWidth()); }},
+        {40,
+         [&] {
+             computeLayout();
+             Twips::place(picPanel, layout.panel);
+         }},
+        {50, [this] { paintPanel(); }},
+        {60, [this] { picPanel->update(); }},
+        {70, [this] { picPanel->show(); }},
+        {80,
+         [&] {
+             picBild->hide();
+             computeLayout();
+             Twips::place(picBild, layout.canvas);
+         }},
+        {90, [this] { picBild->show(); }},
+        {100, [&] { Twips::place(lblRahmen, layout.frame); }},
+        {110, [this] { picBild->setForeColor(static_cast<uint32_t>(PenColor)); }},
+        {120, [&] { placeLogos(clientWidth(), m); }},
+        {130,
+         [&] {
+             computeLayout();
+             lblCopyright->move(Twips::toPixelsX(layout.notice.x()), Twips::toPixelsY(layout.notice.y()));
+             lblCopyright->show();
+         }},
+        {140, [this] { OwnedWindow::show(frmPreview::instance(), this); }},
+        {150,
+         [this] {
+             if (ColorWinOpen)
+                 OwnedWindow::show(frmColor::instance(), this);
+         }},
+    });
+}
+
+void frmDraw::Form_Activate() {
+    Sprache();
+}
+
+void frmDraw::Sprache() {
+    ErrorTrap trap(QStringLiteral("Sprache"), Module);
+    static constexpr std::array<int16_t, 10> ButtonTips{130, 143, 125, 133, 122, 140, 119, 120, 131, 115};
+    for (int i = 0; i < static_cast<int>(ButtonTips.size()); ++i)
+        if (!trap(10 + 10 * i, [&] { bzlButton.widget(i)->setToolTip(GetLang(ButtonTips[i])); }))
+            return;
+    if (!trap.run({
+            {110, [this] { mnuHelp->setTitle(GetLang(120)); }},
+            {120, [this] { mnuHilfe->setText(GetLang(121)); }},
+            {130, [this] { mnuUeber->setText(GetLang(113)); }},
+        }))
+        return;
+    static const std::array<int16_t, 9> ViewerTips{124, 142, 123, 129, 128, 124, 0, 123, 0};
+    for (int16_t i = 0; i < static_cast<int16_t>(ViewerTips.size()); ++i)
+        if (!trap(140 + 10 * i, [&] {
+                frmPreview::instance()->setButtonToolTip(i, ViewerTips[i] ? GetLang(ViewerTips[i])
+                                                                          : QStringLiteral("OK"));
+            }))
+            return;
+    trap(230, [this] {
+        imgLogo[0]->setVisible(LangIndex == 0);
+        imgLogo[1]->setVisible(LangIndex != 0);
+    });
+}
+
+void frmDraw::picBild_MouseDown(int16_t, int16_t, float X, float Y) {
+    ErrorTrap trap(QStringLiteral("picBild_MouseDown"), Module);
+    trap.run({
+        {10, [this] { picBild->takeUndoCopy(); }},
+        {20,
+         [this] {
+             if (!bzlButton[UndoButton].Enabled())
+                 bzlButton[UndoButton].setEnabled(VbConvert::True);
+         }},
+        {30,
+         [] {
+             if (SoundOn)
+                 PlayWAV(102);
+         }},
+        {40, [this] { StrokeActive = 1; }},
+        {50, [&] { picBild->Line(QPointF(X, Y), QPointF(X, Y)); }},
+    });
+}
+
+void frmDraw::picBild_MouseMove(int16_t, int16_t, float X, float Y) {
+    if (StrokeActive == 1)
+        picBild->LineTo(QPointF(X, Y));
+}
+
+void frmDraw::picBild_MouseUp(int16_t, int16_t, float, float) {
+    StrokeActive = 0;
+}
+
+void frmDraw::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
 }
 
 void frmDraw::closeEvent(QCloseEvent* event) {
     Forms::remove(this);
     event->accept();
+}
+
+void frmDraw::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, m_background);
+}
+
+void frmDraw::resizeEvent(QResizeEvent*) {
+    Form_Resize();
 }

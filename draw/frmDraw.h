@@ -1,22 +1,84 @@
 #pragma once
 
+#include "draw/DrawingCanvas.h"
+#include "platform/ButtonArray.h"
+#include "platform/PictureBox.h"
+#include "platform/StoredForm.h"
+
 #include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <cstdint>
 
-// The drawing window, the program's main window.
+class QAction;
+class QLabel;
+class QMenu;
+
+// The drawing window, the program's main window: a painted background, the panel of ten command buttons
+// and six language flags at the lower left, the canvas at the lower right inside its frame, the logo at
+// the top right and the notice line at the lower left edge.
 class frmDraw : public QWidget {
     Q_OBJECT
 
 public:
-    // The program-wide instance, loaded (not shown) on first use.
+    // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load.
     static frmDraw* instance();
+    // The stored design of the window.
+    static const StoredForm& design();
+
+    DrawingCanvas* picBild = nullptr;
+    PictureBox* picPanel = nullptr;
+    ButtonArray bzlButton;
+    // Index = the language the flag selects; there is no flag 5.
+    std::array<QLabel*, 7> imgLang{};
+    std::array<QLabel*, 2> imgLogo{};
+    QLabel* lblRahmen = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHilfe = nullptr;
+    QAction* mnuEmail = nullptr;
+    QAction* mnuUeber = nullptr;
+
+    // Printer page margins in millimetres: left, right, top, bottom.
+    std::array<int16_t, 4> PageMargin{};
+    // 1 while a mouse button is held on the canvas.
+    int16_t StrokeActive = 0;
+
+    // Puts the texts of the current language on this window, its menu and the lesson viewer's buttons.
+    void Sprache();
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Activate();
+    void picBild_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void picBild_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void picBild_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+
+    // Whether imgLogo(i) is stretched to its size instead of showing its picture at its own size.
+    bool logoStretched(int index) const { return m_logoStretched.at(static_cast<size_t>(index)); }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     frmDraw();
+    void createControls();
+    void createFlags(const StoredForm& form);
+    void createLogos(const StoredForm& form);
+    void createLabels(const StoredForm& form);
+    void createMenu(const StoredForm& form);
+    void useHeavyFontForHelpButton();
+    QSize initialClientSize() const;
 
+    void paintBackground();
+    void paintPanel();
+    void placeLogos(double clientWidth, int16_t margin);
+
+    QPixmap m_hinterg;
     QPixmap m_background;
+    std::array<bool, 2> m_logoStretched{};
+    bool m_waitCursor = false;
 };

@@ -1,7 +1,10 @@
 #include "platform/Twips.h"
 
+#include "base/VbError.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <cmath>
 
 namespace {
@@ -25,4 +28,20 @@ int Twips::toPixelsX(double twips) {
 }
 int Twips::toPixelsY(double twips) {
     return static_cast<int>(std::lround(twips / perPixelY()));
+}
+
+QRect Twips::toPixels(const QRectF& twips) {
+    return QRect(toPixelsX(twips.left()), toPixelsY(twips.top()), toPixelsX(twips.width()),
+                 toPixelsY(twips.height()));
+}
+
+QRectF Twips::fromPixels(const QRect& pixels) {
+    return QRectF(pixels.left() * perPixelX(), pixels.top() * perPixelY(), pixels.width() * perPixelX(),
+                  pixels.height() * perPixelY());
+}
+
+void Twips::place(QWidget* control, const QRectF& twips) {
+    if (twips.width() < 0 || twips.height() < 0)
+        VbError::raise(VbErr::InvalidPropertyValue);
+    control->setGeometry(toPixels(twips));
 }

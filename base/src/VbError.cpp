@@ -35,6 +35,10 @@ QString VbError::standardDescription(int32_t number) {
         return QStringLiteral("Path not found");
     case VbErr::ResourceNotFound:
         return QStringLiteral("Resource with identifier not found");
+    case VbErr::ControlArrayElementMissing:
+        return QStringLiteral("Control array element does not exist");
+    case VbErr::CannotCreateObject:
+        return QStringLiteral("ActiveX component can't create object");
     case VbErr::InvalidPropertyValue:
         return QStringLiteral("Invalid property value");
     case VbErr::InvalidPicture:

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 TempHome::TempHome()
@@ -14,6 +15,9 @@ TempHome::TempHome()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", (m_dir.path() + QStringLiteral("/runtime")).toLocal8Bit());
     QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
+    // The windows create their buttons from the button library in the program folder.
+    QFile::link(QStringLiteral(BUTTON_LIBRARY),
+                programFolder() + QStringLiteral("/") + QFileInfo(QStringLiteral(BUTTON_LIBRARY)).fileName());
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
     ProgramFolder::setPath(programFolder());

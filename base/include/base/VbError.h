@@ -37,4 +37,6 @@ constexpr int32_t InvalidPropertyValue = 380;
 constexpr int32_t InvalidPicture = 481;
 constexpr int32_t PrinterError = 482;
 constexpr int32_t ResourceNotFound = 326;
+constexpr int32_t ControlArrayElementMissing = 340;
+constexpr int32_t CannotCreateObject = 429;
 } // namespace VbErr

@@ -1,0 +1,65 @@
+#include "platform/ButtonArray.h"
+
+#include "base/VbError.h"
+#include "platform/ButtonLibrary.h"
+#include "platform/ButtonSite.h"
+#include "platform/Twips.h"
+
+#include <brizel/BrizelFactory.h>
+
+#include <QRegularExpression>
+#include <algorithm>
+
+ButtonArray::~ButtonArray() {
+    for (const Element& element : m_elements)
+        if (element.widget) {
+            element.control->setEvents(nullptr);
+            element.control->setContainer(nullptr);
+        }
+}
+
+void ButtonArray::create(const StoredForm& form, const QString& name, QWidget* parent, ClickHandler onClick) {
+    const QRegularExpression member(QStringLiteral("^%1\\((\\d+)\\)$").arg(QRegularExpression::escape(name)),
+                                    QRegularExpression::CaseInsensitiveOption);
+    brizel::BrizelFactory& factory = ButtonLibrary::factory();
+    for (const QString& control : form.controls()) {
+        const QRegularExpressionMatch match = member.match(control);
+        if (!match.hasMatch())
+            continue;
+        const auto index = static_cast<int16_t>(match.captured(1).toInt());
+        const KeyedPropertyBag& bag = form.control(control);
+        QWidget* widget = factory.createControl(parent);
+        auto* button = qobject_cast<brizel::IBrizel*>(widget);
+        if (!button)
+            VbError::raise(VbErr::CannotCreateObject);
+        widget->setObjectName(control);
+        auto* site = new ButtonSite(widget, StoredForm::number(bag, QStringLiteral("default")) != 0,
+                                    [onClick, index] { onClick(index); });
+        button->setContainer(site);
+        button->setEvents(site);
+        button->ReadProperties(bag);
+        const QRectF twips = StoredForm::twipsRect(bag);
+        widget->setGeometry(Twips::toPixelsX(twips.left()), Twips::toPixelsY(twips.top()),
+                            Twips::toPixelsX(twips.width()), Twips::toPixelsY(twips.height()));
+        widget->show();
+        m_elements.push_back({index, widget, button});
+    }
+    std::sort(m_elements.begin(), m_elements.end(),
+              [](const Element& a, const Element& b) { return a.index < b.index; });
+}
+
+const ButtonArray::Element& ButtonArray::element(int index) const {
+    const auto it = std::find_if(m_elements.begin(), m_elements.end(),
+                                 [index](const Element& element) { return element.index == index; });
+    if (it == m_elements.end() || !it->widget)
+        VbError::raise(VbErr::ControlArrayElementMissing);
+    return *it;
+}
+
+brizel::IBrizel& ButtonArray::operator[](int index) const {
+    return *element(index).control;
+}
+
+QWidget* ButtonArray::widget(int index) const {
+    return element(index).widget;
+}

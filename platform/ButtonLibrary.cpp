@@ -1,0 +1,31 @@
+#include "platform/ButtonLibrary.h"
+
+#include "base/VbError.h"
+#include "platform/ProgramFolder.h"
+
+#include <brizel/BrizelLoader.h>
+
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcButtonLibrary, "pinsola.buttons")
+
+QString ButtonLibrary::path() {
+#ifdef Q_OS_WIN
+    return ProgramFolder::path() + QStringLiteral("/brizel.dll");
+#else
+    return ProgramFolder::path() + QStringLiteral("/libbrizel.so");
+#endif
+}
+
+brizel::BrizelFactory& ButtonLibrary::factory() {
+    static brizel::BrizelFactory* loaded = nullptr;
+    if (!loaded) {
+        QString error;
+        loaded = brizel::loadBrizelFactory(path(), &error);
+        if (!loaded) {
+            qCWarning(lcButtonLibrary) << "button library not loaded:" << error;
+            VbError::raise(VbErr::CannotCreateObject);
+        }
+    }
+    return *loaded;
+}

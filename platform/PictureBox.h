@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+// A picture box: a back colour and a persistent picture drawn at its top-left corner. Its owner paints
+// into picture() and calls update(); the box never repaints what it shows by itself.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor& color);
+    QPixmap& picture() { return m_picture; }
+    const QPixmap& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_backColor = Qt::white;
+    QPixmap m_picture;
+};

@@ -1,0 +1,183 @@
+#include "DrawFixture.h"
+
+#include "color/frmColor.h"
+#include "core/Allgemein.h"
+#include "lessons/frmPreview.h"
+#include "platform/ButtonArray.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+using FormTest = DrawTest;
+
+// 800 x 600 pixels are the 12000 x 9000 twips of the worked example: m = 360 twips = 24 pixels.
+TEST_F(FormTest, LaysOutTheWorkedExample) {
+    open(QSize(800, 600));
+    EXPECT_EQ(window->picPanel->geometry(), QRect(24, 275, 169, 289));
+    EXPECT_EQ(window->picBild->geometry(), QRect(217, 157, 559, 419));
+    EXPECT_EQ(window->lblRahmen->geometry(), QRect(210, 150, 573, 434));
+    EXPECT_EQ(window->imgLogo[0]->geometry(), QRect(296, 24, 480, 55))
+        << "shrunk: 60 % by 6.9 % of the width";
+    EXPECT_TRUE(window->logoStretched(1));
+    EXPECT_EQ(window->lblCopyright->pos(), QPoint(24, 600 - 2 * window->lblCopyright->height()));
+    EXPECT_TRUE(window->lblCopyright->isVisible());
+    EXPECT_EQ(script->count(), 0);
+}
+
+TEST_F(FormTest, TheLoadPreparesUndoSoundButtonAndPen) {
+    Allgemein::SoundOn = 0;
+    Allgemein::PenColor = 0x123456;
+    Allgemein::PenWidth = 17;
+    open();
+    EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "nothing to undo";
+    EXPECT_EQ(window->bzlButton[6].ForeColor(), 0x0000FFu) << "sound off shows red";
+    EXPECT_EQ(window->bzlButton[0].ForeColor(), 0u);
+    EXPECT_EQ(canvas->ForeColor(), 0x123456u);
+    EXPECT_EQ(canvas->DrawWidth(), 17);
+    EXPECT_FALSE(canvas->cursor().pixmap().isNull()) << "the pencil pointer";
+}
+
+TEST_F(FormTest, AStoredPenWidthOfZeroGoesToTheErrorWindowAndTheWindowStillOpens) {
+    Allgemein::PenWidth = 0;
+    open();
+    ASSERT_EQ(script->count(), 1);
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("380 (Invalid property value)"));
+    EXPECT_EQ(script->shown()[0].procedure, QStringLiteral("Form_Load"));
+    EXPECT_EQ(script->shown()[0].module, QStringLiteral("frmDraw"));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(FormTest, AWindowTooSmallForTheCanvasReportsAndStaysUsable) {
+    open(QSize(150, 120));
+    ASSERT_GE(script->count(), 1);
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("380 (Invalid property value)"));
+    EXPECT_EQ(script->shown()[0].procedure, QStringLiteral("Form_Resize"));
+    const int reports = script->count();
+    window->setFixedSize(800, 600);
+    EXPECT_EQ(script->count(), reports) << "a normal size lays out without errors";
+    EXPECT_EQ(window->picBild->geometry(), QRect(217, 157, 559, 419));
+}
+
+TEST_F(FormTest, EveryResizeShowsTheLessonViewerAndTheColourWindowWhenItIsOpen) {
+    open();
+    EXPECT_TRUE(frmPreview::instance()->isVisible());
+    EXPECT_EQ(frmPreview::instance()->parentWidget(), window) << "owned by the drawing window";
+    EXPECT_FALSE(frmColor::instance()->isVisible());
+    frmPreview::instance()->hide();
+    Allgemein::ColorWinOpen = -1;
+    window->setFixedSize(820, 615);
+    EXPECT_TRUE(frmPreview::instance()->isVisible());
+    EXPECT_TRUE(frmColor::instance()->isVisible());
+}
+
+struct LanguageCase {
+    int16_t langIndex;
+    const char* file;
+    const char* newPageTip;
+    const char* exitTip;
+    bool germanLogo;
+};
+
+class Sprache : public DrawTest, public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(Sprache, PutsTheLanguagesTextsOnButtonsMenuViewerAndLogo) {
+    const LanguageCase& c = GetParam();
+    QFile::copy(QStringLiteral(PROGRAM_DIR "/") + c.file, home.programFolder() + "/" + c.file);
+    Allgemein::LangFile = {};
+    Allgemein::LangFile[static_cast<size_t>(c.langIndex)] = home.programFolder() + "/" + c.file;
+    Allgemein::LangIndex = c.langIndex;
+    open();
+    window->Sprache();
+    EXPECT_EQ(window->bzlButton.widget(0)->toolTip(), QString::fromUtf8(c.newPageTip));
+    EXPECT_EQ(window->bzlButton.widget(9)->toolTip(), QString::fromUtf8(c.exitTip));
+    EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
+    EXPECT_FALSE(window->mnuHilfe->text().isEmpty());
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(6), QStringLiteral("OK"));
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(0), Allgemein::GetLang(124));
+    EXPECT_FALSE(frmPreview::instance()->buttonToolTip(0).isEmpty());
+    EXPECT_EQ(window->imgLogo[0]->isVisibleTo(window), c.germanLogo);
+    EXPECT_EQ(window->imgLogo[1]->isVisibleTo(window), !c.germanLogo);
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Sprache,
+    ::testing::Values(LanguageCase{0, "deutsch.lng", "Neues Blatt", "Pinsola beenden", true},
+                      LanguageCase{1, "english.lng", "New page", "Close Pinsola", false}));
+
+TEST_F(FormTest, WithoutALanguageFileTheTextsAreEmptyButEMailAndOKStay) {
+    Allgemein::LangFile = {};
+    Allgemein::LangFile[1] = home.programFolder() + "/english.lng";
+    Allgemein::LangIndex = 1;
+    open();
+    window->Sprache();
+    EXPECT_TRUE(window->bzlButton.widget(3)->toolTip().isEmpty());
+    EXPECT_TRUE(window->mnuUeber->text().isEmpty());
+    EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(8), QStringLiteral("OK"));
+}
+
+struct ButtonDesign {
+    int index;
+    const char* caption;
+    const char* family;
+};
+
+class StoredButtons : public DrawTest, public ::testing::WithParamInterface<ButtonDesign> {};
+
+TEST_P(StoredButtons, ComeFromTheStoredDesign) {
+    const ButtonDesign& c = GetParam();
+    open();
+    brizel::IBrizel& button = window->bzlButton[c.index];
+    EXPECT_EQ(button.Caption(), QString::fromUtf8(c.caption));
+    EXPECT_EQ(button.Font().families().value(0, button.Font().family()), QString::fromLatin1(c.family));
+    EXPECT_EQ(button.ButtonType(), 14);
+    EXPECT_EQ(button.ColorScheme(), 2);
+    EXPECT_EQ(button.BackColor(), 0x78BFDEu);
+    EXPECT_EQ(button.BackOver(), 0xC0C0C0u);
+    EXPECT_EQ(button.ForeColor(), c.index == 6 ? 0x0000FFu : 0u);
+    EXPECT_EQ(button.SpecialEffect(), 2);
+    EXPECT_EQ(window->bzlButton.widget(c.index)->size(), QSize(49, 33));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StoredButtons,
+    ::testing::Values(ButtonDesign{0, "o", "Wingdings"}, ButtonDesign{1, "Å", "Wingdings"},
+                      ButtonDesign{2, "1", "Wingdings"}, ButtonDesign{3, "<", "Wingdings"},
+                      ButtonDesign{4, "!", "Wingdings"}, ButtonDesign{5, "y", "Wingdings"},
+                      ButtonDesign{6, ")", "Wingdings"}, ButtonDesign{7, "?", "Arial Black"},
+                      ButtonDesign{8, "[", "Wingdings"}, ButtonDesign{9, "ý", "Wingdings"}));
+
+TEST_F(FormTest, AChangedKeyInTheStoredDesignChangesThatButtonOnly) {
+    QFile file(QStringLiteral(":/forms/frmDraw.frm"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(file.readAll());
+    const qsizetype section = text.indexOf(QStringLiteral("[bzlButton(3)]"));
+    const qsizetype key = text.indexOf(QStringLiteral("btype=14"), section);
+    ASSERT_GT(key, section);
+    text.replace(key, 8, QStringLiteral("btype=9"));
+    QWidget parent;
+    ButtonArray buttons;
+    buttons.create(StoredForm::fromText(text), QStringLiteral("bzlButton"), &parent, {});
+    ASSERT_EQ(buttons.count(), 10);
+    EXPECT_EQ(buttons[3].ButtonType(), 9);
+    EXPECT_EQ(buttons[2].ButtonType(), 14);
+    EXPECT_EQ(buttons[4].ButtonType(), 14);
+}
+
+TEST_F(FormTest, TheFlagsCarryTheirLanguagesNames) {
+    open();
+    const std::vector<std::pair<size_t, const char*>> flags{{0, "Deutsch"},  {1, "English"}, {2, "Svenska"},
+                                                            {3, "Italiano"}, {4, "Español"}, {6, "Français"}};
+    for (const auto& [index, name] : flags)
+        EXPECT_EQ(window->imgLang[index]->toolTip(), QString::fromUtf8(name));
+    EXPECT_EQ(window->imgLang[5], nullptr);
+    EXPECT_EQ(window->imgLang[4]->geometry(), Twips::toPixels(QRectF(1500, 3510, 480, 300)));
+}
+
+} // namespace

@@ -1,0 +1,25 @@
+#!/bin/bash
+# Regenerates the window pictures in docs/ from the real program on a virtual display.
+# Usage: tools/make-window-pictures.sh [build folder]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+cmake --build "$build" --target window-shot brizel language_files >/dev/null
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+Xvfb -displayfd 1 -screen 0 1700x1300x24 -nolisten tcp >"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+shot() { # settings size out [options]
+    printf '[Optionen]\n%b' "$1" >"$XDG_CONFIG_HOME/Pinsola/Pinsola.conf"
+    "$build/Pinsola/window-shot" --size "$2" --out "$3" "${@:4}"
+    echo "wrote $3"
+}
+shot 'CShow=0\n' 829x624 docs/draw-window.png
+shot 'CShow=0\nSprache=1\n' 1600x1200 docs/draw-window-1600.png --flower

@@ -1,0 +1,78 @@
+// Takes a picture of the drawing window as it shows itself: the real start-up, the start screen closed,
+// the window set to the asked client size, optionally with a flower drawn on the canvas.
+// Run on an X display (tools/make-window-pictures.sh starts Xvfb for it).
+#include "app/Main.h"
+#include "draw/frmDraw.h"
+#include "info/frmInfo.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+// A flower drawn the way a child would with the pen: petals, a centre, a stem and a leaf.
+void drawFlower(DrawingCanvas& canvas) {
+    const QPointF centre(canvas.width() * 0.45, canvas.height() * 0.38);
+    const double size = canvas.height() * 0.16;
+    const auto stroke = [&](uint32_t colour, int16_t width, const QList<QPointF>& points) {
+        canvas.setForeColor(colour);
+        canvas.setDrawWidth(width);
+        canvas.Line(points.first(), points.first());
+        for (const QPointF& point : points)
+            canvas.LineTo(point);
+    };
+    for (int petal = 0; petal < 8; ++petal) {
+        QList<QPointF> outline;
+        const double direction = petal * M_PI / 4;
+        for (int i = 0; i <= 24; ++i) {
+            const double t = i * M_PI / 24;
+            const double along = size * 1.6 * std::sin(t / 2) * std::sin(t / 2);
+            const double across = size * 0.45 * std::sin(t);
+            outline << centre + QPointF(std::cos(direction) * along - std::sin(direction) * across,
+                                        std::sin(direction) * along + std::cos(direction) * across);
+        }
+        stroke(petal % 2 ? 0x9933E6 : 0x5A1FC8, 6, outline);
+    }
+    QList<QPointF> middle;
+    for (int i = 0; i <= 36; ++i)
+        middle << centre + QPointF(std::cos(i * M_PI / 18), std::sin(i * M_PI / 18)) * size * 0.35;
+    stroke(0x00C8F0, 14, middle);
+    stroke(0x208A30, 9,
+           {centre + QPointF(0, size * 1.6), centre + QPointF(size * 0.2, size * 3.2),
+            centre + QPointF(size * 0.1, size * 4.2)});
+    stroke(0x30B040, 7,
+           {centre + QPointF(size * 0.2, size * 3.0), centre + QPointF(size * 1.1, size * 2.5),
+            centre + QPointF(size * 1.5, size * 2.7), centre + QPointF(size * 0.25, size * 3.2)});
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pinsola"));
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Takes a picture of Pinsola's drawing window."));
+    options.addHelpOption();
+    options.addOption(
+        {QStringLiteral("size"), QStringLiteral("Client size in pixels."), QStringLiteral("WxH")});
+    options.addOption(
+        {QStringLiteral("out"), QStringLiteral("The PNG file to write."), QStringLiteral("file")});
+    options.addOption({QStringLiteral("flower"), QStringLiteral("Draw a flower on the canvas first.")});
+    options.process(app);
+    const QStringList size = options.value(QStringLiteral("size")).split(QLatin1Char('x'));
+    if (size.size() != 2 || !options.isSet(QStringLiteral("out")))
+        options.showHelp(2);
+
+    Allgemein::Main();
+    frmInfo::instance()->close();
+    frmDraw* window = frmDraw::instance();
+    window->setFixedSize(size[0].toInt(), size[1].toInt());
+    window->move(0, 0);
+    if (options.isSet(QStringLiteral("flower")))
+        drawFlower(*window->picBild);
+    QTimer::singleShot(
+        1500, [&] { QApplication::exit(window->grab().save(options.value(QStringLiteral("out"))) ? 0 : 1); });
+    return QApplication::exec();
+}
