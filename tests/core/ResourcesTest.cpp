@@ -1,6 +1,8 @@
 #include "core/Resources.h"
 #include "base/VbError.h"
 
+#include <QFile>
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,6 +11,7 @@ TEST(Resources, EveryLessonBitmapIsEmbeddedAtItsId) {
     for (int lesson = 1; lesson <= 42; ++lesson) {
         const QImage bitmap = Resources::LoadResPicture(100 + lesson, Resources::PictureKind::Bitmap);
         EXPECT_EQ(bitmap.size(), QSize(400, 1800)) << lesson;
+        EXPECT_EQ(bitmap.format(), QImage::Format_Indexed8) << lesson;
     }
 }
 
@@ -16,6 +19,7 @@ TEST(Resources, TheCanvasCursorIsA32PixelPointerWithItsHotSpotTopLeft) {
     const QImage cursor = Resources::LoadResPicture(101, Resources::PictureKind::Cursor);
     EXPECT_EQ(cursor.size(), QSize(32, 32));
     EXPECT_LE(cursor.colorCount(), 16);
+    EXPECT_EQ(qAlpha(cursor.pixel(0, 0)), 255) << "the tip is at the hot spot";
     EXPECT_EQ(Resources::canvasCursor().hotSpot(), QPoint(0, 0));
 }
 
@@ -31,6 +35,31 @@ TEST(Resources, SoundsAreCompleteRiffWaveImages) {
         EXPECT_TRUE(wav.startsWith("RIFF")) << id;
         EXPECT_EQ(wav.mid(8, 4), QByteArray("WAVE")) << id;
     }
+}
+
+TEST(Resources, WindowPicturesAreEmbedded) {
+    const char* pictures[] = {"frmDraw/background.jpg",
+                              "frmDraw/logo0.png",
+                              "frmDraw/logo1.png",
+                              "frmDraw/copyright.txt",
+                              "flags/0.png",
+                              "flags/1.png",
+                              "flags/2.png",
+                              "flags/3.png",
+                              "flags/4.png",
+                              "flags/6.png",
+                              "frmColor/palette.png",
+                              "frmColor/background.jpg",
+                              "frmColor/rail.png",
+                              "frmColor/thumb.png",
+                              "frmColor/pointer.png",
+                              "frmPreview/background.jpg",
+                              "frmInfo/picture0.png",
+                              "frmInfo/picture1.png",
+                              "brizel/logo.png",
+                              "icon/pinsola-32.png"};
+    for (const char* picture : pictures)
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/art/") + QLatin1String(picture))) << picture;
 }
 
 TEST(Resources, MissingResourcesRaiseError326) {

@@ -13,9 +13,10 @@ eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 
 # "Drucken/Print", the first protocol button, one frame above the action buttons.
 xdotool mousemove --window "$WINDOW" $((WIDTH * 907 / 7215)) $((HEIGHT - HEIGHT * (855 + 368) / 5670)) click 1
-for _ in $(seq 200); do [ -s "$PRINTED" ] && break; sleep 0.1; done
+# The job is whole once CUPS lists it as pending no more.
+for _ in $(seq 200); do [ -s "$PRINTED" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
 [ -s "$PRINTED" ] || fail "nothing reached the printer"
-sleep 0.5
+[ -z "$(lpstat -o 2>/dev/null)" ] || fail "the print job did not complete"
 pdftotext -layout "$PRINTED" "$WORK/printed.txt" || fail "the job is no readable document"
 # Text extraction drops repeated blanks, so compare without them.
 tr -d ' ' < "$WORK/printed.txt" > "$WORK/squeezed.txt"

@@ -63,7 +63,7 @@ bool NullSink::waitForSocket() {
     return false;
 }
 
-void NullSink::startRecording() {
+bool NullSink::startRecording() {
     m_samples.clear();
     m_recorder.start(QStringLiteral("parec"),
                      {QStringLiteral("--device=") + kSinkName + QStringLiteral(".monitor"),
@@ -71,21 +71,20 @@ void NullSink::startRecording() {
                       QStringLiteral("--rate=%1").arg(kRecordRate), QStringLiteral("--channels=1"),
                       QStringLiteral("--latency-msec=20")});
     m_recorder.waitForStarted();
-    // Give the recorder time to connect before anything plays.
-    QTest::qWait(600);
+    // The recorder is connected once the monitor's first samples (silence) arrive; only then can it hear
+    // a sound from its start.
+    return QTest::qWaitFor([this] { return m_recorder.bytesAvailable() > 0; }, 5000);
 }
 
 void NullSink::waitUntilQuiet(int quietMs, int timeoutMs) {
     const auto quietSamples = std::ptrdiff_t(qint64(quietMs) * kRecordRate / 1000);
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        QTest::qWait(50);
-        readRecorder();
-        const auto last = std::find_if(m_samples.rbegin(), m_samples.rend(), isSound);
-        if (last != m_samples.rend() && last - m_samples.rbegin() >= quietSamples)
-            return;
-    }
+    QTest::qWaitFor(
+        [&] {
+            readRecorder();
+            const auto last = std::find_if(m_samples.rbegin(), m_samples.rend(), isSound);
+            return last != m_samples.rend() && last - m_samples.rbegin() >= quietSamples;
+        },
+        timeoutMs);
 }
 
 std::vector<int16_t> NullSink::stopRecording() {

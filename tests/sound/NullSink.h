@@ -24,7 +24,8 @@ public:
     // Empty when the server runs; otherwise why it could not be started.
     const QString& failure() const { return m_failure; }
 
-    void startRecording();
+    // False when the recorder got nothing from the sink's monitor.
+    bool startRecording();
     // Waits until the recording holds sound and then `quietMs` of silence, at most `timeoutMs`. The
     // null sink passes sound on to its monitor with a latency of up to a second or more.
     void waitUntilQuiet(int quietMs, int timeoutMs);

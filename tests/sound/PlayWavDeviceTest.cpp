@@ -1,9 +1,9 @@
 #include "NullSink.h"
+#include "SoxSound.h"
 #include "core/Allgemein.h"
 #include "platform/SoundPlayer.h"
 #include "support/ErrorScript.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -17,17 +17,9 @@ namespace {
 // Recordings and sounds agree to within a few milliseconds.
 constexpr double kTolerance = 0.01;
 
-// Sound `id` as a mono recording of the output holds it: the output rate is the recording rate, and the
-// two sides are mixed.
+// Sound `id` as a mono recording of the output holds it: at the recording rate, the sides mixed.
 std::vector<int16_t> monoOf(int id) {
-    QFile file(QStringLiteral(":/wav/%1.wav").arg(id));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray pcm = SoundPlayer::decode(file.readAll()).value_or(QByteArray());
-    const auto* samples = reinterpret_cast<const int16_t*>(pcm.constData());
-    std::vector<int16_t> mono;
-    for (qsizetype i = 0; i + 1 < pcm.size() / qsizetype(sizeof(int16_t)); i += 2)
-        mono.push_back(int16_t((samples[i] + samples[i + 1]) / 2));
-    return mono;
+    return SoxSound::of(id).mono;
 }
 
 double heardLengthOf(int id) {
@@ -93,7 +85,7 @@ protected:
     // Records while `play` runs and the output plays the last sound to its end.
     std::vector<int16_t> record(const std::function<void()>& play) {
         QSignalSpy finished(&SoundPlayer::instance(), &SoundPlayer::finished);
-        sink->startRecording();
+        EXPECT_TRUE(sink->startRecording()) << "the recorder is connected";
         play();
         EXPECT_TRUE(finished.wait(3000)) << "the output took the sound";
         sink->waitUntilQuiet(300, 5000);

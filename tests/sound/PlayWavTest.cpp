@@ -1,3 +1,4 @@
+#include "SoxSound.h"
 #include "core/Allgemein.h"
 #include "platform/SoundPlayer.h"
 #include "support/ErrorScript.h"
@@ -18,6 +19,14 @@ constexpr int kCancel = 2;
 QByteArray resource(int id) {
     QFile file(QStringLiteral(":/wav/%1.wav").arg(id));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether the player holds sound `id`, sample for sample as sox decodes it.
+::testing::AssertionResult holdsSound(const SoundPlayer& player, int id) {
+    std::string why;
+    if (SoxSound::of(id).matches(player.current(), why))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "sound " << id << ": " << why;
 }
 
 // The player starts its output from the event loop.
@@ -45,7 +54,7 @@ TEST_F(PlayWavTest, EverySoundIsSilentlySkippedWithoutADevice) {
         PlayWAV(id);
         letThePlayerStart();
         EXPECT_EQ(WavData, resource(id)) << id;
-        EXPECT_EQ(player.current(), SoundPlayer::decode(resource(id))) << id;
+        EXPECT_TRUE(holdsSound(player, id));
     }
     EXPECT_EQ(started.count(), 7);
     EXPECT_EQ(script.count(), 0);
@@ -81,7 +90,7 @@ TEST_P(PlayWavMissing, Sound108GoesToTheErrorWindow) {
     EXPECT_EQ(script.shown()[0].line, QStringLiteral("10"));
     EXPECT_EQ(WavData, resource(104));
     EXPECT_EQ(started.count(), GetParam().playsThePreviousSound ? 1 : 0);
-    EXPECT_EQ(player.current(), SoundPlayer::decode(resource(104)));
+    EXPECT_TRUE(holdsSound(player, 104));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, PlayWavMissing, ::testing::ValuesIn(kMissing),
@@ -92,7 +101,7 @@ TEST_F(PlayWavTest, TheLaterOfTwoQuickCallsIsTheOneThatPlays) {
     PlayWAV(107);
     letThePlayerStart();
     EXPECT_EQ(started.count(), 1);
-    EXPECT_EQ(player.current(), SoundPlayer::decode(resource(107)));
+    EXPECT_TRUE(holdsSound(player, 107));
     EXPECT_EQ(WavData, resource(107));
 }
 
