@@ -1,0 +1,16 @@
+#include "platform/DrawingsFolder.h"
+
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString DrawingsFolder::path() {
+    return ProgramFolder::path() + QStringLiteral("/pics");
+}
+
+QString DrawingsFolder::resolve(const QString& name) {
+    if (name.isEmpty() || QFileInfo(name).isAbsolute())
+        return name;
+    return QDir(path()).filePath(name);
+}
