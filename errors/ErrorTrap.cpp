@@ -66,11 +66,11 @@ ErrorTrap::Outcome ErrorTrap::decide(int32_t number, const QString& description)
     if (m_silent)
         return Outcome::Skip;
     switch (ErrPtnr::instance().OnError(m_procedure, m_module)) {
-    case 0:
+    case ErrPtnr::Retry:
         return Outcome::Retry;
-    case 1:
+    case ErrPtnr::Ignore:
         return Outcome::Skip;
-    case 3:
+    case ErrPtnr::End:
         ProgramEnd::now();
     default:
         return Outcome::Leave;

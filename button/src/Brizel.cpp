@@ -5,6 +5,7 @@
 #include "FacePainter.h"
 #include "ShapeRegion.h"
 #include "SystemColors.h"
+#include "UnlistedButtonTypes.h"
 #include "frmAbout.h"
 
 #include <QPaintEvent>
@@ -273,7 +274,7 @@ void Brizel::DisableRefresh() {
 }
 
 void Brizel::Refresh() {
-    if (m_buttonType == 11)
+    if (ButtonTypes(m_buttonType) == ContainerPixels)
         CaptureBackground();
     ApplyColorScheme();
     LayoutCaption();
@@ -391,9 +392,12 @@ void Brizel::ResizeStep() {
 void Brizel::updateGeometryState() {
     m_buttonWidth = width();
     m_buttonHeight = height();
-    const int inset = (m_buttonType >= 7 && m_buttonType <= 13) ? 3 : m_buttonType == 14 ? 5 : 4;
+    const ButtonTypes type = ButtonTypes(m_buttonType);
+    const int inset = (type >= ButtonTypes::SimpleFlat && type <= ButtonTypes::OvalFlat) ? 3
+                      : type == ButtonTypes::KDE2                                        ? 5
+                                                                                         : 4;
     m_focusRect = QRect(0, 0, m_buttonWidth, m_buttonHeight).adjusted(inset, inset, -inset, -inset);
-    if (m_buttonType == 14)
+    if (type == ButtonTypes::KDE2)
         m_focusRect.translate(1, 1);
     if (m_surface.size() != size())
         m_surface = QImage(size(), QImage::Format_RGB32);
@@ -440,7 +444,7 @@ void Brizel::resizeEvent(QResizeEvent*) {
 void Brizel::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
-    if (m_buttonType == 11 && !m_backgroundCreated) {
+    if (ButtonTypes(m_buttonType) == ContainerPixels && !m_backgroundCreated) {
         m_backgroundCreated = true;
         m_background = QImage(size(), QImage::Format_RGB32);
         CaptureBackground();

@@ -43,33 +43,33 @@ void ContentPainter::DrawCaption(int mode) {
     const TextBox& normal = b.m_layout.captionRect;
     const TextBox& pressed = b.m_layout.pressedCaptionRect;
     switch (mode) {
-    case 0:
+    case Normal:
         DrawCaptionEffect(normal);
         drawText(normal, c.TextColor);
         break;
-    case 1:
+    case Hover:
         DrawCaptionEffect(normal);
         drawText(normal, c.TextOverColor);
         break;
-    case 2:
+    case Pressed:
         DrawCaptionEffect(pressed);
         drawText(pressed, b.m_buttonType == int32_t(ButtonTypes::Mac) ? c.LightColor : c.TextOverColor);
         break;
-    case 3:
+    case Etched:
         drawText(pressed, c.HighlightColor);
         drawText(normal, c.ShadowColor);
         break;
-    case 4:
+    case Greyed:
         drawText(normal, c.ShadowColor);
         break;
-    case 5:
+    case XpDisabled:
         drawText(normal, shade(c.RaisedFaceColor, -104, true));
         break;
-    case 6:
+    case KdeDisabled:
         drawText(pressed, c.HighlightColor);
         drawText(normal, c.FaceColor);
         break;
-    case 7:
+    case KdePressed:
         drawText(pressed, shade(c.ShadowColor, -50));
         drawText(normal, c.HighlightColor);
         break;
@@ -162,7 +162,7 @@ void ContentPainter::DrawPictureEffect(int offset, const Picture& picture) {
         return;
     const DerivedColors& c = b.m_colors;
     uint32_t base = c.HoverFaceColor;
-    if (b.m_buttonType == 3)
+    if (ButtonTypes(b.m_buttonType) == ButtonTypes::WindowsXP)
         base = c.RaisedFaceColor;
     else if (offset != -1 || b.m_colorScheme == int32_t(ColorTypes::Custom))
         base = c.FaceColor;

@@ -14,6 +14,9 @@ namespace brizel {
 
 class Brizel;
 
+// How DrawCaption draws the caption.
+enum CaptionMode { Normal, Hover, Pressed, Etched, Greyed, XpDisabled, KdeDisabled, KdePressed };
+
 // The caption in its eight modes and the picture in the up, down and disabled looks, each with the
 // SpecialEffect copies.
 class ContentPainter {

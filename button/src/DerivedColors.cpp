@@ -63,7 +63,8 @@ DerivedColors ApplyColorScheme(const ColorSchemeInput& input) {
         break;
     }
     colors.MaskRgb = SystemColors::translateOleColor(input.maskColor);
-    colors.RaisedFaceColor = ShadeColor(colors.FaceColor, 48, input.buttonType == 3, soft);
+    colors.RaisedFaceColor =
+        ShadeColor(colors.FaceColor, 48, ButtonTypes(input.buttonType) == ButtonTypes::WindowsXP, soft);
     return colors;
 }
 

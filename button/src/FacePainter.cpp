@@ -1,6 +1,7 @@
 #include "FacePainter.h"
 
 #include "ColorMath.h"
+#include "UnlistedButtonTypes.h"
 
 #include <cmath>
 
@@ -11,8 +12,6 @@ namespace {
 constexpr uint32_t XpFrame = rgb(0, 60, 115);
 constexpr uint32_t XpFrameCorner = rgb(16, 77, 123);
 constexpr uint32_t JavaCaptionFrame = rgb(153, 153, 204);
-
-enum CaptionMode { Normal, Hover, Pressed, Etched, Greyed, XpDisabled, KdeDisabled, KdePressed };
 
 } // namespace
 
@@ -66,45 +65,45 @@ void FacePainter::DrawFocusFrame() {
 }
 
 void FacePainter::paintDisabled() {
-    switch (b.m_buttonType) {
-    case 1:
+    switch (ButtonTypes(b.m_buttonType)) {
+    case ButtonTypes::Windows16Bit:
         content.DrawCaption(Etched);
         g.DrawBevel(c.HighlightColor, c.ShadowColor, c.HighlightColor, c.ShadowColor, 1, false);
         g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
         break;
-    case 2:
+    case ButtonTypes::Windows32Bit:
         content.DrawCaption(Etched);
         g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 0, false);
         break;
-    case 3:
+    case ButtonTypes::WindowsXP:
         xpDisabled();
         break;
-    case 4:
+    case ButtonTypes::Mac:
         macBody(Etched);
         break;
-    case 5:
+    case ButtonTypes::JavaMetal:
         content.DrawCaption(Greyed);
         g.DrawBox(0, 0, W, H, c.ShadowColor, true);
         break;
-    case 6:
+    case ButtonTypes::Netscape6:
         content.DrawCaption(Greyed);
         g.DrawBevel(shade(c.LightColor, 8), c.ShadowColor, shade(c.LightColor, 8), c.ShadowColor, 0, false);
         break;
-    case 9:
+    case ButtonTypes::OfficeXP:
         content.DrawCaption(Greyed);
         break;
-    case 10:
+    case Blank:
         break;
-    case 11:
+    case ContainerPixels:
         g.Blit(b.m_background);
         content.DrawCaption(Etched);
         break;
-    case 14:
+    case ButtonTypes::KDE2:
         kdeGradient();
         kdeFrames(shade(c.ShadowColor, -50), shade(c.FaceColor, -9));
         content.DrawCaption(KdeDisabled);
         break;
-    case 7:
+    case ButtonTypes::SimpleFlat:
         content.DrawCaption(Etched);
         g.DrawBevel(c.HighlightColor, c.ShadowColor, 0, 0, 0, true);
         break;
@@ -116,26 +115,26 @@ void FacePainter::paintDisabled() {
 
 void FacePainter::paintUp() {
     const int m = b.m_pointerOver ? Hover : Normal;
-    switch (b.m_buttonType) {
-    case 3:
+    switch (ButtonTypes(b.m_buttonType)) {
+    case ButtonTypes::WindowsXP:
         xpGradient(false);
         content.DrawCaption(m);
         xpFrame();
         xpUpEdges();
         break;
-    case 4:
+    case ButtonTypes::Mac:
         macBody(m);
         break;
-    case 5:
+    case ButtonTypes::JavaMetal:
         javaUp(m);
         break;
-    case 10:
+    case Blank:
         break;
-    case 13:
+    case ButtonTypes::OvalFlat:
         g.DrawOval(0, 0, W, H, b.m_pointerOver ? c.ShadowColor : c.FaceColor, c.FaceColor);
         content.DrawCaption(m);
         break;
-    case 14:
+    case ButtonTypes::KDE2:
         kdeUp(m);
         break;
     default:
@@ -146,14 +145,14 @@ void FacePainter::paintUp() {
 
 void FacePainter::paintUpClassic(int style, int m) {
     const bool over = b.m_pointerOver;
-    switch (style) {
-    case 1:
+    switch (ButtonTypes(style)) {
+    case ButtonTypes::Windows16Bit:
         content.DrawCaption(m);
         g.DrawBevel(c.HighlightColor, c.ShadowColor, c.HighlightColor, c.ShadowColor, 1, false);
         g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
         DrawFocusFrame();
         break;
-    case 2:
+    case ButtonTypes::Windows32Bit:
         content.DrawCaption(m);
         if (b.m_showFocusRect != False && b.displayAsDefault()) {
             g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 1, false);
@@ -163,19 +162,19 @@ void FacePainter::paintUpClassic(int style, int m) {
             g.DrawBevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, 0, false);
         }
         break;
-    case 6:
+    case ButtonTypes::Netscape6:
         content.DrawCaption(m);
         g.DrawBevel(shade(c.LightColor, 8), c.ShadowColor, shade(c.LightColor, 8), c.ShadowColor, 0, false);
         DrawFocusFrame();
         break;
-    case 7:
-    case 8:
+    case ButtonTypes::SimpleFlat:
+    case ButtonTypes::FlatHighlight:
         content.DrawCaption(m);
         if (style == 7 || over)
             g.DrawBevel(c.HighlightColor, c.ShadowColor, 0, 0, 0, true);
         DrawFocusFrame();
         break;
-    case 9:
+    case ButtonTypes::OfficeXP:
         if (over)
             g.DrawBox(1, 1, W, H, c.HoverFaceColor, false);
         content.DrawCaption(m);
@@ -183,7 +182,7 @@ void FacePainter::paintUpClassic(int style, int m) {
             g.DrawBox(0, 0, W, H, c.SelectColor, true);
         DrawFocusFrame();
         break;
-    case 11:
+    case ContainerPixels:
         g.Blit(b.m_background);
         content.DrawCaption(m);
         DrawFocusFrame();
@@ -198,26 +197,26 @@ void FacePainter::paintUpClassic(int style, int m) {
 }
 
 void FacePainter::paintDown() {
-    switch (b.m_buttonType) {
-    case 3:
+    switch (ButtonTypes(b.m_buttonType)) {
+    case ButtonTypes::WindowsXP:
         xpGradient(true);
         content.DrawCaption(Pressed);
         xpFrame();
         xpDownEdges();
         break;
-    case 4:
+    case ButtonTypes::Mac:
         macDown();
         break;
-    case 5:
+    case ButtonTypes::JavaMetal:
         javaDown();
         break;
-    case 10:
+    case Blank:
         break;
-    case 13:
+    case ButtonTypes::OvalFlat:
         g.DrawOval(0, 0, W, H, c.DarkShadowColor, shade(c.FaceColor, -32));
         content.DrawCaption(Pressed);
         break;
-    case 14:
+    case ButtonTypes::KDE2:
         kdeDown();
         break;
     default:
@@ -227,13 +226,13 @@ void FacePainter::paintDown() {
 }
 
 void FacePainter::paintDownClassic(int style) {
-    switch (style) {
-    case 1:
+    switch (ButtonTypes(style)) {
+    case ButtonTypes::Windows16Bit:
         content.DrawCaption(Pressed);
         g.DrawBevel(c.ShadowColor, c.HighlightColor, c.ShadowColor, c.HighlightColor, 1, false);
         g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
         break;
-    case 2:
+    case ButtonTypes::Windows32Bit:
         content.DrawCaption(Pressed);
         if (b.m_showFocusRect != False && b.displayAsDefault()) {
             g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
@@ -243,11 +242,11 @@ void FacePainter::paintDownClassic(int style) {
             g.DrawBevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, 0, false);
         }
         return;
-    case 6:
+    case ButtonTypes::Netscape6:
         content.DrawCaption(Pressed);
         g.DrawBevel(c.ShadowColor, shade(c.LightColor, 8), c.ShadowColor, shade(c.LightColor, 8), 0, false);
         break;
-    case 9:
+    case ButtonTypes::OfficeXP:
         if (b.m_pointerOver) {
             const bool custom = b.m_colorScheme == int32_t(ColorTypes::Custom);
             g.DrawBox(0, 0, W, H, custom ? shade(c.HoverFaceColor, -32) : TintTowardWhite(c.SelectColor, 128),
@@ -256,11 +255,11 @@ void FacePainter::paintDownClassic(int style) {
         content.DrawCaption(Pressed);
         g.DrawBox(0, 0, W, H, c.SelectColor, true);
         break;
-    case 11:
+    case ContainerPixels:
         g.Blit(b.m_background);
         content.DrawCaption(Pressed);
         break;
-    case 12:
+    case ButtonTypes::Hover3D:
         content.DrawCaption(Pressed);
         g.DrawBevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, 0, false);
         break;

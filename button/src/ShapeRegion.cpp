@@ -1,5 +1,7 @@
 #include "ShapeRegion.h"
 
+#include "UnlistedButtonTypes.h"
+
 #include <initializer_list>
 
 namespace brizel {
@@ -18,14 +20,14 @@ QRegion BuildShapeRegion(int buttonType, int width, int height) {
     const QRegion full(0, 0, width, height);
     const int r = width - 1;
     const int b = height - 1;
-    switch (buttonType) {
-    case 1:
-    case 14:
+    switch (ButtonTypes(buttonType)) {
+    case ButtonTypes::Windows16Bit:
+    case ButtonTypes::KDE2:
         return without(full, {{0, 0}, {r, 0}, {0, b}, {r, b}});
-    case 5:
+    case ButtonTypes::JavaMetal:
         return without(full, {{r, 0}, {0, b}});
-    case 3:
-    case 4:
+    case ButtonTypes::WindowsXP:
+    case ButtonTypes::Mac:
         return without(full, {{0, 0},
                               {1, 0},
                               {0, 1},
@@ -38,7 +40,7 @@ QRegion BuildShapeRegion(int buttonType, int width, int height) {
                               {r - 1, b},
                               {r, b},
                               {r, b - 1}});
-    case 13:
+    case ButtonTypes::OvalFlat:
         return QRegion(0, 0, width, height, QRegion::Ellipse);
     default:
         return full;
