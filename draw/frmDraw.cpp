@@ -131,6 +131,7 @@ void frmDraw::createLogos(const StoredForm& form) {
         imgLogo[i]->setObjectName(name);
         m_logoStretched[i] = StoredForm::number(bag, QStringLiteral("stretch")) != 0;
         imgLogo[i]->setScaledContents(m_logoStretched[i]);
+        imgLogo[i]->setVisible(StoredForm::number(bag, QStringLiteral("visible"), -1) != 0);
     }
 }
 

@@ -378,6 +378,7 @@ top=360
 width=8775
 height=1005
 stretch=0
+visible=-1
 picture=:/art/frmDraw/logo0.png
 
 [imgLogo(1)]
@@ -386,6 +387,7 @@ top=360
 width=8775
 height=1005
 stretch=0
+visible=0
 picture=:/art/frmDraw/logo1.png
 
 [lblCopyright]

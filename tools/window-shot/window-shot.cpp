@@ -26,11 +26,12 @@ void drawFlower(DrawingCanvas& canvas) {
     for (int petal = 0; petal < 8; ++petal) {
         QList<QPointF> outline;
         const double direction = petal * M_PI / 4;
-        for (int i = 0; i <= 24; ++i) {
-            const double t = i * M_PI / 24;
-            const double along = size * 1.6 * std::sin(t / 2) * std::sin(t / 2);
-            const double across = size * 0.45 * std::sin(t);
-            outline << centre + QPointF(std::cos(direction) * along - std::sin(direction) * across,
+        const QPointF middle = centre + QPointF(std::cos(direction), std::sin(direction)) * size * 0.95;
+        for (int i = 0; i <= 36; ++i) {
+            const double t = i * M_PI / 18;
+            const double along = size * 0.65 * std::cos(t);
+            const double across = size * 0.32 * std::sin(t);
+            outline << middle + QPointF(std::cos(direction) * along - std::sin(direction) * across,
                                         std::sin(direction) * along + std::cos(direction) * across);
         }
         stroke(petal % 2 ? 0x9933E6 : 0x5A1FC8, 6, outline);
@@ -41,7 +42,7 @@ void drawFlower(DrawingCanvas& canvas) {
     stroke(0x00C8F0, 14, middle);
     stroke(0x208A30, 9,
            {centre + QPointF(0, size * 1.6), centre + QPointF(size * 0.2, size * 3.2),
-            centre + QPointF(size * 0.1, size * 4.2)});
+            centre + QPointF(size * 0.1, size * 3.8)});
     stroke(0x30B040, 7,
            {centre + QPointF(size * 0.2, size * 3.0), centre + QPointF(size * 1.1, size * 2.5),
             centre + QPointF(size * 1.5, size * 2.7), centre + QPointF(size * 0.25, size * 3.2)});
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     frmDraw* window = frmDraw::instance();
     window->setFixedSize(size[0].toInt(), size[1].toInt());
     window->move(0, 0);
+    window->activateWindow();
     if (options.isSet(QStringLiteral("flower")))
         drawFlower(*window->picBild);
     QTimer::singleShot(
