@@ -10,6 +10,7 @@ PACKAGES=(
     xvfb xdotool x11-utils imagemagick sox poppler-utils
     pulseaudio pulseaudio-utils cups cups-bsd cups-client printer-driver-cups-pdf
     fonts-dejavu-core
+    fp-utils-3.2.2 libchm-bin
 )
 
 missing=()
