@@ -4,15 +4,32 @@
 #include "base/VbConvert.h"
 #include "base/VbError.h"
 #include "color/SliderMath.h"
+#include "errors/Err.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SystemColors.h"
 #include "platform/Twips.h"
 
 #include <brizel/PropertyBag.h>
 
+#include <QLoggingCategory>
+
 namespace {
 const QString BuiltInThumb = QStringLiteral(":/art/kmoSlider/thumb.png");
 constexpr float EmptyThumbSize = 16;
+} // namespace
+
+Q_LOGGING_CATEGORY(lcSlider, "pinsola.slider")
+
+namespace {
+// A slider without a host has no one to ask: the error is logged and the failing procedure is left.
+class Unhosted : public ErrorDispatcher {
+public:
+    int16_t OnError(const QString& procedureName, const QString& moduleName) override {
+        qCWarning(lcSlider).noquote() << "error" << Err().Number << Err().Description << "in" << moduleName
+                                      << procedureName << "line" << Err().Erl << "with no host to report to";
+        return Cancel;
+    }
+};
 } // namespace
 
 kmoSlider::kmoSlider(QWidget* parent)
@@ -21,6 +38,13 @@ kmoSlider::kmoSlider(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_Slider.setPicture(builtInThumb());
     UserControl_Initialize();
+}
+
+ErrorDispatcher& kmoSlider::errors() {
+    static Unhosted unhosted;
+    if (m_container)
+        return *m_container;
+    return unhosted;
 }
 
 ControlPicture::Ref kmoSlider::builtInThumb() {
@@ -33,7 +57,7 @@ void kmoSlider::UserControl_Initialize() {
 }
 
 void kmoSlider::UserControl_InitProperties() {
-    ErrorTrap trap(QStringLiteral("UserControl_InitProperties"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_InitProperties"), moduleName(), errors());
     trap.run({{10, [&] { m_Enabled = VbConvert::True; }},
               {20, [&] { m_Orientation = Vertical; }},
               {30, [&] { m_RailStyle = 0; }},
@@ -46,7 +70,7 @@ void kmoSlider::UserControl_InitProperties() {
 }
 
 void kmoSlider::UserControl_ReadProperties(const brizel::PropertyBag& PropBag) {
-    ErrorTrap trap(QStringLiteral("UserControl_ReadProperties"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_ReadProperties"), moduleName(), errors());
     auto read = [&](const char* key, const QVariant& fallback) {
         return PropBag.readProperty(QLatin1String(key), fallback);
     };
@@ -76,7 +100,7 @@ void kmoSlider::UserControl_ReadProperties(const brizel::PropertyBag& PropBag) {
 }
 
 void kmoSlider::UserControl_WriteProperties(brizel::PropertyBag& PropBag) {
-    ErrorTrap trap(QStringLiteral("UserControl_WriteProperties"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_WriteProperties"), moduleName(), errors());
     auto write = [&](const char* key, const QVariant& value, const QVariant& fallback) {
         PropBag.writeProperty(QLatin1String(key), value, fallback);
     };
@@ -110,7 +134,7 @@ void kmoSlider::setBackColor(uint32_t New_BackColor) {
 }
 
 void kmoSlider::setMax(int32_t New_Max) {
-    ErrorTrap trap(QStringLiteral("Max"), moduleName());
+    ErrorTrap trap(QStringLiteral("Max"), moduleName(), errors());
     trap.run({{10,
                [&] {
                    if (New_Max <= m_Min)
@@ -121,7 +145,7 @@ void kmoSlider::setMax(int32_t New_Max) {
 }
 
 void kmoSlider::setMin(int32_t New_Min) {
-    ErrorTrap trap(QStringLiteral("Min"), moduleName());
+    ErrorTrap trap(QStringLiteral("Min"), moduleName(), errors());
     trap.run({{10,
                [&] {
                    if (New_Min >= m_Max)
@@ -133,7 +157,7 @@ void kmoSlider::setMin(int32_t New_Min) {
 }
 
 void kmoSlider::setValue(int32_t New_Value) {
-    ErrorTrap trap(QStringLiteral("Value"), moduleName());
+    ErrorTrap trap(QStringLiteral("Value"), moduleName(), errors());
     if (!trap.run({{10,
                     [&] {
                         if (New_Value < m_Min || New_Value > m_Max)
@@ -169,7 +193,7 @@ kmoSlider& kmoSlider::operator=(int32_t New_Value) {
 }
 
 void kmoSlider::setOrientation(int32_t New_Orientation) {
-    ErrorTrap trap(QStringLiteral("Orientation"), moduleName());
+    ErrorTrap trap(QStringLiteral("Orientation"), moduleName(), errors());
     trap.run({{10, [&] { m_Orientation = New_Orientation; }},
               {20, [&] { ResetSlider(); }},
               {30, [&] { UserControl_Resize(); }}});
@@ -191,7 +215,7 @@ void kmoSlider::setRailPicture(ControlPicture::Ref New_RailPicture) {
 }
 
 void kmoSlider::ResetSlider() {
-    ErrorTrap trap(QStringLiteral("ResetSlider"), moduleName());
+    ErrorTrap trap(QStringLiteral("ResetSlider"), moduleName(), errors());
     if (m_Orientation == Horizontal) {
         trap(10, [&] { m_Slider.left = 0; });
     } else if (m_Orientation == Vertical) {
@@ -227,7 +251,7 @@ void kmoSlider::placeAlongTrack() {
 }
 
 int32_t kmoSlider::GetValue() {
-    ErrorTrap trap(QStringLiteral("GetValue"), moduleName());
+    ErrorTrap trap(QStringLiteral("GetValue"), moduleName(), errors());
     trap.resumeNext();
     int32_t v = 0;
     if (m_Orientation == Horizontal) {

@@ -2,6 +2,7 @@
 
 #include "color/ControlPicture.h"
 #include "color/PictureHolder.h"
+#include "color/kmoSliderContainer.h"
 #include "platform/Edge3D.h"
 
 #include <QImage>
@@ -40,6 +41,10 @@ public:
     static constexpr int16_t AltMask = 4;
 
     explicit kmoSlider(QWidget* parent = nullptr);
+
+    // The hosting window; the slider's run-time errors go to it. Without one they are logged and the
+    // failing procedure is left.
+    void setContainer(kmoSliderContainer* container) { m_container = container; }
 
     // The built-in thumb, a 16 × 16 picture.
     static ControlPicture::Ref builtInThumb();
@@ -108,6 +113,7 @@ protected:
 
 private:
     static QString moduleName() { return QStringLiteral("kmoSlider"); }
+    ErrorDispatcher& errors();
     float ScaleWidth() const { return static_cast<float>(width()); }
     float ScaleHeight() const { return static_cast<float>(height()); }
     bool hasPictureRail() const;
@@ -144,4 +150,5 @@ private:
     PictureHolder m_iRailPicture;
     QImage m_surface;
     int m_refreshCount = 0;
+    kmoSliderContainer* m_container = nullptr;
 };

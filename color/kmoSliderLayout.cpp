@@ -35,7 +35,7 @@ int32_t roundToLong(double value) {
 } // namespace
 
 void kmoSlider::UserControl_Resize() {
-    ErrorTrap trap(QStringLiteral("UserControl_Resize"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_Resize"), moduleName(), errors());
     trap.resumeNext();
     if (m_Orientation == Horizontal || m_Orientation == Vertical) {
         const float W = m_Slider.width();
@@ -108,7 +108,7 @@ void kmoSlider::computeRailRect() {
 }
 
 void kmoSlider::Refresh() {
-    ErrorTrap trap(QStringLiteral("Refresh"), moduleName());
+    ErrorTrap trap(QStringLiteral("Refresh"), moduleName(), errors());
     ++m_refreshCount;
     if (!trap(10, [&] { clearSurface(); }))
         return;

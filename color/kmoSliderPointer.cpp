@@ -41,7 +41,7 @@ float clampToTrack(float p, float last) {
 } // namespace
 
 void kmoSlider::UserControl_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
-    ErrorTrap trap(QStringLiteral("UserControl_MouseDown"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_MouseDown"), moduleName(), errors());
     const auto disabled = trap.condition(10, [&] { return m_Enabled == 0; });
     if (!disabled || *disabled)
         return;
@@ -67,7 +67,7 @@ void kmoSlider::UserControl_MouseDown(int16_t Button, int16_t Shift, float X, fl
 }
 
 void kmoSlider::UserControl_MouseMove(int16_t, int16_t, float X, float Y) {
-    ErrorTrap trap(QStringLiteral("UserControl_MouseMove"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_MouseMove"), moduleName(), errors());
     const auto dragging = trap.condition(10, [&] { return m_Dragging != 0; });
     if (!dragging || !*dragging)
         return;
@@ -82,7 +82,7 @@ void kmoSlider::UserControl_MouseMove(int16_t, int16_t, float X, float Y) {
 }
 
 void kmoSlider::UserControl_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {
-    ErrorTrap trap(QStringLiteral("UserControl_MouseUp"), moduleName());
+    ErrorTrap trap(QStringLiteral("UserControl_MouseUp"), moduleName(), errors());
     const auto inside = trap.condition(10, [&] {
         return Button == LeftButton && X >= 0 && X < ScaleWidth() && Y >= 0 && Y < ScaleHeight();
     });

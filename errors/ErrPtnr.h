@@ -1,6 +1,7 @@
 #pragma once
 
 #include "errors/ErrProtocol.h"
+#include "errors/ErrorDispatcher.h"
 
 #include <QDialog>
 #include <array>
@@ -14,17 +15,14 @@ class QPushButton;
 
 // The error window: every run-time error of the program is shown here, written to the error log,
 // and the user decides how the failing procedure goes on.
-class ErrPtnr : public QDialog {
+class ErrPtnr : public QDialog, public ErrorDispatcher {
     Q_OBJECT
 
 public:
-    // Action codes returned by OnError.
-    enum Action : int16_t { Retry = 0, Ignore = 1, Cancel = 2, End = 3 };
-
     // The one window of the program, created on first use and kept for the program's lifetime.
     static ErrPtnr& instance();
 
-    int16_t OnError(const QString& procedureName, const QString& moduleName);
+    int16_t OnError(const QString& procedureName, const QString& moduleName) override;
     void SetProgInfo(const QString& text);
     static QString LPSTRToVBString(const QString& buffer);
 

@@ -14,8 +14,26 @@ ErrState& Err() {
     return state;
 }
 
+namespace {
+// The error window is created at the first error, not by the first trap.
+class ErrorWindow : public ErrorDispatcher {
+public:
+    int16_t OnError(const QString& procedureName, const QString& moduleName) override {
+        return ErrPtnr::instance().OnError(procedureName, moduleName);
+    }
+};
+
+ErrorDispatcher& errorWindow() {
+    static ErrorWindow window;
+    return window;
+}
+} // namespace
+
 ErrorTrap::ErrorTrap(QString procedure, QString module)
-    : m_procedure(std::move(procedure)), m_module(std::move(module)) {}
+    : ErrorTrap(std::move(procedure), std::move(module), errorWindow()) {}
+
+ErrorTrap::ErrorTrap(QString procedure, QString module, ErrorDispatcher& dispatcher)
+    : m_procedure(std::move(procedure)), m_module(std::move(module)), m_dispatcher(dispatcher) {}
 
 bool ErrorTrap::operator()(int mark, const Statement& statement) {
     for (;;) {
@@ -65,7 +83,7 @@ ErrorTrap::Outcome ErrorTrap::decide(int32_t number, const QString& description)
     Err() = ErrState{number, description, m_lastMark};
     if (m_silent)
         return Outcome::Skip;
-    switch (ErrPtnr::instance().OnError(m_procedure, m_module)) {
+    switch (m_dispatcher.OnError(m_procedure, m_module)) {
     case ErrPtnr::Retry:
         return Outcome::Retry;
     case ErrPtnr::Ignore:

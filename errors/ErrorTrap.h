@@ -1,5 +1,7 @@
 #pragma once
 
+#include "errors/ErrorDispatcher.h"
+
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -16,7 +18,9 @@ public:
         Statement statement;
     };
 
+    // Errors go to the program's error window.
     ErrorTrap(QString procedure, QString module);
+    ErrorTrap(QString procedure, QString module, ErrorDispatcher& dispatcher);
 
     // Runs one statement; false means the procedure is to be left now.
     bool operator()(int mark, const Statement& statement);
@@ -35,6 +39,7 @@ private:
 
     QString m_procedure;
     QString m_module;
+    ErrorDispatcher& m_dispatcher;
     int m_lastMark = 0;
     bool m_silent = false;
 };

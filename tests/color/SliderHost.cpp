@@ -1,12 +1,25 @@
 #include "SliderHost.h"
 
+#include "errors/Err.h"
+#include "errors/ErrPtnr.h"
 #include "platform/KeyedPropertyBag.h"
 
 #include <QTest>
 
+int16_t ErrorWindowContainer::OnError(const QString& procedureName, const QString& moduleName) {
+    return ErrPtnr::instance().OnError(procedureName, moduleName);
+}
+
+int16_t RecordingContainer::OnError(const QString& procedureName, const QString& moduleName) {
+    reports.push_back({QStringLiteral("%1 (%2)").arg(Err().Number).arg(Err().Description), moduleName,
+                       procedureName, QString::number(Err().Erl)});
+    return m_action;
+}
+
 SliderHost::SliderHost(const SliderSetup& setup) : m_window(std::make_unique<QWidget>()) {
     m_window->resize(400, 300);
     m_slider = new kmoSlider(m_window.get());
+    m_slider->setContainer(&m_container);
     m_slider->setGeometry(QRect(QPoint(10, 10), setup.size));
     KeyedPropertyBag bag;
     bag.writeProperty(QStringLiteral("BackColor"), static_cast<int32_t>(setup.backColor));

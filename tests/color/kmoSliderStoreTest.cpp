@@ -118,15 +118,30 @@ TEST_P(SliderBadStore, ReportsTheStatementAndKeepsTheRest) {
     const BadStoredCase& c = GetParam();
     TempHome home;
     ErrorScript script({1});
+    RecordingContainer host(ErrorDispatcher::Ignore);
+    QWidget window;
+    kmoSlider s(&window);
+    s.setContainer(&host);
+    s.resize(116, 16);
+    s.UserControl_ReadProperties(KeyedPropertyBag::fromText(QString::fromLatin1(c.text) + "\nValue=3\n"));
+    ASSERT_EQ(host.reports.size(), 1u) << "the slider reports to its host";
+    EXPECT_EQ(host.reports[0].number, c.number);
+    EXPECT_EQ(host.reports[0].module, QStringLiteral("kmoSlider"));
+    EXPECT_EQ(host.reports[0].procedure, QStringLiteral("UserControl_ReadProperties"));
+    EXPECT_EQ(host.reports[0].line, c.line);
+    EXPECT_EQ(script.count(), 0) << "not to the error window itself";
+    EXPECT_EQ(s.Value(), 3);
+}
+
+TEST(SliderWithoutHost, LeavesTheFailingProcedureAndShowsNoWindow) {
+    TempHome home;
+    ErrorScript script({1});
     QWidget window;
     kmoSlider s(&window);
     s.resize(116, 16);
-    s.UserControl_ReadProperties(KeyedPropertyBag::fromText(QString::fromLatin1(c.text) + "\nValue=3\n"));
-    ASSERT_EQ(script.count(), 1);
-    EXPECT_EQ(script.shown()[0].number, c.number);
-    EXPECT_EQ(script.shown()[0].procedure, QStringLiteral("UserControl_ReadProperties"));
-    EXPECT_EQ(script.shown()[0].line, c.line);
-    EXPECT_EQ(s.Value(), 3);
+    s.UserControl_ReadProperties(KeyedPropertyBag::fromText(QStringLiteral("Max=oops\nValue=3\n")));
+    EXPECT_EQ(script.count(), 0);
+    EXPECT_EQ(s.Value(), 0) << "the statements after the failing one did not run";
 }
 
 INSTANTIATE_TEST_SUITE_P(

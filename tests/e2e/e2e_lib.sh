@@ -21,7 +21,9 @@ cleanup() {
 trap cleanup EXIT
 
 start_display() {
-    Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp > "$WORK/display" 2>"$WORK/xvfb.log" &
+    # Without -noreset the server resets whenever its last client leaves (an xdotool poll), and a program
+    # connecting during that reset fails to start.
+    Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp > "$WORK/display" 2>"$WORK/xvfb.log" &
     PIDS+=($!)
     for _ in $(seq 100); do
         [ -s "$WORK/display" ] && break

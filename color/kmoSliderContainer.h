@@ -1,0 +1,7 @@
+#pragma once
+
+#include "errors/ErrorDispatcher.h"
+
+// What the window hosting a slider offers it: the place its run-time errors go, so the control itself
+// knows no error window.
+class kmoSliderContainer : public ErrorDispatcher {};
