@@ -1,24 +1,360 @@
 #include "color/frmColor.h"
 
+#include "base/VbConvert.h"
+#include "base/VbError.h"
+#include "color/PenChoice.h"
+#include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "errors/ErrorTrap.h"
+#include "platform/Edge3D.h"
+#include "platform/MouseCodes.h"
+#include "platform/ScreenPlacement.h"
+#include "platform/SystemColors.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <cmath>
+#include <limits>
+
+Q_LOGGING_CATEGORY(lcColor, "pinsola.color")
+
+using namespace Allgemein;
+
+namespace {
+
+const QString Module = QStringLiteral("frmColor");
+// Colours of the two outlines around the slider.
+const QColor DarkOutline(0x40, 0x40, 0x00);
+const QColor WhiteOutline(0xFF, 0xFF, 0xFF);
+// The palette's sunken border, in pixels.
+constexpr int PaletteBorder = 2;
+
+QString text(const KeyedPropertyBag& bag, const char* key) {
+    return bag.readProperty(QString::fromLatin1(key)).toString();
+}
+
+uint32_t rgbValue(QRgb pixel) {
+    return static_cast<uint32_t>(qRed(pixel)) | static_cast<uint32_t>(qGreen(pixel)) << 8 |
+           static_cast<uint32_t>(qBlue(pixel)) << 16;
+}
+
+// The outline of the rectangle with corners `from` and `to`, both corners' pixels included.
+void outline(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
+    painter.setPen(QPen(color, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(from, QSize(to.x() - from.x(), to.y() - from.y())));
+}
+
+QSize primaryScreenTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QSize pixels = screen->geometry().size();
+    return {VbConvert::toLong(pixels.width() * Twips::perPixelX()),
+            VbConvert::toLong(pixels.height() * Twips::perPixelY())};
+}
+} // namespace
 
 frmColor* frmColor::instance() {
     static QPointer<frmColor> window;
-    if (!window)
+    if (!window) {
         window = new frmColor;
+        window->Form_Load();
+    }
     return window;
+}
+
+const StoredForm& frmColor::design() {
+    static const StoredForm form = StoredForm::load(QStringLiteral(":/forms/frmColor.frm"));
+    return form;
+}
+
+QPoint frmColor::defaultPosition(QSize screenTwips, QSize windowTwips) {
+    return {VbConvert::toLong((screenTwips.width() - windowTwips.width()) * 0.8),
+            VbConvert::toLong(windowTwips.height() * 0.5)};
 }
 
 frmColor::frmColor() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmColor"));
-    setFixedSize(626, 169);
     Forms::add(this);
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    trap(0, [this] { createControls(); });
+    const KeyedPropertyBag& bag = design().control(QStringLiteral("frmColor"));
+    setFixedSize(Twips::toPixelsX(StoredForm::number(bag, QStringLiteral("clientwidth"))),
+                 Twips::toPixelsY(StoredForm::number(bag, QStringLiteral("clientheight"))));
 }
 
+void frmColor::createControls() {
+    const StoredForm& form = design();
+    m_imgBg = QPixmap(text(form.control(QStringLiteral("imgBg")), "picture"));
+    createPalette(form);
+    createSlider(form);
+    createLabels(form);
+    bzlButton.create(form, QStringLiteral("bzlButton"), this,
+                     [this](int16_t index) { bzlButton_Click(index); });
+}
+
+void frmColor::createPalette(const StoredForm& form) {
+    const KeyedPropertyBag& bag = form.control(QStringLiteral("picCol"));
+    picCol = new PictureBox(this);
+    picCol->setObjectName(QStringLiteral("picCol"));
+    picCol->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+    m_palette = QImage(text(bag, "picture")).convertToFormat(QImage::Format_RGB32);
+    const bool bordered = StoredForm::number(bag, QStringLiteral("borderstyle")) == 1;
+    m_paletteOrigin = bordered ? QPoint(PaletteBorder, PaletteBorder) : QPoint(0, 0);
+    QPixmap picture(picCol->size());
+    picture.fill(picCol->backColor());
+    QPainter painter(&picture);
+    if (bordered)
+        Edge3D::drawEdge(painter, {0, 0, picture.width(), picture.height()}, Edge3D::Sunken);
+    painter.drawImage(m_paletteOrigin, m_palette);
+    picCol->picture() = picture;
+    picCol->setCursor(QCursor(QPixmap(text(bag, "mouseicon")), 0, 0));
+    picCol->installEventFilter(this);
+}
+
+void frmColor::createSlider(const StoredForm& form) {
+    const KeyedPropertyBag& bag = form.control(QStringLiteral("kmoSlider"));
+    kmoSlider = new ::kmoSlider(this);
+    kmoSlider->setObjectName(QStringLiteral("kmoSlider"));
+    kmoSlider->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+    kmoSlider->UserControl_ReadProperties(bag);
+    connect(kmoSlider, &::kmoSlider::ValueChanged, this, &frmColor::kmoSlider_ValueChanged);
+}
+
+void frmColor::createLabels(const StoredForm& form) {
+    const KeyedPropertyBag& width = form.control(QStringLiteral("lblWidth"));
+    lblWidth = new QLabel(text(width, "caption"), this);
+    lblWidth->setObjectName(QStringLiteral("lblWidth"));
+    lblWidth->setAutoFillBackground(true);
+    QPalette colours = lblWidth->palette();
+    colours.setColor(QPalette::Window, StoredForm::color(width, QStringLiteral("backcolor"), Qt::black));
+    colours.setColor(QPalette::WindowText, StoredForm::color(width, QStringLiteral("forecolor"), Qt::white));
+    lblWidth->setPalette(colours);
+    QFont font = StoredForm::font(width, lblWidth->font());
+    font.setFamilies({font.family(), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    lblWidth->setFont(font);
+    constexpr int Centred = 2;
+    if (StoredForm::number(width, QStringLiteral("alignment")) == Centred)
+        lblWidth->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblWidth->setGeometry(Twips::toPixels(StoredForm::twipsRect(width)));
+
+    const KeyedPropertyBag& swatch = form.control(QStringLiteral("lblFCol"));
+    lblFCol = new QLabel(this);
+    lblFCol->setObjectName(QStringLiteral("lblFCol"));
+    lblFCol->setAutoFillBackground(true);
+    lblFCol->setGeometry(Twips::toPixels(StoredForm::twipsRect(swatch)));
+    setSwatchColor(static_cast<uint32_t>(StoredForm::number(swatch, QStringLiteral("backcolor"))));
+}
+
+uint32_t frmColor::swatchColor() const {
+    return m_swatchColor;
+}
+
+// The swatch keeps the colour value as given (a system colour stays one); it shows its colour.
+void frmColor::setSwatchColor(uint32_t rgb) {
+    QPalette colours = lblFCol->palette();
+    colours.setColor(QPalette::Window, SystemColors::translate(rgb));
+    lblFCol->setPalette(colours);
+    m_swatchColor = rgb;
+}
+
+QSize frmColor::sizeInTwips() const {
+    return {VbConvert::toLong(width() * Twips::perPixelX()),
+            VbConvert::toLong(height() * Twips::perPixelY())};
+}
+
+void frmColor::Form_Load() {
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    int32_t left = 0;
+    int32_t top = 0;
+    trap.run({
+        {10,
+         [] {
+             if (SoundOn)
+                 PlayWAV(106);
+         }},
+        {20, [this] { lblWidth->setText(QString::number(PenWidth)); }},
+        {30, [this] { kmoSlider->setValue(PenWidth); }},
+        {40, [this] { setSwatchColor(static_cast<uint32_t>(PenColor)); }},
+        {50,
+         [&] {
+             const QPoint place = defaultPosition(primaryScreenTwips(), sizeInTwips());
+             left = place.x();
+             top = place.y();
+         }},
+        {60, [&] { left = VbConvert::toLong(ReadOption(QStringLiteral("CLeft"), QString::number(left))); }},
+        {70, [&] { top = VbConvert::toLong(ReadOption(QStringLiteral("CTop"), QString::number(top))); }},
+        {80, [&] { moveTo(left, top); }},
+    });
+}
+
+// A place off every screen (a stored one from a larger desktop, or on a screen removed since) would leave
+// the child without the window; it goes onto the nearest screen instead.
+void frmColor::moveTo(int32_t left, int32_t top) {
+    const QRect frame(QPoint(Twips::toPixelsX(left), Twips::toPixelsY(top)), size());
+    const QPoint place = ScreenPlacement::reachable(frame, ScreenPlacement::screens());
+    if (place != frame.topLeft())
+        qCInfo(lcColor) << "position" << frame.topLeft() << "lies on no screen; moved to" << place;
+    move(place);
+}
+
+void frmColor::kmoSlider_ValueChanged() {
+    ErrorTrap trap(QStringLiteral("kmoSlider_ValueChanged"), Module);
+    trap.run({
+        {10,
+         [this] {
+             const int32_t value = kmoSlider->Value();
+             if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+                 VbError::raise(VbErr::Overflow);
+             PenWidth = static_cast<int16_t>(value);
+         }},
+        {20, [this] { lblWidth->setText(QString::number(PenWidth)); }},
+        {30, [] { emit PenChoice::instance().WidthChosen(PenWidth); }},
+    });
+}
+
+void frmColor::picCol_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
+    ErrorTrap trap(QStringLiteral("picCol_MouseDown"), Module);
+    trap.run({
+        {10,
+         [&] {
+             const QPoint at(static_cast<int>(std::floor(X)), static_cast<int>(std::floor(Y)));
+             if (!m_palette.valid(at))
+                 VbError::raise(VbErr::InvalidProcedureCall);
+             PenColor = static_cast<int32_t>(rgbValue(m_palette.pixel(at)));
+         }},
+        {20, [this] { setSwatchColor(static_cast<uint32_t>(PenColor)); }},
+        {30, [] { emit PenChoice::instance().ColorPicked(static_cast<uint32_t>(PenColor)); }},
+        {40, [&] { Form_MouseDown(Button, Shift, X, Y); }},
+    });
+}
+
+// The press moves the window while the button is held; where it was pressed does not matter.
+void frmColor::Form_MouseDown(int16_t Button, int16_t, float, float) {
+    ErrorTrap trap(QStringLiteral("Form_MouseDown"), Module);
+    trap(10, [&] { m_drag.begin(this, m_pointer, MouseCodes::qtButton(Button)); });
+}
+
+// The window paints its picture once, when it gets its size: the background stretched over it and the
+// two outlines that set the slider into the surface; paintEvent shows that picture.
+void frmColor::Form_Resize() {
+    ErrorTrap trap(QStringLiteral("Form_Resize"), Module);
+    const QRect slider = kmoSlider->geometry();
+    const int L = slider.x();
+    const int T = slider.y();
+    const int W = slider.width();
+    const int H = slider.height();
+    QPixmap picture(size());
+    trap.run({
+        {10,
+         [&] {
+             QPainter painter(&picture);
+             painter.setRenderHint(QPainter::SmoothPixmapTransform);
+             painter.drawPixmap(picture.rect(), m_imgBg);
+         }},
+        {20,
+         [&] {
+             QPainter painter(&picture);
+             outline(painter, QPoint(L - 1, T - 1), QPoint(L + W + 1, T + H + 1), DarkOutline);
+         }},
+        {30,
+         [&] {
+             QPainter painter(&picture);
+             outline(painter, QPoint(L - 2, T - 2), QPoint(L + W, T + H), WhiteOutline);
+         }},
+        {40,
+         [&] {
+             m_background = picture;
+             update();
+         }},
+        {50, [this] { PenColor = static_cast<int32_t>(swatchColor()); }},
+    });
+}
+
+void frmColor::bzlButton_Click(int16_t) {
+    if (SoundOn)
+        PlayWAV(105);
+    ColorWinOpen = 0;
+    hide();
+}
+
+void frmColor::Form_Unload() {
+    ColorLeft = VbConvert::toLong(x() * Twips::perPixelX());
+    ColorTop = VbConvert::toLong(y() * Twips::perPixelY());
+    WriteOption(QStringLiteral("CLeft"), QString::number(ColorLeft));
+    WriteOption(QStringLiteral("CTop"), QString::number(ColorTop));
+}
+
+bool frmColor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != picCol)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        m_pointer = press->globalPosition();
+        const int16_t button = MouseCodes::button(press->button());
+        const int16_t shift = MouseCodes::shift(press->modifiers());
+        const QPointF at = press->position() - m_paletteOrigin;
+        // The border is no part of the palette: a press there only moves the window.
+        if (QRectF(m_palette.rect()).contains(at)) {
+            picCol_MouseDown(button, shift, static_cast<float>(at.x()), static_cast<float>(at.y()));
+        } else {
+            const QPointF inWindow = picCol->mapToParent(press->position());
+            Form_MouseDown(button, shift, static_cast<float>(inWindow.x()), static_cast<float>(inWindow.y()));
+        }
+        return true;
+    }
+    case QEvent::MouseMove:
+        m_drag.follow(static_cast<QMouseEvent*>(event)->globalPosition());
+        return true;
+    case QEvent::MouseButtonRelease:
+        m_drag.end();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Closing it through the window system is closing it with its button; it unloads only at program end.
 void frmColor::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        event->ignore();
+        bzlButton_Click(0);
+        return;
+    }
+    Form_Unload();
     Forms::remove(this);
     event->accept();
+}
+
+void frmColor::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, m_background);
+}
+
+void frmColor::resizeEvent(QResizeEvent*) {
+    Form_Resize();
+}
+
+void frmColor::mousePressEvent(QMouseEvent* event) {
+    m_pointer = event->globalPosition();
+    const QPointF at = event->position();
+    Form_MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                   static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+void frmColor::mouseMoveEvent(QMouseEvent* event) {
+    m_drag.follow(event->globalPosition());
+}
+
+void frmColor::mouseReleaseEvent(QMouseEvent*) {
+    m_drag.end();
 }

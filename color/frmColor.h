@@ -1,18 +1,77 @@
 #pragma once
 
-#include <QWidget>
+#include "color/kmoSlider.h"
+#include "platform/ButtonArray.h"
+#include "platform/PictureBox.h"
+#include "platform/StoredForm.h"
+#include "platform/WindowDrag.h"
 
-// The colour and pen-width window beside the drawing window. For now an empty window of its size.
+#include <QImage>
+#include <QPixmap>
+#include <QPointF>
+#include <QWidget>
+#include <cstdint>
+
+class QLabel;
+
+// The colour and pen-width window beside the drawing window: the child picks the pen colour in the
+// palette and the pen width with the slider; both reach the program-wide pen and the canvas at once. It
+// is moved by dragging its surface or the palette, remembers its place when it unloads, and its close
+// button only hides it.
 class frmColor : public QWidget {
     Q_OBJECT
 
 public:
-    // The program-wide instance, loaded (not shown) on first use.
+    // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load.
     static frmColor* instance();
+    // The stored design of the window.
+    static const StoredForm& design();
+    // The position (twips) the window takes without a stored one: 80 % of the free width of the screen
+    // across, half its own height down.
+    static QPoint defaultPosition(QSize screenTwips, QSize windowTwips);
+
+    PictureBox* picCol = nullptr;
+    ::kmoSlider* kmoSlider = nullptr;
+    QLabel* lblWidth = nullptr;
+    QLabel* lblFCol = nullptr;
+    ButtonArray bzlButton;
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void picCol_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void kmoSlider_ValueChanged();
+    void bzlButton_Click(int16_t Index);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     frmColor();
+    void createControls();
+    void createPalette(const StoredForm& form);
+    void createSlider(const StoredForm& form);
+    void createLabels(const StoredForm& form);
+    void moveTo(int32_t left, int32_t top);
+    QSize sizeInTwips() const;
+    uint32_t swatchColor() const;
+    void setSwatchColor(uint32_t rgb);
+
+    QImage m_palette;
+    // Where the palette picture lies inside picCol, inside its border.
+    QPoint m_paletteOrigin;
+    QPixmap m_imgBg;
+    QPixmap m_background;
+    // lblFCol's back colour as it was set, a system colour included.
+    uint32_t m_swatchColor = 0;
+    // The pointer's global position at the press being handled.
+    QPointF m_pointer;
+    WindowDrag m_drag;
 };

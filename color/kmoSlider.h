@@ -4,6 +4,7 @@
 #include "color/PictureHolder.h"
 #include "color/kmoSliderContainer.h"
 #include "platform/Edge3D.h"
+#include "platform/MouseCodes.h"
 
 #include <QImage>
 #include <QWidget>
@@ -33,12 +34,12 @@ public:
     static constexpr int32_t PictureRail = 99;
     static constexpr uint32_t DefaultBackColor = 0x8000000F;
     // Pointer buttons and modifier keys as the notifications carry them.
-    static constexpr int16_t LeftButton = 1;
-    static constexpr int16_t RightButton = 2;
-    static constexpr int16_t MiddleButton = 4;
-    static constexpr int16_t ShiftMask = 1;
-    static constexpr int16_t CtrlMask = 2;
-    static constexpr int16_t AltMask = 4;
+    static constexpr int16_t LeftButton = MouseCodes::LeftButton;
+    static constexpr int16_t RightButton = MouseCodes::RightButton;
+    static constexpr int16_t MiddleButton = MouseCodes::MiddleButton;
+    static constexpr int16_t ShiftMask = MouseCodes::ShiftMask;
+    static constexpr int16_t CtrlMask = MouseCodes::CtrlMask;
+    static constexpr int16_t AltMask = MouseCodes::AltMask;
 
     explicit kmoSlider(QWidget* parent = nullptr);
 

@@ -2,33 +2,12 @@
 #include "color/kmoSlider.h"
 
 #include "errors/ErrorTrap.h"
+#include "platform/MouseCodes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
-
-int16_t buttonCode(Qt::MouseButtons buttons) {
-    int16_t code = 0;
-    if (buttons & Qt::LeftButton)
-        code |= kmoSlider::LeftButton;
-    if (buttons & Qt::RightButton)
-        code |= kmoSlider::RightButton;
-    if (buttons & Qt::MiddleButton)
-        code |= kmoSlider::MiddleButton;
-    return code;
-}
-
-int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-    int16_t code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= kmoSlider::ShiftMask;
-    if (modifiers & Qt::ControlModifier)
-        code |= kmoSlider::CtrlMask;
-    if (modifiers & Qt::AltModifier)
-        code |= kmoSlider::AltMask;
-    return code;
-}
 
 // Clamps a thumb coordinate to the track, Min end first as the pointer handler checks it.
 float clampToTrack(float p, float last) {
@@ -113,18 +92,18 @@ void kmoSlider::showEvent(QShowEvent*) {
 
 void kmoSlider::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    UserControl_MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
+    UserControl_MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
                           static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void kmoSlider::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    UserControl_MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()),
+    UserControl_MouseMove(MouseCodes::button(event->buttons()), MouseCodes::shift(event->modifiers()),
                           static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void kmoSlider::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    UserControl_MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()),
+    UserControl_MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
                         static_cast<float>(at.x()), static_cast<float>(at.y()));
 }

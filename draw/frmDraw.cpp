@@ -1,6 +1,7 @@
 #include "draw/frmDraw.h"
 
 #include "base/VbConvert.h"
+#include "color/PenChoice.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
@@ -94,6 +95,7 @@ void frmDraw::createControls() {
     connect(picBild, &DrawingCanvas::MouseDown, this, &frmDraw::picBild_MouseDown);
     connect(picBild, &DrawingCanvas::MouseMove, this, &frmDraw::picBild_MouseMove);
     connect(picBild, &DrawingCanvas::MouseUp, this, &frmDraw::picBild_MouseUp);
+    followPenChoice();
 
     const KeyedPropertyBag& panel = form.control(QStringLiteral("picPanel"));
     picPanel = new PictureBox(this);
@@ -108,6 +110,13 @@ void frmDraw::createControls() {
     createMenu(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), picPanel, {});
     useHeavyFontForHelpButton();
+}
+
+// The pen the child picks in the colour window reaches the canvas at once; the canvas starts with the
+// program-wide pen (Form_Load), so a choice made before this window existed is not lost either.
+void frmDraw::followPenChoice() {
+    connect(&PenChoice::instance(), &PenChoice::ColorPicked, picBild, &DrawingCanvas::setForeColor);
+    connect(&PenChoice::instance(), &PenChoice::WidthChosen, picBild, &DrawingCanvas::setDrawWidth);
 }
 
 void frmDraw::createFlags(const StoredForm& form) {

@@ -66,6 +66,7 @@ protected:
 private:
     frmDraw();
     void createControls();
+    void followPenChoice();
     void createFlags(const StoredForm& form);
     void createLogos(const StoredForm& form);
     void createLabels(const StoredForm& form);

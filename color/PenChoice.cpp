@@ -1,0 +1,6 @@
+#include "color/PenChoice.h"
+
+PenChoice& PenChoice::instance() {
+    static PenChoice choice;
+    return choice;
+}

@@ -1,0 +1,53 @@
+#include "platform/ScreenPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// The squared gap between two rectangles; 0 when they touch or overlap.
+qint64 gap(const QRect& a, const QRect& b) {
+    const qint64 dx = std::max({0, b.left() - a.right() - 1, a.left() - b.right() - 1});
+    const qint64 dy = std::max({0, b.top() - a.bottom() - 1, a.top() - b.bottom() - 1});
+    return dx * dx + dy * dy;
+}
+
+// The start of a window of `length` inside [first, first + room): as close to `start` as it fits,
+// aligned to the first edge when it is longer than the room.
+int inside(int start, int length, int first, int room) {
+    return std::max(first, std::min(start, first + room - length));
+}
+} // namespace
+
+QList<ScreenPlacement::Screen> ScreenPlacement::screens() {
+    QList<Screen> result;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        result.append({primary->geometry(), primary->availableGeometry()});
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            result.append({screen->geometry(), screen->availableGeometry()});
+    }
+    return result;
+}
+
+QPoint ScreenPlacement::reachable(const QRect& frame, const QList<Screen>& screens) {
+    const Screen* nearest = nullptr;
+    qint64 nearestGap = std::numeric_limits<qint64>::max();
+    for (const Screen& screen : screens) {
+        if (screen.geometry.intersects(frame))
+            return frame.topLeft();
+        const qint64 distance = gap(frame, screen.geometry);
+        if (distance < nearestGap) {
+            nearestGap = distance;
+            nearest = &screen;
+        }
+    }
+    if (!nearest)
+        return frame.topLeft();
+    const QRect& area = nearest->available.isValid() ? nearest->available : nearest->geometry;
+    return {inside(frame.left(), frame.width(), area.left(), area.width()),
+            inside(frame.top(), frame.height(), area.top(), area.height())};
+}
