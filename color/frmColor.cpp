@@ -5,6 +5,7 @@
 #include "color/PenChoice.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
 #include "platform/Edge3D.h"
 #include "platform/MouseCodes.h"
@@ -125,6 +126,7 @@ void frmColor::createSlider(const StoredForm& form) {
     kmoSlider = new ::kmoSlider(this);
     kmoSlider->setObjectName(QStringLiteral("kmoSlider"));
     kmoSlider->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+    kmoSlider->setContainer(this);
     kmoSlider->UserControl_ReadProperties(bag);
     connect(kmoSlider, &::kmoSlider::ValueChanged, this, &frmColor::kmoSlider_ValueChanged);
 }
@@ -291,6 +293,10 @@ void frmColor::Form_Unload() {
     ColorTop = VbConvert::toLong(y() * Twips::perPixelY());
     WriteOption(QStringLiteral("CLeft"), QString::number(ColorLeft));
     WriteOption(QStringLiteral("CTop"), QString::number(ColorTop));
+}
+
+int16_t frmColor::OnError(const QString& procedureName, const QString& moduleName) {
+    return ErrPtnr::instance().OnError(procedureName, moduleName);
 }
 
 bool frmColor::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "color/kmoSlider.h"
+#include "color/kmoSliderContainer.h"
 #include "platform/ButtonArray.h"
 #include "platform/PictureBox.h"
 #include "platform/StoredForm.h"
@@ -17,8 +18,8 @@ class QLabel;
 // The colour and pen-width window beside the drawing window: the child picks the pen colour in the
 // palette and the pen width with the slider; both reach the program-wide pen and the canvas at once. It
 // is moved by dragging its surface or the palette, remembers its place when it unloads, and its close
-// button only hides it.
-class frmColor : public QWidget {
+// button only hides it. The slider's errors go through it to the error window.
+class frmColor : public QWidget, public kmoSliderContainer {
     Q_OBJECT
 
 public:
@@ -43,6 +44,8 @@ public:
     void picCol_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void kmoSlider_ValueChanged();
     void bzlButton_Click(int16_t Index);
+
+    int16_t OnError(const QString& procedureName, const QString& moduleName) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
