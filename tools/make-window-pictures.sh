@@ -23,3 +23,4 @@ shot() { # settings size out [options]
 }
 shot 'CShow=0\n' 829x624 docs/draw-window.png
 shot 'CShow=0\nSprache=1\n' 1600x1200 docs/draw-window-1600.png --flower
+shot 'CShow=0\nWidth=12\nColor=3381759\n' 829x624 "$work/draw-behind-colour.png" --color docs/color-window.png

@@ -1,9 +1,12 @@
-// Takes a picture of the drawing window as it shows itself: the real start-up, the start screen closed,
-// the window set to the asked client size, optionally with a flower drawn on the canvas.
-// Run on an X display (tools/make-window-pictures.sh starts Xvfb for it).
+// Takes a picture of the drawing window (and, if asked, of the colour window) as it shows itself: the real
+// start-up, the start screen closed, the window set to the asked client size, optionally with a flower drawn
+// on the canvas. Run on an X display (tools/make-window-pictures.sh starts Xvfb for it).
 #include "app/Main.h"
+#include "color/frmColor.h"
+#include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "info/frmInfo.h"
+#include "platform/OwnedWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -61,6 +64,8 @@ int main(int argc, char* argv[]) {
     options.addOption(
         {QStringLiteral("out"), QStringLiteral("The PNG file to write."), QStringLiteral("file")});
     options.addOption({QStringLiteral("flower"), QStringLiteral("Draw a flower on the canvas first.")});
+    options.addOption({QStringLiteral("color"), QStringLiteral("Also write a picture of the colour window."),
+                       QStringLiteral("file")});
     options.process(app);
     const QStringList size = options.value(QStringLiteral("size")).split(QLatin1Char('x'));
     if (size.size() != 2 || !options.isSet(QStringLiteral("out")))
@@ -74,7 +79,15 @@ int main(int argc, char* argv[]) {
     window->activateWindow();
     if (options.isSet(QStringLiteral("flower")))
         drawFlower(*window->picBild);
-    QTimer::singleShot(
-        1500, [&] { QApplication::exit(window->grab().save(options.value(QStringLiteral("out"))) ? 0 : 1); });
+    if (options.isSet(QStringLiteral("color"))) {
+        Allgemein::ColorWinOpen = -1;
+        OwnedWindow::show(frmColor::instance(), window);
+    }
+    QTimer::singleShot(1500, [&] {
+        bool saved = window->grab().save(options.value(QStringLiteral("out")));
+        if (options.isSet(QStringLiteral("color")))
+            saved = frmColor::instance()->grab().save(options.value(QStringLiteral("color"))) && saved;
+        QApplication::exit(saved ? 0 : 1);
+    });
     return QApplication::exec();
 }
