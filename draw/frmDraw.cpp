@@ -110,6 +110,7 @@ void frmDraw::createControls() {
     createMenu(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), picPanel, {});
     useHeavyFontForHelpButton();
+    frmPreview::setDrawingWindow(this, picPanel);
 }
 
 // The pen the child picks in the colour window reaches the canvas at once; the canvas starts with the
@@ -313,13 +314,28 @@ void frmDraw::Form_Resize() {
              lblCopyright->move(Twips::toPixelsX(layout.notice.x()), Twips::toPixelsY(layout.notice.y()));
              lblCopyright->show();
          }},
-        {140, [this] { OwnedWindow::show(frmPreview::instance(), this); }},
+        {140, [this] { OwnedWindow::show(lessonViewer(), this); }},
         {150,
          [this] {
              if (ColorWinOpen)
                  OwnedWindow::show(frmColor::instance(), this);
          }},
     });
+}
+
+// The lesson viewer, loaded on first use; a drawing opened in it is painted onto the canvas.
+frmPreview* frmDraw::lessonViewer() {
+    frmPreview* viewer = frmPreview::instance();
+    if (m_lessonViewer != viewer) {
+        m_lessonViewer = viewer;
+        connect(viewer, &frmPreview::pictureLoaded, this, &frmDraw::paintOpenedPicture);
+    }
+    return viewer;
+}
+
+// Stretched over the whole drawing surface, whatever the drawing's own size.
+void frmDraw::paintOpenedPicture(const QImage& picture) {
+    picBild->paintPicture(picture, picBild->rect());
 }
 
 void frmDraw::Form_Activate() {

@@ -6,6 +6,7 @@
 #include "platform/StoredForm.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -13,6 +14,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class frmPreview;
 
 // The drawing window, the program's main window: a painted background, the panel of ten command buttons
 // and six language flags at the lower left, the canvas at the lower right inside its frame, the logo at
@@ -74,6 +76,9 @@ private:
     void useHeavyFontForHelpButton();
     QSize initialClientSize() const;
 
+    frmPreview* lessonViewer();
+    void paintOpenedPicture(const QImage& picture);
+
     void paintBackground();
     void paintPanel();
     void placeLogos(double clientWidth, int16_t margin);
@@ -82,4 +87,5 @@ private:
     QPixmap m_background;
     std::array<bool, 2> m_logoStretched{};
     bool m_waitCursor = false;
+    QPointer<frmPreview> m_lessonViewer;
 };

@@ -1,38 +1,504 @@
 #include "lessons/frmPreview.h"
 
+#include "base/VbConvert.h"
+#include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "core/Resources.h"
+#include "errors/ErrorTrap.h"
+#include "platform/DrawingsFolder.h"
+#include "platform/MouseCodes.h"
+#include "platform/PictureFile.h"
+#include "platform/ScreenPlacement.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <QPointer>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+using namespace Allgemein;
 
 namespace {
-constexpr int ButtonCount = 9;
+
+const QString Module = QStringLiteral("frmPreview");
+constexpr int PanelCount = 3;
+constexpr int StepPanel = 0;
+constexpr int LessonPanel = 1;
+constexpr int FilePanel = 2;
+constexpr int FinishedBand = 5;
+constexpr int LastStep = 5;
+// A lesson bitmap is six bands of this size stacked from top to bottom.
+constexpr QSize BandSize(400, 300);
+constexpr QSize FullPreview(400, 300);
+constexpr QSize HalfPreview(200, 150);
+// The window is this much wider and higher than its preview: margins, and the panels below.
+constexpr QSize AroundPreview(40, 120);
+constexpr int LessonCountString = 100;
+constexpr int FirstLessonBitmap = 100;
+
+QPointer<QWidget>& drawingWindow() {
+    static QPointer<QWidget> window;
+    return window;
 }
+
+QPointer<QWidget>& drawingPanel() {
+    static QPointer<QWidget> panel;
+    return panel;
+}
+
+QString text(const KeyedPropertyBag& bag, const char* key) {
+    return bag.readProperty(QString::fromLatin1(key)).toString();
+}
+
+} // namespace
 
 frmPreview* frmPreview::instance() {
     static QPointer<frmPreview> window;
-    if (!window)
+    if (!window) {
         window = new frmPreview;
+        window->Form_Load();
+    }
     return window;
+}
+
+const StoredForm& frmPreview::design() {
+    static const StoredForm form = StoredForm::load(QStringLiteral(":/forms/frmPreview.frm"));
+    return form;
+}
+
+void frmPreview::setDrawingWindow(QWidget* window, QWidget* panel) {
+    drawingWindow() = window;
+    drawingPanel() = panel;
 }
 
 frmPreview::frmPreview() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmPreview"));
-    setFixedSize(440, 420);
-    for (int i = 0; i < ButtonCount; ++i)
-        m_toolTips << QString();
     Forms::add(this);
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    trap(0, [this] { createControls(); });
+}
+
+void frmPreview::createControls() {
+    const StoredForm& form = design();
+    const KeyedPropertyBag& window = form.control(QStringLiteral("frmPreview"));
+    setFixedSize(Twips::toPixelsX(StoredForm::number(window, QStringLiteral("clientwidth"))),
+                 Twips::toPixelsY(StoredForm::number(window, QStringLiteral("clientheight"))));
+    m_imgBG = QPixmap(text(form.control(QStringLiteral("imgBG")), "picture"));
+
+    const KeyedPropertyBag& preview = form.control(QStringLiteral("picPreview"));
+    picPreview = new PictureBox(this);
+    picPreview->setObjectName(QStringLiteral("picPreview"));
+    picPreview->setBackColor(StoredForm::color(preview, QStringLiteral("backcolor"), Qt::white));
+    picPreview->setGeometry(Twips::toPixels(StoredForm::twipsRect(preview)));
+    picPreview->installEventFilter(this);
+
+    const KeyedPropertyBag& grid = form.control(QStringLiteral("imgGitter"));
+    imgGitter = new GridOverlay(picPreview, picPreview->size(),
+                                StoredForm::color(grid, QStringLiteral("forecolor"), Qt::black),
+                                StoredForm::number(grid, QStringLiteral("spacing")),
+                                StoredForm::number(grid, QStringLiteral("linewidth")));
+    imgGitter->setObjectName(QStringLiteral("imgGitter"));
+    imgGitter->setGeometry(picPreview->rect());
+
+    createPanels(form);
+    const KeyedPropertyBag& list = form.control(QStringLiteral("filPics"));
+    filPics = new FileListBox(picPanel[FilePanel]);
+    filPics->setObjectName(QStringLiteral("filPics"));
+    filPics->setGeometry(Twips::toPixels(StoredForm::twipsRect(list)));
+    filPics->setPattern(text(list, "pattern"));
+    connect(filPics, &FileListBox::Click, this, &frmPreview::filPics_Click);
+
+    bzlButton.create(
+        form, QStringLiteral("bzlButton"),
+        [this, &form](int16_t index) {
+            const QString panel = text(form.control(QStringLiteral("bzlButton(%1)").arg(index)), "container");
+            return picPanel.at(static_cast<size_t>(panel.section(u'(', 1).section(u')', 0, 0).toInt()));
+        },
+        [this](int16_t index) { bzlButton_Click(index); });
+}
+
+void frmPreview::createPanels(const StoredForm& form) {
+    for (int i = 0; i < PanelCount; ++i) {
+        const QString name = QStringLiteral("picPanel(%1)").arg(i);
+        const KeyedPropertyBag& bag = form.control(name);
+        auto* panel = new PictureBox(this);
+        panel->setObjectName(name);
+        panel->setBackColor(StoredForm::color(bag, QStringLiteral("backcolor"), Qt::white));
+        panel->resize(Twips::toPixels(StoredForm::twipsRect(bag)).size());
+        panel->setVisible(StoredForm::number(bag, QStringLiteral("visible"), -1) != 0);
+        panel->installEventFilter(this);
+        picPanel[static_cast<size_t>(i)] = panel;
+    }
+}
+
+void frmPreview::Form_Load() {
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    QPoint place;
+    trap.run({
+        {10, [this] { bzlButton[0].setEnabled(VbConvert::False); }},
+        {20, [this] { filPics->setPath(DrawingsFolder::path()); }},
+        {30, [this] { loadLesson(); }},
+        {40, [&] { place = defaultPosition(); }},
+        {50,
+         [&] {
+             PreviewLeft = VbConvert::toLong(ReadOption(QStringLiteral("PLeft"), QString::number(place.x())));
+             PreviewTop = VbConvert::toLong(ReadOption(QStringLiteral("PTop"), QString::number(place.y())));
+             move(Twips::toPixelsX(PreviewLeft), Twips::toPixelsY(PreviewTop));
+             keepOnScreen();
+         }},
+        {60, [this] { ResizePreview(); }},
+        {70, [this] { picPanel[StepPanel]->show(); }},
+        {80, [] { sound(107); }},
+    });
+}
+
+// Beside the drawing window's panel: a little in from its left edge, above the panel.
+QPoint frmPreview::defaultPosition() const {
+    const QWidget* window = drawingWindow();
+    const QWidget* panel = drawingPanel();
+    const double windowWidth = window ? window->width() * Twips::perPixelX() : 0.0;
+    const double panelTop = panel ? panel->y() * Twips::perPixelY() : 0.0;
+    return QPoint(VbConvert::toLong(windowWidth * 0.08),
+                  VbConvert::toLong(panelTop - height() * Twips::perPixelY() * 1.1));
+}
+
+// A place outside every screen (a stored one from a larger desktop, or the default above a drawing
+// window on a small screen) would leave the viewer out of reach: it moves onto the nearest screen.
+void frmPreview::keepOnScreen() {
+    move(ScreenPlacement::reachable(frameGeometry(), ScreenPlacement::screens()));
+}
+
+void frmPreview::Form_Activate() {
+    ErrorTrap trap(QStringLiteral("Form_Activate"), Module);
+    trap.run({
+        {10, [this] { readLessonCount(); }},
+        {20,
+         [this] {
+             // A stored lesson the program no longer has is brought to the nearest one there is.
+             const int16_t lesson = std::clamp<int16_t>(LessonNo, 1, std::max<int16_t>(m_lessonCount, 1));
+             if (lesson != LessonNo) {
+                 LessonNo = lesson;
+                 bzlButton_Click(1);
+             }
+         }},
+    });
+}
+
+void frmPreview::readLessonCount() {
+    m_lessonCount = VbConvert::toInteger(Resources::LoadResString(LessonCountString));
+}
+
+// The bitmap of LessonNo; before the first activation has brought a lesson the program does not have
+// into range, the nearest lesson there is.
+void frmPreview::loadLesson() {
+    if (m_lessonCount == 0)
+        readLessonCount();
+    const int lesson = std::clamp<int>(LessonNo, 1, std::max<int>(m_lessonCount, 1));
+    m_lesson = Resources::LoadResPicture(FirstLessonBitmap + lesson, Resources::PictureKind::Bitmap)
+                   .convertToFormat(QImage::Format_RGB32);
+}
+
+void frmPreview::ResizePreview() {
+    ErrorTrap trap(QStringLiteral("ResizePreview"), Module);
+    trap.run({
+        {10, [this] { picPreview->resize(PreviewSize ? FullPreview : HalfPreview); }},
+        {20,
+         [this] {
+             imgGitter->setGeometry(QRect(QPoint(0, 0), picPreview->size()));
+             imgGitter->setVisible(GridOn != 0);
+         }},
+        {30, [this] { setFixedSize(picPreview->size() + AroundPreview); }},
+    });
+}
+
+void frmPreview::Form_Resize() {
+    ErrorTrap trap(QStringLiteral("Form_Resize"), Module);
+    if (!trap.run({
+            {10,
+             [this] {
+                 QPixmap background(size());
+                 QPainter painter(&background);
+                 painter.setRenderHint(QPainter::SmoothPixmapTransform);
+                 painter.drawPixmap(background.rect(), m_imgBG);
+                 m_background = background;
+                 update();
+             }},
+            {20, [this] { showBand(StepNo); }},
+        }))
+        return;
+    for (int i = 0; i < PanelCount; ++i) {
+        PictureBox* panel = picPanel[static_cast<size_t>(i)];
+        if (!trap(30, [&] {
+                // Truncating division: in half size the panels stick out on both sides.
+                panel->move((width() - panel->width()) / 2, picPreview->y() + picPreview->height());
+                paintPanel(panel);
+            }))
+            return;
+    }
+}
+
+// The panel shows the window's background that lies under it.
+void frmPreview::paintPanel(PictureBox* panel) {
+    QPixmap picture(panel->size());
+    picture.fill(panel->backColor());
+    QPainter painter(&picture);
+    painter.drawPixmap(-panel->pos(), m_background);
+    panel->picture() = picture;
+    panel->update();
+}
+
+// Band `band` of the lesson bitmap, stretched to the preview's inner size.
+void frmPreview::showBand(int band) {
+    const QRect source(QPoint(0, BandSize.height() * band), BandSize);
+    QPixmap shown(picPreview->size());
+    shown.fill(picPreview->backColor());
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, shown.size() != BandSize);
+    painter.drawImage(shown.rect(), m_lesson, source);
+    painter.end();
+    picPreview->picture() = shown;
+    picPreview->update();
+}
+
+void frmPreview::showPicture(const QImage& picture) {
+    QPixmap shown(picPreview->size());
+    shown.fill(picPreview->backColor());
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(shown.rect(), picture);
+    painter.end();
+    picPreview->picture() = shown;
+    picPreview->update();
+}
+
+void frmPreview::filPics_Click() {
+    ErrorTrap trap(QStringLiteral("filPics_Click"), Module);
+    trap.run({
+        {10, [this] { PicName = QDir(DrawingsFolder::path()).filePath(filPics->FileName()); }},
+        {20,
+         [this] {
+             // A name whose file has gone since the listing only records the name.
+             if (QFileInfo::exists(PicName))
+                 showPicture(PictureFile::load(PicName));
+         }},
+    });
+}
+
+void frmPreview::sound(int16_t id) {
+    if (SoundOn)
+        PlayWAV(id);
+}
+
+void frmPreview::bzlButton_Click(int16_t Index) {
+    ErrorTrap trap(QStringLiteral("bzlButton_Click"), Module);
+    const auto enable = [this](int button, bool on) {
+        bzlButton[button].setEnabled(VbConvert::fromBool(on));
+    };
+    const auto browse = [this](int16_t lesson) {
+        LessonNo = lesson;
+        loadLesson();
+    };
+    switch (Index) {
+    case 0:
+        trap.run({
+            {10, [] { sound(101); }},
+            {20,
+             [&] {
+                 if (StepNo > 0) {
+                     --StepNo;
+                     showBand(StepNo);
+                     if (StepNo == 0)
+                         enable(0, false);
+                     else
+                         enable(2, true);
+                 }
+             }},
+        });
+        break;
+    case 1:
+        trap.run({
+            {10, [this] { showBand(FinishedBand); }},
+            {20, [this] { picPanel[StepPanel]->hide(); }},
+            {30, [this] { picPanel[LessonPanel]->show(); }},
+            {40, [] { sound(107); }},
+            {50, [] { StepNo = 0; }},
+            {60, [&] { enable(0, false); }},
+            {70, [&] { enable(2, true); }},
+        });
+        break;
+    case 2:
+        trap.run({
+            {10, [] { sound(102); }},
+            {20,
+             [&] {
+                 if (StepNo <= LastStep - 1) {
+                     ++StepNo;
+                     showBand(StepNo);
+                     if (StepNo > LastStep - 1)
+                         enable(2, false);
+                     else
+                         enable(0, true);
+                 }
+             }},
+        });
+        break;
+    case 3:
+        trap.run({
+            {10, [] { sound(105); }},
+            {20, [] { GridOn = static_cast<int16_t>(~GridOn); }},
+            {30, [this] { imgGitter->setVisible(GridOn != 0); }},
+        });
+        break;
+    case 4:
+        trap.run({
+            {10, [] { sound(104); }},
+            {20, [] { PreviewSize = static_cast<int16_t>(~PreviewSize); }},
+            {30, [this] { ResizePreview(); }},
+        });
+        break;
+    case 5:
+        trap.run({
+            {10, [] { sound(103); }},
+            {20, [&] { browse(LessonNo - 1 < 1 ? m_lessonCount : static_cast<int16_t>(LessonNo - 1)); }},
+            {30, [this] { showBand(FinishedBand); }},
+        });
+        break;
+    case 6:
+        trap.run({
+            {10, [] { sound(105); }},
+            {20, [] { SaveConfig(); }},
+            {30, [this] { loadLesson(); }},
+            {40, [this] { showBand(0); }},
+            {50, [this] { picPanel[LessonPanel]->hide(); }},
+            {60, [this] { picPanel[StepPanel]->show(); }},
+        });
+        break;
+    case 7:
+        trap.run({
+            {10, [] { sound(104); }},
+            {20, [&] { browse(LessonNo + 1 > m_lessonCount ? 1 : static_cast<int16_t>(LessonNo + 1)); }},
+            {30, [this] { showBand(FinishedBand); }},
+        });
+        break;
+    case 8:
+        trap.run({
+            {10,
+             [this] {
+                 if (!PicName.isEmpty()) {
+                     sound(107);
+                     emit pictureLoaded(PictureFile::load(DrawingsFolder::resolve(PicName)));
+                 }
+             }},
+            {20, [this] { picPanel[FilePanel]->hide(); }},
+            {30, [this] { picPanel[StepPanel]->show(); }},
+            {40, [this] { showBand(StepNo); }},
+        });
+        break;
+    default:
+        break;
+    }
+}
+
+void frmPreview::showFilePanel() {
+    ErrorTrap trap(QStringLiteral("showFilePanel"), Module);
+    trap.run({
+        {10, [this] { picPanel[StepPanel]->hide(); }},
+        {20, [this] { filPics->Refresh(); }},
+        {30, [this] { picPanel[FilePanel]->show(); }},
+    });
 }
 
 void frmPreview::setButtonToolTip(int16_t index, const QString& text) {
-    m_toolTips[index] = text;
+    bzlButton.widget(index)->setToolTip(text);
 }
 
 QString frmPreview::buttonToolTip(int16_t index) const {
-    return m_toolTips.value(index);
+    return bzlButton.widget(index)->toolTip();
+}
+
+// Any mouse button moves the window, as dragging its title would.
+void frmPreview::Form_MouseDown(int16_t Button, int16_t, float, float) {
+    ErrorTrap trap(QStringLiteral("Form_MouseDown"), Module);
+    trap(10, [&] { m_drag.begin(this, QCursor::pos(), MouseCodes::qtButton(Button)); });
+}
+
+void frmPreview::picPanel_MouseDown(int16_t, int16_t Button, int16_t Shift, float X, float Y) {
+    Form_MouseDown(Button, Shift, X, Y);
+}
+
+void frmPreview::picPreview_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
+    Form_MouseDown(Button, Shift, X, Y);
+}
+
+void frmPreview::Form_Unload() {
+    ErrorTrap trap(QStringLiteral("Form_Unload"), Module);
+    trap.run({
+        {10,
+         [this] {
+             PreviewLeft = VbConvert::toLong(x() * Twips::perPixelX());
+             WriteOption(QStringLiteral("PLeft"), QString::number(PreviewLeft));
+         }},
+        {20,
+         [this] {
+             PreviewTop = VbConvert::toLong(y() * Twips::perPixelY());
+             WriteOption(QStringLiteral("Ptop"), QString::number(PreviewTop));
+         }},
+    });
+}
+
+void frmPreview::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
 }
 
 void frmPreview::closeEvent(QCloseEvent* event) {
+    Form_Unload();
     Forms::remove(this);
     event->accept();
+}
+
+// The preview and the panels pass a press on to the window, which then moves.
+bool frmPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* press = static_cast<QMouseEvent*>(event);
+    const int16_t button = MouseCodes::button(press->button());
+    const int16_t shift = MouseCodes::shift(press->modifiers());
+    const auto x = static_cast<float>(press->position().x());
+    const auto y = static_cast<float>(press->position().y());
+    if (watched == picPreview) {
+        picPreview_MouseDown(button, shift, x, y);
+        return true;
+    }
+    for (int i = 0; i < PanelCount; ++i)
+        if (watched == picPanel[static_cast<size_t>(i)]) {
+            picPanel_MouseDown(static_cast<int16_t>(i), button, shift, x, y);
+            return true;
+        }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmPreview::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
+                   static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+}
+
+void frmPreview::mouseMoveEvent(QMouseEvent* event) {
+    m_drag.follow(event->globalPosition());
+}
+
+void frmPreview::mouseReleaseEvent(QMouseEvent*) {
+    m_drag.end();
+}
+
+void frmPreview::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, m_background);
+}
+
+void frmPreview::resizeEvent(QResizeEvent*) {
+    Form_Resize();
 }

@@ -1,26 +1,95 @@
 #pragma once
 
-#include <QStringList>
+#include "lessons/GridOverlay.h"
+#include "platform/ButtonArray.h"
+#include "platform/FileListBox.h"
+#include "platform/PictureBox.h"
+#include "platform/StoredForm.h"
+#include "platform/WindowDrag.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 
-// The lesson viewer beside the drawing window. For now an empty window of its size.
+// The lesson viewer, a small borderless window beside the drawing window. It shows the current lesson one
+// step (one band of the lesson bitmap) at a time, with a grid over it at full or half size; below the
+// preview one of three panels: the step panel, the lesson panel for browsing the lessons, and the file
+// panel that opens a saved drawing onto the drawing window's canvas.
 class frmPreview : public QWidget {
     Q_OBJECT
 
 public:
-    // The program-wide instance, loaded (not shown) on first use.
+    // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load.
     static frmPreview* instance();
+    // The stored design of the window.
+    static const StoredForm& design();
+    // The drawing window and its button panel, which the viewer's default place follows. Set before the
+    // viewer loads.
+    static void setDrawingWindow(QWidget* window, QWidget* panel);
+
+    PictureBox* picPreview = nullptr;
+    GridOverlay* imgGitter = nullptr;
+    std::array<PictureBox*, 3> picPanel{};
+    FileListBox* filPics = nullptr;
+    ButtonArray bzlButton;
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Form_Unload();
+    void ResizePreview();
+    void filPics_Click();
+    void bzlButton_Click(int16_t Index);
+    void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void picPanel_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
+    void picPreview_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+
+    // The drawing window's gallery command: the file panel, listing the drawings saved until now.
+    void showFilePanel();
 
     // The tooltip of button `index` (0 to 8).
     void setButtonToolTip(int16_t index, const QString& text);
     QString buttonToolTip(int16_t index) const;
 
+    // The bitmap of the lesson loaded now.
+    const QImage& lessonPicture() const { return m_lesson; }
+    // The lesson count read at the last activation.
+    int16_t lessonCount() const { return m_lessonCount; }
+
+signals:
+    // Command 8 opened this drawing; the drawing window paints it stretched over its canvas.
+    void pictureLoaded(const QImage& picture);
+
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     frmPreview();
+    void createControls();
+    void createPanels(const StoredForm& form);
+    QPoint defaultPosition() const;
+    void keepOnScreen();
 
-    QStringList m_toolTips;
+    void loadLesson();
+    void readLessonCount();
+    void showBand(int band);
+    void showPicture(const QImage& picture);
+    void paintPanel(PictureBox* panel);
+    static void sound(int16_t id);
+
+    QPixmap m_imgBG;
+    QPixmap m_background;
+    QImage m_lesson;
+    int16_t m_lessonCount = 0;
+    WindowDrag m_drag;
 };

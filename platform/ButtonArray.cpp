@@ -19,6 +19,12 @@ ButtonArray::~ButtonArray() {
 }
 
 void ButtonArray::create(const StoredForm& form, const QString& name, QWidget* parent, ClickHandler onClick) {
+    create(
+        form, name, [parent](int16_t) { return parent; }, std::move(onClick));
+}
+
+void ButtonArray::create(const StoredForm& form, const QString& name, const ParentOf& parentOf,
+                         ClickHandler onClick) {
     const QRegularExpression member(QStringLiteral("^%1\\((\\d+)\\)$").arg(QRegularExpression::escape(name)),
                                     QRegularExpression::CaseInsensitiveOption);
     brizel::BrizelFactory& factory = ButtonLibrary::factory();
@@ -28,7 +34,7 @@ void ButtonArray::create(const StoredForm& form, const QString& name, QWidget* p
             continue;
         const auto index = static_cast<int16_t>(match.captured(1).toInt());
         const KeyedPropertyBag& bag = form.control(control);
-        QWidget* widget = factory.createControl(parent);
+        QWidget* widget = factory.createControl(parentOf(index));
         auto* button = qobject_cast<brizel::IBrizel*>(widget);
         if (!button)
             VbError::raise(VbErr::CannotCreateObject);

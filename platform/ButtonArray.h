@@ -15,6 +15,7 @@
 class ButtonArray {
 public:
     using ClickHandler = std::function<void(int16_t index)>;
+    using ParentOf = std::function<QWidget*(int16_t index)>;
 
     ButtonArray() = default;
     ButtonArray(const ButtonArray&) = delete;
@@ -23,6 +24,8 @@ public:
 
     // Raises error 429 when the button library cannot be loaded.
     void create(const StoredForm& form, const QString& name, QWidget* parent, ClickHandler onClick);
+    // The same, with each button in the container `parentOf` names for its index.
+    void create(const StoredForm& form, const QString& name, const ParentOf& parentOf, ClickHandler onClick);
 
     // The button with this index; an index without a button raises error 340.
     brizel::IBrizel& operator[](int index) const;

@@ -1,0 +1,51 @@
+#include "PreviewFixture.h"
+
+#include "core/Allgemein.h"
+#include "core/Forms.h"
+
+#include <QApplication>
+#include <QTest>
+
+void PreviewTest::SetUp() {
+    Allgemein::SoundOn = 0;
+    Allgemein::LessonNo = 1;
+    Allgemein::StepNo = 0;
+    Allgemein::GridOn = 0;
+    Allgemein::PreviewSize = -1;
+    Allgemein::PicName.clear();
+    frmPreview::setDrawingWindow(nullptr, nullptr);
+}
+
+void PreviewTest::open() {
+    window = frmPreview::instance();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+}
+
+void PreviewTest::TearDown() {
+    for (QWidget* form : Forms::loaded())
+        Forms::unload(form);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PreviewTest::click(int index) {
+    QWidget* button = window->bzlButton.widget(index);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+}
+
+bool PreviewTest::enabled(int index) const {
+    return window->bzlButton[index].Enabled() != 0;
+}
+
+QImage PreviewTest::shown() const {
+    return window->picPreview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage PreviewTest::band(int lesson, int band) {
+    const QImage bitmap(QStringLiteral(":/bitmap/%1.bmp").arg(100 + lesson));
+    return bitmap.copy(0, 300 * band, 400, 300).convertToFormat(QImage::Format_RGB32);
+}
+
+void PreviewTest::saveDrawing(const QString& name, const QImage& picture) const {
+    ASSERT_TRUE(picture.save(home.programFolder() + QStringLiteral("/pics/") + name, "BMP"));
+}

@@ -1,0 +1,293 @@
+#include "PreviewFixture.h"
+
+#include "core/Allgemein.h"
+#include "core/Forms.h"
+#include "platform/Twips.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <array>
+
+namespace {
+
+using Allgemein::LessonNo;
+using Allgemein::StepNo;
+
+constexpr QRgb Orange = qRgb(255, 182, 47);
+
+QString storedOption(const TempHome& home, const QString& key) {
+    return QSettings(home.settingsFile(), QSettings::IniFormat)
+        .value(QStringLiteral("Optionen/") + key)
+        .toString();
+}
+
+struct BrowseCase {
+    int16_t lesson;
+    int button;
+    int16_t expected;
+};
+
+class Browse : public PreviewTest, public ::testing::WithParamInterface<BrowseCase> {};
+
+// Browsing shows each lesson's finished picture exactly as the lesson bitmap holds it; only taking the
+// lesson stores it, and shows its first step.
+TEST_P(Browse, WrapsAroundAndOnlyTakingTheLessonStoresIt) {
+    const BrowseCase& c = GetParam();
+    LessonNo = c.lesson;
+    open();
+    click(1);
+    ASSERT_TRUE(window->picPanel[1]->isVisible());
+    click(c.button);
+    EXPECT_EQ(LessonNo, c.expected);
+    EXPECT_EQ(shown(), band(c.expected, 5));
+    EXPECT_TRUE(window->picPanel[1]->isVisible());
+    EXPECT_TRUE(storedOption(home, QStringLiteral("Image")).isEmpty());
+    click(6);
+    EXPECT_EQ(storedOption(home, QStringLiteral("Image")), QString::number(c.expected));
+    EXPECT_EQ(shown(), band(c.expected, 0));
+    EXPECT_TRUE(window->picPanel[0]->isVisible());
+    EXPECT_FALSE(window->picPanel[1]->isVisible());
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Browse,
+                         ::testing::Values(BrowseCase{1, 5, 42}, BrowseCase{42, 7, 1}, BrowseCase{17, 5, 16},
+                                           BrowseCase{17, 7, 18}));
+
+struct ActivationCase {
+    int16_t stored;
+    int16_t expected;
+    bool lessonPanel;
+};
+
+class Activation : public PreviewTest, public ::testing::WithParamInterface<ActivationCase> {};
+
+// A stored lesson the program does not have loads without an error and is brought into range when the
+// window becomes active, which then offers the lessons with that one's finished picture.
+TEST_P(Activation, BringsAStoredLessonIntoRange) {
+    const ActivationCase& c = GetParam();
+    LessonNo = c.stored;
+    open();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(window->lessonCount(), 42);
+    EXPECT_EQ(LessonNo, c.expected);
+    EXPECT_EQ(window->picPanel[1]->isVisible(), c.lessonPanel);
+    EXPECT_EQ(window->picPanel[0]->isVisible(), !c.lessonPanel);
+    EXPECT_EQ(shown(), band(c.expected, c.lessonPanel ? 5 : 0));
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Activation,
+                         ::testing::Values(ActivationCase{43, 42, true}, ActivationCase{0, 1, true},
+                                           ActivationCase{7, 7, false}));
+
+TEST_F(PreviewTest, StepButtonsFollowTheStepFromFirstToLastAndBack) {
+    struct Step {
+        int button;
+        int16_t step;
+        bool previous;
+        bool next;
+    };
+    // The sixth "next" and the sixth "previous" meet a disabled button and change nothing.
+    const std::array<Step, 12> walk{{{2, 1, true, true},
+                                     {2, 2, true, true},
+                                     {2, 3, true, true},
+                                     {2, 4, true, true},
+                                     {2, 5, true, false},
+                                     {2, 5, true, false},
+                                     {0, 4, true, true},
+                                     {0, 3, true, true},
+                                     {0, 2, true, true},
+                                     {0, 1, true, true},
+                                     {0, 0, false, true},
+                                     {0, 0, false, true}}};
+    LessonNo = 9;
+    open();
+    EXPECT_FALSE(enabled(0));
+    EXPECT_TRUE(enabled(2));
+    for (size_t i = 0; i < walk.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "click " << i + 1 << " on button " << walk[i].button);
+        click(walk[i].button);
+        EXPECT_EQ(StepNo, walk[i].step);
+        EXPECT_EQ(enabled(0), walk[i].previous);
+        EXPECT_EQ(enabled(2), walk[i].next);
+        EXPECT_EQ(shown(), band(9, walk[i].step));
+    }
+}
+
+TEST_F(PreviewTest, TakingALessonShowsItsFirstBandButKeepsStepAndStepButtons) {
+    open();
+    click(1);
+    StepNo = 3;
+    window->bzlButton[0].setEnabled(-1);
+    window->bzlButton[2].setEnabled(0);
+    click(6);
+    EXPECT_EQ(shown(), band(1, 0));
+    EXPECT_EQ(StepNo, 3);
+    EXPECT_TRUE(enabled(0));
+    EXPECT_FALSE(enabled(2));
+}
+
+struct SizeCase {
+    int16_t previewSize;
+    QSize window;
+    std::array<int, 3> panelLefts;
+    int panelTop;
+    int gridSpacing;
+};
+
+class Size : public PreviewTest, public ::testing::WithParamInterface<SizeCase> {};
+
+// In half size the panels stick out on both sides; their lefts come from truncating division. The grid
+// is scaled with the preview: its lines come every 25 pixels, one pixel wide.
+TEST_P(Size, PlacesPanelsAndScalesTheGrid) {
+    const SizeCase& c = GetParam();
+    Allgemein::PreviewSize = c.previewSize;
+    Allgemein::GridOn = -1;
+    open();
+    EXPECT_EQ(window->size(), c.window);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(window->picPanel[i]->pos(), QPoint(c.panelLefts[i], c.panelTop)) << "panel " << i;
+    const QImage preview = shown();
+    const int lineWidth = c.gridSpacing / 25;
+    const auto onLine = [&](int at, int length) {
+        return at % c.gridSpacing < lineWidth && at >= c.gridSpacing && at < length;
+    };
+    for (int x = 0; x < preview.width(); ++x)
+        EXPECT_EQ(preview.pixel(x, 10) == Orange, onLine(x, preview.width())) << "x " << x;
+    for (int y = 0; y < preview.height(); ++y)
+        EXPECT_EQ(preview.pixel(10, y) == Orange, onLine(y, preview.height())) << "y " << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Size,
+                         ::testing::Values(SizeCase{0, QSize(240, 270), {-4, -4, -8}, 166, 25},
+                                           SizeCase{-1, QSize(440, 420), {95, 95, 91}, 316, 50}));
+
+TEST_F(PreviewTest, TheSizeButtonSwitchesBetweenFullAndHalfSize) {
+    open();
+    click(4);
+    EXPECT_EQ(Allgemein::PreviewSize, 0);
+    EXPECT_EQ(window->size(), QSize(240, 270));
+    EXPECT_EQ(window->picPreview->size(), QSize(200, 150));
+    click(4);
+    EXPECT_EQ(window->size(), QSize(440, 420));
+    EXPECT_EQ(shown(), band(1, 0));
+}
+
+struct OpenCase {
+    const char* picName;
+    bool opened;
+};
+
+class OpenDrawing : public PreviewTest, public ::testing::WithParamInterface<OpenCase> {};
+
+// Without a chosen drawing the button only goes back to the step panel; a bare name is a drawing in the
+// drawings folder.
+TEST_P(OpenDrawing, SwitchesBackAndOpensTheChosenDrawing) {
+    const OpenCase& c = GetParam();
+    QImage drawing(640, 480, QImage::Format_RGB32);
+    drawing.fill(Qt::blue);
+    saveDrawing(QStringLiteral("Tulpe.bmp"), drawing);
+    open();
+    QSignalSpy opened(window, &frmPreview::pictureLoaded);
+    window->showFilePanel();
+    ASSERT_TRUE(window->picPanel[2]->isVisible());
+    ASSERT_FALSE(window->picPanel[0]->isVisible());
+    Allgemein::PicName =
+        QString::fromUtf8(c.picName).replace(QStringLiteral("<pics>"), home.programFolder() + "/pics");
+    click(8);
+    ASSERT_EQ(opened.count(), c.opened ? 1 : 0);
+    if (c.opened)
+        EXPECT_EQ(opened[0][0].value<QImage>().size(), QSize(640, 480));
+    EXPECT_TRUE(window->picPanel[0]->isVisible());
+    EXPECT_FALSE(window->picPanel[2]->isVisible());
+    EXPECT_EQ(shown(), band(1, 0));
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OpenDrawing,
+                         ::testing::Values(OpenCase{"", false}, OpenCase{"Tulpe.bmp", true},
+                                           OpenCase{"<pics>/Tulpe.bmp", true}));
+
+TEST_F(PreviewTest, TheFileListShowsTheBitmapsSortedWithoutRegardToCaseAndRefreshes) {
+    for (const char* name : {"rose.BMP", "Aster.bmp", "lilie.bmp", "notes.txt", "tulpe.bmpx"})
+        QFile(home.programFolder() + "/pics/" + name).open(QIODevice::WriteOnly);
+    open();
+    window->showFilePanel();
+    QStringList listed;
+    for (int i = 0; i < window->filPics->ListCount(); ++i)
+        listed << window->filPics->List(i);
+    EXPECT_EQ(listed, QStringList({"Aster.bmp", "lilie.bmp", "rose.BMP"}));
+    QFile(home.programFolder() + "/pics/Mohn.bmp").open(QIODevice::WriteOnly);
+    window->showFilePanel();
+    EXPECT_EQ(window->filPics->List(2), QStringLiteral("Mohn.bmp"));
+}
+
+struct PlaceCase {
+    const char* name;
+    const char* left;
+    const char* top;
+    int drawingWidth;
+    int panelTop;
+    QPoint expected;
+};
+
+class Place : public PreviewTest, public ::testing::WithParamInterface<PlaceCase> {};
+
+// The stored place, else beside the drawing window's panel (8 % in from its left, 1.1 window heights
+// above the panel), moved onto the screen when it lies outside every screen. The offscreen screen is
+// 800 x 600 pixels; a pixel is 15 twips.
+TEST_P(Place, ComesFromTheSettingsOrTheDrawingWindow) {
+    const PlaceCase& c = GetParam();
+    if (*c.left)
+        home.storeOption(QStringLiteral("PLeft"), QString::fromLatin1(c.left));
+    if (*c.top)
+        home.storeOption(QStringLiteral("PTop"), QString::fromLatin1(c.top));
+    QWidget drawingWindow;
+    drawingWindow.resize(c.drawingWidth, 600);
+    QWidget panel(&drawingWindow);
+    panel.move(24, c.panelTop);
+    frmPreview::setDrawingWindow(&drawingWindow, &panel);
+    open();
+    EXPECT_EQ(window->pos(), c.expected);
+    EXPECT_EQ(script->count(), 0);
+}
+
+// Default: left 1000 * 15 * 0.08 = 1200 twips; top 500 * 15 - 6390 * 1.1 = 471 twips = 31.4 pixels.
+INSTANTIATE_TEST_SUITE_P(
+    Table, Place,
+    ::testing::Values(PlaceCase{"stored", "3000", "1500", 1000, 500, QPoint(200, 100)},
+                      PlaceCase{"default", "", "", 1000, 500, QPoint(80, 31)},
+                      PlaceCase{"default above the screen", "", "", 1000, 20, QPoint(80, 0)},
+                      PlaceCase{"stored left of the screen", "-15000", "1500", 1000, 500, QPoint(0, 100)},
+                      PlaceCase{"stored partly on the screen", "-3000", "-1500", 1000, 500,
+                                QPoint(-200, -100)}),
+    [](const testing::TestParamInfo<PlaceCase>& info) {
+        return QString::fromLatin1(info.param.name).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
+    });
+
+// The top is read as "PTop" and written as "Ptop"; the store takes both for one entry.
+TEST_F(PreviewTest, TheTopIsReadAsPTopAndWrittenAsPtopIntoOneEntry) {
+    home.storeOption(QStringLiteral("PLeft"), QStringLiteral("3000"));
+    home.storeOption(QStringLiteral("PTop"), QStringLiteral("1500"));
+    open();
+    ASSERT_EQ(window->pos(), QPoint(200, 100));
+    window->move(300, 240);
+    ASSERT_TRUE(Forms::unload(window));
+    QFile settings(home.settingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(settings.readAll());
+    const QRegularExpression top(QStringLiteral("^ptop=(.*)$"), QRegularExpression::CaseInsensitiveOption |
+                                                                    QRegularExpression::MultilineOption);
+    QStringList tops;
+    for (auto it = top.globalMatch(text); it.hasNext();)
+        tops << it.next().captured(1);
+    EXPECT_EQ(tops, QStringList{QStringLiteral("3600")}) << text.toStdString();
+    EXPECT_EQ(storedOption(home, QStringLiteral("PLeft")), QStringLiteral("4500"));
+}
+
+} // namespace
