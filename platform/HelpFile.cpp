@@ -24,7 +24,7 @@ bool hasDefaultApplication(const QString& mimeType) {
         qCInfo(lcHelpFile) << "xdg-mime cannot be started:" << xdgMime.errorString();
         return false;
     }
-    if (!xdgMime.waitForFinished(3000)) {
+    if (!xdgMime.waitForFinished(5000)) {
         qCWarning(lcHelpFile) << "xdg-mime did not answer for" << mimeType;
         xdgMime.kill();
         xdgMime.waitForFinished(1000);
