@@ -13,8 +13,6 @@ class GridOverlay : public QWidget {
 public:
     GridOverlay(QWidget* parent, QSize designSize, QColor color, int spacing, int lineWidth);
 
-    const QImage& picture() const { return m_picture; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -54,8 +54,6 @@ public:
     void setButtonToolTip(int16_t index, const QString& text);
     QString buttonToolTip(int16_t index) const;
 
-    // The bitmap of the lesson loaded now.
-    const QImage& lessonPicture() const { return m_lesson; }
     // The lesson count read at the last activation.
     int16_t lessonCount() const { return m_lessonCount; }
 

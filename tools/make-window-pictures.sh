@@ -24,3 +24,18 @@ shot() { # settings size out [options]
 shot 'CShow=0\n' 829x624 docs/draw-window.png
 shot 'CShow=0\nSprache=1\n' 1600x1200 docs/draw-window-1600.png --flower
 shot 'CShow=0\nWidth=12\nColor=3381759\n' 829x624 "$work/draw-behind-colour.png" --color docs/color-window.png
+
+# The lesson viewer: its three panels, and half size with the grid. The file panel lists three drawings
+# put into the program folder's pics/ for the picture and removed again.
+drawings=("$build/Pinsola/pics/Mohn.bmp" "$build/Pinsola/pics/Rose.bmp" "$build/Pinsola/pics/Tulpe.bmp")
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"; rm -f "${drawings[@]}"' EXIT
+for drawing in "${drawings[@]}"; do
+    convert -size 640x480 xc:white -fill none -strokewidth 9 \
+        -stroke 'rgb(40,140,60)' -draw 'line 320,250 330,460' -draw 'line 326,380 420,330' \
+        -stroke 'rgb(220,40,60)' -draw 'circle 320,170 320,75' -stroke 'rgb(250,200,20)' \
+        -draw 'circle 320,170 320,140' BMP3:"$drawing"
+done
+shot 'CShow=0\nImage=5\nGitter=-1\n' 829x624 "$work/d.png" --step 3 --preview docs/preview-steps.png
+shot 'CShow=0\nImage=12\nGitter=0\n' 829x624 "$work/d.png" --panel 1 --preview docs/preview-lessons.png
+shot 'CShow=0\nImage=12\nGitter=0\n' 829x624 "$work/d.png" --panel 2 --preview docs/preview-files.png
+shot 'CShow=0\nImage=20\nGitter=-1\nPSize=0\n' 829x624 "$work/d.png" --step 2 --preview docs/preview-half.png

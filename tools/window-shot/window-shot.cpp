@@ -1,11 +1,13 @@
-// Takes a picture of the drawing window (and, if asked, of the colour window) as it shows itself: the real
-// start-up, the start screen closed, the window set to the asked client size, optionally with a flower drawn
-// on the canvas. Run on an X display (tools/make-window-pictures.sh starts Xvfb for it).
+// Takes a picture of the drawing window (and, if asked, of the colour window or the lesson viewer) as it
+// shows itself: the real start-up, the start screen closed, the window set to the asked client size,
+// optionally with a flower drawn on the canvas; the viewer on the asked step or panel. Run on an X display
+// (tools/make-window-pictures.sh starts Xvfb for it).
 #include "app/Main.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "info/frmInfo.h"
+#include "lessons/frmPreview.h"
 #include "platform/OwnedWindow.h"
 
 #include <QApplication>
@@ -66,6 +68,14 @@ int main(int argc, char* argv[]) {
     options.addOption({QStringLiteral("flower"), QStringLiteral("Draw a flower on the canvas first.")});
     options.addOption({QStringLiteral("color"), QStringLiteral("Also write a picture of the colour window."),
                        QStringLiteral("file")});
+    options.addOption({QStringLiteral("preview"),
+                       QStringLiteral("Also write a picture of the lesson viewer."), QStringLiteral("file")});
+    options.addOption({QStringLiteral("step"), QStringLiteral("The viewer goes this many steps on."),
+                       QStringLiteral("n"), QStringLiteral("0")});
+    options.addOption(
+        {QStringLiteral("panel"),
+         QStringLiteral("The viewer's panel: 0 steps, 1 lessons, 2 drawings (the first one chosen)."),
+         QStringLiteral("n"), QStringLiteral("0")});
     options.process(app);
     const QStringList size = options.value(QStringLiteral("size")).split(QLatin1Char('x'));
     if (size.size() != 2 || !options.isSet(QStringLiteral("out")))
@@ -83,10 +93,21 @@ int main(int argc, char* argv[]) {
         Allgemein::ColorWinOpen = -1;
         OwnedWindow::show(frmColor::instance(), window);
     }
+    frmPreview* viewer = frmPreview::instance();
+    for (int i = 0; i < options.value(QStringLiteral("step")).toInt(); ++i)
+        viewer->bzlButton_Click(2);
+    if (options.value(QStringLiteral("panel")) == QStringLiteral("1"))
+        viewer->bzlButton_Click(1);
+    if (options.value(QStringLiteral("panel")) == QStringLiteral("2")) {
+        viewer->showFilePanel();
+        viewer->filPics->setCurrentRow(0);
+    }
     QTimer::singleShot(1500, [&] {
         bool saved = window->grab().save(options.value(QStringLiteral("out")));
         if (options.isSet(QStringLiteral("color")))
             saved = frmColor::instance()->grab().save(options.value(QStringLiteral("color"))) && saved;
+        if (options.isSet(QStringLiteral("preview")))
+            saved = viewer->grab().save(options.value(QStringLiteral("preview"))) && saved;
         QApplication::exit(saved ? 0 : 1);
     });
     return QApplication::exec();
