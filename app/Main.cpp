@@ -57,7 +57,12 @@ void Main() {
         {70, [] { settleUnknownLanguage(); }},
         {80, [] { fillLangFile(); }},
         {90, [] { StartupInfo = VbConvert::True; }},
-        {100, [] { frmInfo::instance()->show(); }},
+        {100,
+         [] {
+             QObject::connect(frmInfo::instance(), &frmInfo::mainWindowWanted,
+                              [] { frmDraw::instance()->show(); });
+             frmInfo::instance()->show();
+         }},
         {110, [] { frmDraw::instance(); }},
     });
 }

@@ -10,6 +10,7 @@
 #include "errors/ErrorTrap.h"
 #include "lessons/Drucker.h"
 #include "lessons/frmPreview.h"
+#include "platform/ImageControl.h"
 #include "platform/OwnedWindow.h"
 #include "platform/Twips.h"
 
@@ -28,9 +29,6 @@ using namespace Allgemein;
 namespace {
 
 const QString Module = QStringLiteral("frmDraw");
-constexpr int HelpButton = 7;
-constexpr int UndoButton = 1;
-constexpr int SoundButton = 6;
 constexpr uint32_t Red = 0x0000FF;
 // The panel shows the window's background shifted by this many twips to the left.
 constexpr double PanelBackgroundShift = 150;
@@ -39,8 +37,8 @@ QString text(const KeyedPropertyBag& bag, const char* key) {
     return bag.readProperty(QString::fromLatin1(key)).toString();
 }
 
-QLabel* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
-    auto* label = new QLabel(parent);
+template <class Label = QLabel> Label* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
+    auto* label = new Label(parent);
     label->setPixmap(QPixmap(text(bag, "picture")));
     label->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
     return label;
@@ -108,7 +106,8 @@ void frmDraw::createControls() {
     createLabels(form);
     createFlags(form);
     createMenu(form);
-    bzlButton.create(form, QStringLiteral("bzlButton"), picPanel, {});
+    bzlButton.create(form, QStringLiteral("bzlButton"), picPanel,
+                     [this](int16_t index) { bzlButton_Click(index); });
     useHeavyFontForHelpButton();
     frmPreview::setDrawingWindow(this, picPanel);
 }
@@ -126,10 +125,12 @@ void frmDraw::createFlags(const StoredForm& form) {
         if (!form.contains(name))
             continue;
         const KeyedPropertyBag& bag = form.control(name);
-        imgLang[i] = pictureLabel(picPanel, bag);
+        imgLang[i] = pictureLabel<ImageControl>(picPanel, bag);
         imgLang[i]->setObjectName(name);
         imgLang[i]->setToolTip(text(bag, "tooltiptext"));
         imgLang[i]->setCursor(Qt::PointingHandCursor);
+        connect(imgLang[i], &ImageControl::Click, this,
+                [this, i] { imgLang_Click(static_cast<int16_t>(i)); });
     }
 }
 
@@ -175,6 +176,9 @@ void frmDraw::createMenu(const StoredForm& form) {
     mnuEmail = entry("mnuEmail");
     mnuHelp->addSeparator();
     mnuUeber = entry("mnuUeber");
+    connect(mnuHilfe, &QAction::triggered, this, &frmDraw::mnuHilfe_Click);
+    connect(mnuEmail, &QAction::triggered, this, &frmDraw::mnuEmail_Click);
+    connect(mnuUeber, &QAction::triggered, this, &frmDraw::mnuUeber_Click);
 }
 
 // The "?" is designed in Arial Black; where that font is missing, the heaviest sans serif stands in.
@@ -318,7 +322,7 @@ void frmDraw::Form_Resize() {
         {150,
          [this] {
              if (ColorWinOpen)
-                 OwnedWindow::show(frmColor::instance(), this);
+                 showColorWindow();
          }},
     });
 }
@@ -336,6 +340,10 @@ frmPreview* frmDraw::lessonViewer() {
 // Stretched over the whole drawing surface, whatever the drawing's own size.
 void frmDraw::paintOpenedPicture(const QImage& picture) {
     picBild->paintPicture(picture, picBild->rect());
+}
+
+void frmDraw::showColorWindow() {
+    OwnedWindow::show(frmColor::instance(), this);
 }
 
 void frmDraw::Form_Activate() {

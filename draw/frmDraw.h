@@ -11,10 +11,12 @@
 #include <array>
 #include <cstdint>
 
+class ImageControl;
 class QAction;
 class QLabel;
 class QMenu;
 class frmPreview;
+class ErrorTrap;
 
 // The drawing window, the program's main window: a painted background, the panel of ten command buttons
 // and six language flags at the lower left, the canvas at the lower right inside its frame, the logo at
@@ -28,11 +30,16 @@ public:
     // The stored design of the window.
     static const StoredForm& design();
 
+    // The buttons with a state of their own, and the help menu's button.
+    static constexpr int UndoButton = 1;
+    static constexpr int SoundButton = 6;
+    static constexpr int HelpButton = 7;
+
     DrawingCanvas* picBild = nullptr;
     PictureBox* picPanel = nullptr;
     ButtonArray bzlButton;
     // Index = the language the flag selects; there is no flag 5.
-    std::array<QLabel*, 7> imgLang{};
+    std::array<ImageControl*, 7> imgLang{};
     std::array<QLabel*, 2> imgLogo{};
     QLabel* lblRahmen = nullptr;
     QLabel* lblCopyright = nullptr;
@@ -52,6 +59,11 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_Activate();
+    void bzlButton_Click(int16_t Index);
+    void imgLang_Click(int16_t Index);
+    void mnuHilfe_Click();
+    void mnuEmail_Click();
+    void mnuUeber_Click();
     void picBild_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void picBild_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void picBild_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
@@ -78,6 +90,10 @@ private:
 
     frmPreview* lessonViewer();
     void paintOpenedPicture(const QImage& picture);
+    void showColorWindow();
+    void saveDrawing(ErrorTrap& trap);
+    void toggleSound(ErrorTrap& trap);
+    void exitProgram(ErrorTrap& trap);
 
     void paintBackground();
     void paintPanel();

@@ -3,7 +3,6 @@
 #include "base/VbConvert.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
-#include "draw/frmDraw.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -59,7 +58,7 @@ void frmInfo::closeEvent(QCloseEvent* event) {
     Forms::remove(this);
     if (!Allgemein::MainShown) {
         Allgemein::MainShown = VbConvert::True;
-        frmDraw::instance()->show();
+        emit mainWindowWanted();
     }
     event->accept();
 }

@@ -12,6 +12,10 @@ public:
     // The program-wide instance, loaded on first use.
     static frmInfo* instance();
 
+signals:
+    // The start screen closed for the first time: the drawing window is to be shown.
+    void mainWindowWanted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,9 +1,11 @@
 #include "lessons/Drucker.h"
 
 #include "base/VbConvert.h"
+#include "base/VbError.h"
 
 #include <QLoggingCategory>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <cmath>
@@ -69,6 +71,55 @@ void GetPrintMargins(int16_t& left, int16_t& right, int16_t& top, int16_t& botto
     right = margins.right;
     top = margins.top;
     bottom = margins.bottom;
+}
+
+PageLayout pageLayout(QSizeF paperMm, const std::array<int16_t, 4>& margins, QSizeF pictureSize,
+                      double footerMm) {
+    const QRectF area(margins[0], margins[2], paperMm.width() - margins[0] - margins[1],
+                      paperMm.height() - margins[2] - margins[3] - footerMm);
+    if (area.width() <= 0 || area.height() <= 0 || pictureSize.isEmpty())
+        VbError::raise(VbErr::PrinterError);
+    const QSizeF size = pictureSize.scaled(area.size(), Qt::KeepAspectRatio);
+    const QRectF picture(QPointF(area.left() + (area.width() - size.width()) / 2, area.top()), size);
+    return {picture, QPointF(picture.left(), picture.bottom() + footerMm / 3)};
+}
+
+void PrintPicture(QPrinter& printer, const QImage& picture, const std::array<int16_t, 4>& margins,
+                  const QString& fontFamily, const QString& footer) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setColorMode(QPrinter::Color);
+    printer.setFullPage(true);
+    QFont font(fontFamily);
+    font.setPointSizeF(6);
+    font.setBold(false);
+    const double footerMm = 6 * MmPerInch / 72 * 2;
+    const QSizeF paperMm = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    const PageLayout layout = pageLayout(paperMm, margins, picture.size(), footerMm);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        VbError::raise(VbErr::PrinterError);
+    const double dotsPerMm = printer.resolution() / MmPerInch;
+    const auto device = [dotsPerMm](const QRectF& mm) {
+        return QRectF(mm.topLeft() * dotsPerMm, mm.size() * dotsPerMm);
+    };
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(device(layout.picture), picture);
+    painter.setFont(QFont(font, &printer));
+    painter.setPen(Qt::black);
+    painter.drawText(device(QRectF(layout.footer, QSizeF(layout.picture.width(), footerMm))),
+                     Qt::AlignLeft | Qt::AlignTop, footer);
+    if (!painter.end())
+        VbError::raise(VbErr::PrinterError);
+}
+
+void PrintOnDefaultPrinter(const QImage& picture, const std::array<int16_t, 4>& margins,
+                           const QString& fontFamily, const QString& footer) {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        VbError::raise(VbErr::PrinterError);
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Pinsola"));
+    PrintPicture(printer, picture, margins, fontFamily, footer);
 }
 
 } // namespace Drucker

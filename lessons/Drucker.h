@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
+
+class QPrinter;
 
 // The printing module: page margins of the default printer, and printing the drawing.
 namespace Drucker {
@@ -34,5 +40,23 @@ std::optional<PrinterMeasures> defaultPrinterMeasures();
 // Fills the margins from the default printer. Without a printer, or when it cannot be asked, the values
 // stay as they are and nothing is shown.
 void GetPrintMargins(int16_t& left, int16_t& right, int16_t& top, int16_t& bottom);
+
+// Where the drawing and its footer line go on a page, in millimetres from the paper's top-left corner:
+// the drawing keeps its shape, as large as fits inside the margins above the footer line.
+struct PageLayout {
+    QRectF picture;
+    QPointF footer; // the footer line's top-left corner
+};
+PageLayout pageLayout(QSizeF paperMm, const std::array<int16_t, 4>& margins, QSizeF pictureSize,
+                      double footerMm);
+
+// Prints the drawing on one landscape page of `printer` inside the margins (left, right, top, bottom in
+// millimetres), with the footer line below it in the given font family at 6 points, and ends the
+// document. A printer that cannot start the page raises error 482.
+void PrintPicture(QPrinter& printer, const QImage& picture, const std::array<int16_t, 4>& margins,
+                  const QString& fontFamily, const QString& footer);
+// The same on the default printer; without a printer error 482 is raised.
+void PrintOnDefaultPrinter(const QImage& picture, const std::array<int16_t, 4>& margins,
+                           const QString& fontFamily, const QString& footer);
 
 } // namespace Drucker

@@ -9,11 +9,15 @@ std::function<int(const QString&, const QString&)>& responder() {
 }
 } // namespace
 
-int MsgBox::show(QWidget* owner, const QString& text, Buttons buttons, const QString& title) {
+int MsgBox::show(QWidget* owner, const QString& text, Buttons buttons, const QString& title, Icon icon,
+                 Default defaultButton) {
     if (responder())
         return responder()(text, title);
-    QMessageBox box(QMessageBox::NoIcon, title, text,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    const bool yesNo = buttons == Buttons::YesNo;
+    QMessageBox box(icon == Icon::Question ? QMessageBox::Question : QMessageBox::NoIcon, title, text,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    if (yesNo)
+        box.setDefaultButton(defaultButton == Default::Second ? QMessageBox::No : QMessageBox::Yes);
     const int clicked = box.exec();
     if (clicked == QMessageBox::Yes)
         return AnswerYes;

@@ -10,7 +10,7 @@ trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-Xvfb -displayfd 1 -screen 0 1700x1300x24 -nolisten tcp >"$work/display" 2>/dev/null &
+Xvfb -displayfd 1 -screen 0 1700x1300x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$work/display")"

@@ -4,6 +4,7 @@
 #include "core/Allgemein.h"
 #include "lessons/frmPreview.h"
 #include "platform/ButtonArray.h"
+#include "platform/ImageControl.h"
 #include "platform/Twips.h"
 
 #include <QAction>

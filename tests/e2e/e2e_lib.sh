@@ -117,3 +117,43 @@ CONF
     echo "SKIP: CUPS refused a default printer"
     exit 77
 }
+
+# Waits for the drawing window of process $1, the program's large window, and sets WINDOW, X, Y, WIDTH,
+# HEIGHT, the canvas CX, CY, CW, CH and the button panel PX, PY (screen pixels), from its layout rules:
+# the margin m is 3 % of the width, the panel 169 x 289 pixels at the lower left, the 4:3 canvas at the
+# lower right.
+wait_for_drawing_window() {
+    WINDOW=""
+    for _ in $(seq 150); do
+        for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            if [ "$WIDTH" -gt 600 ]; then WINDOW=$id; break 2; fi
+        done
+        sleep 0.1
+    done
+    [ -n "$WINDOW" ] || { echo "no drawing window" >&2; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    local m=$(( (WIDTH * 3 + 50) / 100 ))
+    CW=$(( WIDTH - 3 * m - 169 )); CH=$(( CW * 3 / 4 ))
+    CX=$(( X + WIDTH - CW - m )); CY=$(( Y + HEIGHT - CH - m ))
+    PX=$(( X + m )); PY=$(( Y + HEIGHT - m * 3 / 2 - 289 ))
+}
+
+# Clicks button $1 (0 to 9) of the drawing window's panel.
+click_panel_button() {
+    xdotool mousemove $(( PX + 32 + ($1 % 2) * 56 + 24 )) $(( PY + 24 + ($1 / 2) * 40 + 16 )) click 1
+}
+
+# The colour of pixel $2,$3 of picture $1 as "r,g,b".
+pixel_of() {
+    convert "$1" -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' -crop "1x1+$2+$3" info:
+}
+
+# Drags with the left button from $1,$2 to $3,$4 in ten steps.
+drag() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    for i in $(seq 1 10); do
+        xdotool mousemove $(( $1 + ($3 - $1) * i / 10 )) $(( $2 + ($4 - $2) * i / 10 ))
+    done
+    xdotool mouseup 1
+}

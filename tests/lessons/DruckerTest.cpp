@@ -1,5 +1,8 @@
 #include "lessons/Drucker.h"
 
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,5 +44,59 @@ INSTANTIATE_TEST_SUITE_P(
         // A fraction of a millimetre left over is dropped before the +1.
         MarginCase{"floor", {A4WidthTwips, A4HeightTwips, 205.6, 292.9, 0, 0}, {1, 5, 1, 5}}),
     [](const ::testing::TestParamInfo<MarginCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// The bounding box of the pixels close to `colour`.
+QRect areaOf(const QImage& page, QColor colour) {
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <
+                60)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+TEST(PrintPicture, PrintsOneLandscapePageWithTheDrawingInItsShapeAndTheFooterBelowIt) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QImage drawing(400, 300, QImage::Format_RGB32);
+    drawing.fill(QColor(0, 0, 255));
+    Drucker::PrintPicture(printer, drawing, {6, 6, 6, 6}, QStringLiteral("DejaVu Sans"),
+                          QStringLiteral("Pinsola  |  footer"));
+
+    // 254 dots per inch: 10 pixels per millimetre.
+    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
+                                {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"),
+                                 QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))}),
+              0);
+    const QImage page(dir.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_NEAR(page.width(), 2970, 2) << "A4 landscape";
+    EXPECT_NEAR(page.height(), 2100, 2);
+    const QRect picture = areaOf(page, QColor(0, 0, 255));
+    EXPECT_NEAR(double(picture.width()) / picture.height(), 4.0 / 3.0, 0.01);
+    EXPECT_NEAR(picture.top(), 60, 2) << "at the top margin";
+    EXPECT_GE(picture.left(), 60);
+    EXPECT_LE(picture.right(), 2970 - 60);
+    const QRect footer =
+        areaOf(page.copy(0, picture.bottom() + 1, page.width(), page.height() - picture.bottom() - 1),
+               QColor(0, 0, 0));
+    EXPECT_FALSE(footer.isEmpty()) << "a footer line below the drawing";
+    EXPECT_LT(footer.top(), 20);
+    EXPECT_LT(footer.height(), 40) << "one small line";
+    EXPECT_NEAR(footer.left(), picture.left(), 8);
+    EXPECT_LE(picture.bottom() + 1 + footer.bottom(), 2100 - 60) << "inside the bottom margin";
+}
 
 } // namespace

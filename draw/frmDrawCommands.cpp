@@ -1,0 +1,176 @@
+// The drawing window's commands: its ten buttons, the help menu and the language flags.
+#include "draw/frmDraw.h"
+
+#include "base/Addresses.h"
+#include "base/VbConvert.h"
+#include "base/VbError.h"
+#include "color/frmColor.h"
+#include "core/Allgemein.h"
+#include "errors/ErrorTrap.h"
+#include "info/frmInfo.h"
+#include "lessons/Drucker.h"
+#include "platform/DrawingFile.h"
+#include "platform/DrawingsFolder.h"
+#include "platform/InputBox.h"
+#include "platform/ModalWindow.h"
+#include "platform/MsgBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Shell.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+using namespace Allgemein;
+
+namespace {
+const QString Module = QStringLiteral("frmDraw");
+constexpr uint32_t Black = 0x000000;
+constexpr uint32_t Red = 0x0000FF;
+
+enum Command { NewPage, Undo, Gallery, Save, ColourWindow, Print, Sound, HelpMenu, WebPage, Exit };
+} // namespace
+
+void frmDraw::bzlButton_Click(int16_t Index) {
+    ErrorTrap trap(QStringLiteral("bzlButton_Click"), Module);
+    if (!trap(10, [] {
+            if (SoundOn)
+                PlayWAV(101);
+        }))
+        return;
+    switch (Index) {
+    case NewPage:
+        // Both layers become white: a new page never shows an older drawing again.
+        trap.run({{20,
+                   [] {
+                       if (SoundOn)
+                           PlayWAV(107);
+                   }},
+                  {30, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
+                  {40, [this] { picBild->clear(); }},
+                  {50, [this] { picBild->update(); }}});
+        break;
+    case Undo:
+        trap.run({{60, [this] { picBild->restoreUndoCopy(); }},
+                  {70, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }}});
+        break;
+    case Save:
+        saveDrawing(trap);
+        break;
+    case ColourWindow:
+        trap.run({{150, [this] { showColorWindow(); }}, {160, [] { ColorWinOpen = VbConvert::True; }}});
+        break;
+    case Print:
+        trap(170, [this] {
+            Drucker::PrintOnDefaultPrinter(picBild->Image(), PageMargin, lblCopyright->font().family(),
+                                           QString::fromLatin1(AppTitle) + QStringLiteral("  |  ") +
+                                               lblCopyright->text());
+        });
+        break;
+    case Sound:
+        toggleSound(trap);
+        break;
+    case HelpMenu:
+        trap(200, [this] { mnuHelp->popup(QCursor::pos()); });
+        break;
+    case WebPage:
+        trap(210, [] { Shell::open(QString::fromLatin1(Addresses::WebPage)); });
+        break;
+    case Exit:
+        exitProgram(trap);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmDraw::saveDrawing(ErrorTrap& trap) {
+    bool replaceAllowed = true;
+    trap.run({
+        {90, [this] { PicName = InputBox::ask(this, GetLang(132), GetLang(133)); }},
+        {100,
+         [&] {
+             if (PicName.isEmpty())
+                 replaceAllowed = false;
+         }},
+    });
+    if (!replaceAllowed)
+        return;
+    trap.run({
+        {110, [] { PicName = DrawingFile::withExtension(PicName); }},
+        {120,
+         [] {
+             if (!DrawingFile::isPlainName(PicName))
+                 VbError::raise(VbErr::BadFileName);
+         }},
+        {130,
+         [&] {
+             if (!QFileInfo::exists(QDir(DrawingsFolder::path()).filePath(PicName)))
+                 return;
+             replaceAllowed = MsgBox::show(this, GetLang(134) + QStringLiteral("\r\n") + GetLang(135),
+                                           MsgBox::Buttons::YesNo, GetLang(132), MsgBox::Icon::Question,
+                                           MsgBox::Default::Second) == MsgBox::AnswerYes;
+         }},
+        {140,
+         [&] {
+             if (replaceAllowed)
+                 DrawingFile::save(picBild->Image(), PicName);
+         }},
+    });
+}
+
+void frmDraw::toggleSound(ErrorTrap& trap) {
+    trap.run({{180, [] { SoundOn = static_cast<int16_t>(~SoundOn); }},
+              {190, [this] { bzlButton[SoundButton].setForeColor(SoundOn ? Black : Red); }}});
+}
+
+void frmDraw::exitProgram(ErrorTrap& trap) {
+    bool confirmed = false;
+    trap.run({{220,
+               [&] {
+                   confirmed =
+                       MsgBox::show(this, GetLang(114), MsgBox::Buttons::YesNo, GetLang(100),
+                                    MsgBox::Icon::Question, MsgBox::Default::First) == MsgBox::AnswerYes;
+               }},
+              {230,
+               [&] {
+                   if (confirmed)
+                       EndProgram();
+               }},
+              {240, [&] {
+                   if (confirmed)
+                       QCoreApplication::quit();
+               }}});
+}
+
+void frmDraw::imgLang_Click(int16_t Index) {
+    ErrorTrap trap(QStringLiteral("imgLang_Click"), Module);
+    if (!trap(10, [] {
+            if (SoundOn)
+                PlayWAV(101);
+        }))
+        return;
+    const auto changes = trap.condition(20, [Index] { return LangIndex != Index; });
+    if (!changes || !*changes)
+        return;
+    trap.run({{30, [Index] { LangIndex = Index; }},
+              {40, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
+              {50, [this] { Sprache(); }}});
+}
+
+void frmDraw::mnuHilfe_Click() {
+    Shell::open(ProgramFolder::path() + QStringLiteral("/Pinsola.chm"));
+}
+
+void frmDraw::mnuEmail_Click() {
+    Shell::open(QStringLiteral("mailto:") + QString::fromLatin1(Addresses::SupportMail) +
+                QStringLiteral("?Subject=") + QString::fromLatin1(AppTitle));
+}
+
+void frmDraw::mnuUeber_Click() {
+    ModalWindow::exec(frmInfo::instance());
+}

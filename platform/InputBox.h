@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// The one-line input dialog: a prompt, a title and a default answer. Cancel answers the empty text.
+namespace InputBox {
+QString ask(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultAnswer = {});
+
+// Tests answer instead of the user (prompt and title are handed over); an empty function restores the
+// real dialog.
+void setResponder(std::function<QString(const QString& prompt, const QString& title)> responder);
+} // namespace InputBox

@@ -1,0 +1,248 @@
+#include "DrawFixture.h"
+
+#include "base/VbConvert.h"
+#include "color/frmColor.h"
+#include "core/Allgemein.h"
+#include "platform/DrawingFile.h"
+#include "platform/ImageControl.h"
+#include "platform/InputBox.h"
+#include "platform/MsgBox.h"
+#include "platform/SoundPlayer.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+using namespace Allgemein;
+
+class CommandTest : public DrawTest {
+protected:
+    void SetUp() override {
+        DrawTest::SetUp();
+        open();
+        InputBox::setResponder([this](const QString&, const QString&) { return typed; });
+        MsgBox::setResponder([this](const QString& text, const QString&) {
+            asked << text;
+            return answer;
+        });
+    }
+    void TearDown() override {
+        InputBox::setResponder({});
+        MsgBox::setResponder({});
+        DrawingFile::setReplaceForTests({});
+        DrawTest::TearDown();
+    }
+    void stroke(QPoint from, QPoint to) {
+        QTest::mousePress(canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(canvas, to);
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, to);
+    }
+    void save(const QString& name) {
+        typed = name;
+        window->bzlButton_Click(3);
+    }
+    QString pics() const { return home.programFolder() + "/pics"; }
+    // Every file below the program folder with a digest of its contents, but for the error log that
+    // each report extends.
+    std::string snapshot() const {
+        QStringList entries;
+        QDirIterator it(home.programFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (path.endsWith(QLatin1String(".EPT")))
+                continue;
+            QFile file(path);
+            const QByteArray digest =
+                file.open(QIODevice::ReadOnly)
+                    ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()
+                    : QByteArray("-");
+            entries << path + " " + digest;
+        }
+        entries.sort();
+        return entries.join(QLatin1Char('\n')).toStdString();
+    }
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QString typed;
+    int answer = MsgBox::AnswerYes;
+    QStringList asked;
+};
+
+struct NameCase {
+    const char* typed;
+    const char* file;
+};
+
+class SaveName : public CommandTest, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(SaveName, WritesTheDrawingUnderTheTypedNameInThePicsFolder) {
+    stroke({20, 20}, {200, 120});
+    save(QString::fromUtf8(GetParam().typed));
+    const QString path = pics() + "/" + QString::fromUtf8(GetParam().file);
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(PicName, QString::fromUtf8(GetParam().file));
+    QImageReader reader(path, "bmp");
+    const QImage saved = reader.read();
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), canvas->Image()) << "the canvas, pixel for pixel";
+    EXPECT_EQ(uint8_t(contents(path).at(28)), 24) << "a 24-bit bitmap";
+    EXPECT_EQ(QDir(pics()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left";
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SaveName,
+                         ::testing::Values(NameCase{"tulip", "tulip.bmp"},
+                                           NameCase{"tulip.BMP", "tulip.BMP.bmp"},
+                                           NameCase{"tulip.bmp", "tulip.bmp"},
+                                           NameCase{"Mias Rose", "Mias Rose.bmp"},
+                                           NameCase{"sunflower..bmp", "sunflower..bmp"}));
+
+TEST_F(CommandTest, CancellingTheSaveDialogWritesNothingAndLeavesTheNameEmpty) {
+    PicName = QStringLiteral("older.bmp");
+    save(QString());
+    EXPECT_TRUE(PicName.isEmpty());
+    EXPECT_TRUE(QDir(pics()).isEmpty());
+}
+
+TEST_F(CommandTest, AnExistingDrawingIsReplacedOnlyWhenTheUserSaysYes) {
+    save(QStringLiteral("tulip"));
+    const QByteArray first = contents(pics() + "/tulip.bmp");
+    stroke({10, 10}, {300, 200});
+    answer = MsgBox::AnswerNo;
+    save(QStringLiteral("tulip"));
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(contents(pics() + "/tulip.bmp"), first) << "No keeps the file byte for byte";
+    answer = MsgBox::AnswerYes;
+    save(QStringLiteral("tulip"));
+    EXPECT_NE(contents(pics() + "/tulip.bmp"), first);
+    EXPECT_EQ(QImage(pics() + "/tulip.bmp").convertToFormat(QImage::Format_RGB32), canvas->Image());
+}
+
+class UnsafeName : public CommandTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnsafeName, IsRefusedAsABadFileNameAndNothingIsWrittenAnywhere) {
+    stroke({20, 20}, {200, 120});
+    const std::string before = snapshot();
+    save(QString::fromUtf8(GetParam()));
+    ASSERT_GE(script->count(), 1);
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("52 (Bad file name or number)"));
+    EXPECT_EQ(script->shown()[0].procedure, QStringLiteral("bzlButton_Click"));
+    EXPECT_EQ(snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnsafeName,
+    ::testing::Values("../outside", "a/b", "a\\b", "..", ".hidden", "con", "NUL.bmp", "com1", "lpt9.txt",
+                      "tab\there", "bell\a", "what?", "a:b",
+                      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+                      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+                      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"));
+
+TEST_F(CommandTest, AWriteProtectedFolderOrFileReportsAndChangesNothing) {
+    save(QStringLiteral("kept"));
+    QFile::setPermissions(pics() + "/kept.bmp", QFileDevice::ReadOwner);
+    stroke({10, 10}, {300, 200});
+    std::string before = snapshot();
+    save(QStringLiteral("kept"));
+    ASSERT_EQ(script->count(), 1);
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("70 (Permission denied)"));
+    EXPECT_EQ(snapshot(), before);
+
+    QFile::setPermissions(pics(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    before = snapshot();
+    save(QStringLiteral("new"));
+    QFile::setPermissions(pics(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(script->count(), 2);
+    EXPECT_EQ(script->shown()[1].number, QStringLiteral("70 (Permission denied)"));
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(CommandTest, ASaveInterruptedBeforeTheNewFileTakesItsPlaceKeepsTheOldDrawing) {
+    save(QStringLiteral("rose"));
+    const std::string before = snapshot();
+    stroke({10, 10}, {300, 200});
+    DrawingFile::setReplaceForTests([](const QString&, const QString&) { return false; });
+    save(QStringLiteral("rose"));
+    ASSERT_EQ(script->count(), 1);
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("75 (Path/File access error)"));
+    EXPECT_EQ(snapshot(), before) << "the old drawing intact and no half-written file left";
+}
+
+TEST_F(CommandTest, AMissingPicsFolderIsMadeAgain) {
+    ASSERT_TRUE(QDir(pics()).removeRecursively());
+    save(QStringLiteral("daisy"));
+    EXPECT_TRUE(QFile::exists(pics() + "/daisy.bmp"));
+}
+
+TEST_F(CommandTest, UndoIsOneLevelAndANewPageAfterItIsWhite) {
+    stroke({20, 20}, {200, 20});
+    const QImage afterFirst = canvas->Image();
+    stroke({20, 60}, {200, 60});
+    QTest::mouseClick(window->bzlButton.widget(1), Qt::LeftButton);
+    EXPECT_EQ(canvas->Image(), afterFirst);
+    EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "a second undo is impossible";
+    window->bzlButton_Click(0);
+    QImage white(canvas->size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    EXPECT_EQ(canvas->Image(), white);
+    EXPECT_EQ(window->bzlButton[1].Enabled(), 0);
+}
+
+TEST_F(CommandTest, SoundOffTurnsTheButtonRedAndOnTurnsItBlackWithoutAClick) {
+    SoundOn = VbConvert::True;
+    window->bzlButton_Click(6);
+    EXPECT_EQ(SoundOn, 0);
+    EXPECT_EQ(window->bzlButton[6].ForeColor(), 0x0000FFu);
+    PlayWAV(103);
+    const QByteArray playing = SoundPlayer::instance().current();
+    window->bzlButton_Click(6);
+    EXPECT_EQ(SoundOn, -1);
+    EXPECT_EQ(window->bzlButton[6].ForeColor(), 0u);
+    EXPECT_EQ(SoundPlayer::instance().current(), playing) << "switching on plays no click";
+}
+
+TEST_F(CommandTest, ExitAnsweredNoKeepsRunningAndSavesNothing) {
+    answer = MsgBox::AnswerNo;
+    window->bzlButton_Click(9);
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(QFile::exists(home.settingsFile()));
+}
+
+TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {
+    window->bzlButton_Click(4);
+    EXPECT_TRUE(frmColor::instance()->isVisible());
+    EXPECT_EQ(ColorWinOpen, -1);
+}
+
+TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
+    for (const char* file : {"deutsch.lng", "english.lng"})
+        QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
+    LangFile = {};
+    LangFile[0] = home.programFolder() + "/deutsch.lng";
+    LangFile[1] = home.programFolder() + "/english.lng";
+    window->Sprache();
+    QTest::mouseClick(window->imgLang[0], Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(home.settingsFile())) << "the current language's flag writes nothing";
+    QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
+    EXPECT_EQ(LangIndex, 1);
+    EXPECT_EQ(window->bzlButton.widget(0)->toolTip(), QStringLiteral("New page"));
+    EXPECT_FALSE(window->imgLogo[0]->isVisibleTo(window));
+    EXPECT_TRUE(window->imgLogo[1]->isVisibleTo(window));
+    QSettings stored(home.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("Optionen/Sprache")).toString(), QStringLiteral("1"));
+    const QByteArray settings = contents(home.settingsFile());
+    QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
+    EXPECT_EQ(contents(home.settingsFile()), settings);
+}
+
+} // namespace
