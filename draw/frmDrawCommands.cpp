@@ -11,10 +11,10 @@
 #include "lessons/Drucker.h"
 #include "platform/DrawingFile.h"
 #include "platform/DrawingsFolder.h"
+#include "platform/HelpFile.h"
 #include "platform/InputBox.h"
 #include "platform/ModalWindow.h"
 #include "platform/MsgBox.h"
-#include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 
 #include <QAction>
@@ -163,7 +163,7 @@ void frmDraw::imgLang_Click(int16_t Index) {
 }
 
 void frmDraw::mnuHilfe_Click() {
-    Shell::open(ProgramFolder::path() + QStringLiteral("/Pinsola.chm"));
+    HelpFile::open(LangIndex);
 }
 
 void frmDraw::mnuEmail_Click() {

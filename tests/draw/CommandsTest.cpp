@@ -4,11 +4,14 @@
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "platform/DrawingFile.h"
+#include "platform/HelpFile.h"
 #include "platform/ImageControl.h"
 #include "platform/InputBox.h"
 #include "platform/MsgBox.h"
+#include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -243,6 +246,25 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     const QByteArray settings = contents(home.settingsFile());
     QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
     EXPECT_EQ(contents(home.settingsFile()), settings);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandTest, TheMenuOpensHelpInTheLanguageAndWritesToSupport) {
+    QStringList opened;
+    Shell::setOpener([&](const QString& target) {
+        opened << target;
+        return true;
+    });
+    LangIndex = 1;
+    window->mnuHilfe->trigger();
+    window->mnuEmail->trigger();
+    Shell::setOpener({});
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0], HelpFile::target(1, HelpFile::hasChmViewer()));
+    EXPECT_EQ(opened[1], QStringLiteral("mailto:support@pinsola.example.org?Subject=Pinsola"));
 }
 
 } // namespace
