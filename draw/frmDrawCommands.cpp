@@ -9,6 +9,7 @@
 #include "errors/ErrorTrap.h"
 #include "info/frmInfo.h"
 #include "lessons/Drucker.h"
+#include "lessons/frmPreview.h"
 #include "platform/DrawingFile.h"
 #include "platform/DrawingsFolder.h"
 #include "platform/HelpFile.h"
@@ -57,6 +58,9 @@ void frmDraw::bzlButton_Click(int16_t Index) {
     case Undo:
         trap.run({{60, [this] { picBild->restoreUndoCopy(); }},
                   {70, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }}});
+        break;
+    case Gallery:
+        trap(80, [this] { lessonViewer()->showFilePanel(); });
         break;
     case Save:
         saveDrawing(trap);

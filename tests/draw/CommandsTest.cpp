@@ -3,11 +3,14 @@
 #include "base/VbConvert.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
+#include "lessons/frmPreview.h"
 #include "platform/DrawingFile.h"
+#include "platform/FileListBox.h"
 #include "platform/HelpFile.h"
 #include "platform/ImageControl.h"
 #include "platform/InputBox.h"
 #include "platform/MsgBox.h"
+#include "platform/PictureBox.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 
@@ -265,6 +268,20 @@ TEST_F(CommandTest, TheMenuOpensHelpInTheLanguageAndWritesToSupport) {
     ASSERT_EQ(opened.size(), 2);
     EXPECT_EQ(opened[0], HelpFile::target(1, HelpFile::hasChmViewer()));
     EXPECT_EQ(opened[1], QStringLiteral("mailto:support@pinsola.example.org?Subject=Pinsola"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandTest, TheGalleryCommandShowsTheViewersFileListWithDrawingsSavedSince) {
+    save(QStringLiteral("poppy"));
+    window->bzlButton_Click(2);
+    frmPreview* viewer = frmPreview::instance();
+    EXPECT_FALSE(viewer->picPanel[0]->isVisibleTo(viewer));
+    EXPECT_TRUE(viewer->picPanel[2]->isVisibleTo(viewer));
+    ASSERT_EQ(viewer->filPics->ListCount(), 1);
+    EXPECT_EQ(viewer->filPics->List(0), QStringLiteral("poppy.bmp"));
 }
 
 } // namespace

@@ -11,8 +11,9 @@ PIDS+=($PID)
 
 step="wait for the drawing window"
 wait_for_drawing_window "$PID" || fail "$step"
-x0=$(( CX + CW / 5 )); y0=$(( CY + CH * 3 / 10 ))
-x1=$(( CX + CW * 7 / 10 )); y1=$(( CY + CH * 6 / 10 ))
+# The lower half of the canvas: the lesson viewer and the colour window float over its top.
+x0=$(( CX + CW * 4 / 10 )); y0=$(( CY + CH * 5 / 10 ))
+x1=$(( CX + CW * 8 / 10 )); y1=$(( CY + CH * 8 / 10 ))
 
 step="drag across the canvas"
 drag "$x0" "$y0" "$x1" "$y1"
@@ -29,7 +30,7 @@ for i in 0 1 3 5 7 9 10; do
     colour=$(pixel_of "$WORK/shot.png" "$x" "$y")
     [ "$colour" = "255,0,0" ] || fail "$step: no pen colour at $x,$y but $colour"
 done
-for point in "$(( CX + CW * 9 / 10 )) $(( CY + CH / 10 ))" "$(( CX + CW / 10 )) $(( CY + CH * 9 / 10 ))"; do
+for point in "$(( CX + CW * 9 / 10 )) $(( CY + CH * 4 / 10 ))" "$(( CX + CW * 3 / 10 )) $(( CY + CH * 9 / 10 ))"; do
     set -- $point
     [ "$(pixel_of "$WORK/shot.png" "$1" "$2")" = "255,255,255" ] || fail "canvas not white away from the stroke at $1,$2"
 done
