@@ -1,6 +1,7 @@
 #include "draw/DrawingCanvas.h"
 
 #include "base/VbError.h"
+#include "platform/MouseCodes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,18 +12,6 @@ namespace {
 
 QColor qcolor(uint32_t rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-// The original runtime's codes: buttons 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4.
-int16_t buttonCode(Qt::MouseButtons buttons) {
-    return static_cast<int16_t>(((buttons & Qt::LeftButton) ? 1 : 0) | ((buttons & Qt::RightButton) ? 2 : 0) |
-                                ((buttons & Qt::MiddleButton) ? 4 : 0));
-}
-
-int16_t shiftCode(Qt::KeyboardModifiers modifiers) {
-    return static_cast<int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
-                                ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-                                ((modifiers & Qt::AltModifier) ? 4 : 0));
 }
 
 void copyArea(QImage& target, const QImage& source, const QRect& area) {
@@ -148,15 +137,18 @@ void DrawingCanvas::resizeEvent(QResizeEvent*) {
 
 void DrawingCanvas::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    emit MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), float(at.x()),
+                   float(at.y()));
 }
 
 void DrawingCanvas::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    emit MouseMove(MouseCodes::button(event->buttons()), MouseCodes::shift(event->modifiers()), float(at.x()),
+                   float(at.y()));
 }
 
 void DrawingCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    emit MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), float(at.x()),
+                 float(at.y()));
 }

@@ -261,9 +261,10 @@ void frmDraw::paintPanel() {
     const int w = picPanel->width();
     const int h = picPanel->height();
     painter.setPen(QColor(0x40, 0x40, 0x00));
-    painter.drawRect(QRect(QPoint(2, 2), QPoint(w - 1, h - 1)));
+    // A one-pixel outline through both corners: its edges lie on the corners' rows and columns.
+    painter.drawRect(2, 2, w - 3, h - 3);
     painter.setPen(Qt::white);
-    painter.drawRect(QRect(QPoint(0, 0), QPoint(w - 3, h - 3)));
+    painter.drawRect(0, 0, w - 3, h - 3);
     picPanel->picture() = picture;
 }
 

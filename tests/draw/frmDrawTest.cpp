@@ -182,3 +182,30 @@ TEST_F(FormTest, TheFlagsCarryTheirLanguagesNames) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(FormTest, ThePanelIsFramedByADarkAndAWhiteOutline) {
+    open();
+    const QImage panel = window->picPanel->picture().toImage();
+    const int w = panel.width();
+    const int h = panel.height();
+    ASSERT_EQ(panel.size(), QSize(169, 289));
+    const QRgb dark = qRgb(0x40, 0x40, 0x00);
+    const QRgb white = qRgb(0xFF, 0xFF, 0xFF);
+    for (const auto& [x, y, colour] : std::vector<std::tuple<int, int, QRgb>>{{0, 0, white},
+                                                                              {w - 3, 0, white},
+                                                                              {0, h - 3, white},
+                                                                              {w - 3, h - 3, white},
+                                                                              {w / 2, 0, white},
+                                                                              {w - 1, h - 1, dark},
+                                                                              {w - 1, 2, dark},
+                                                                              {2, h - 1, dark},
+                                                                              {w - 1, h / 2, dark},
+                                                                              {w / 2, h - 1, dark}})
+        EXPECT_EQ(panel.pixel(x, y), colour) << "at " << x << "," << y;
+    EXPECT_NE(panel.pixel(w - 2, 1), dark) << "nothing drawn beside the outlines";
+    EXPECT_NE(panel.pixel(w - 2, 1), white);
+}
+
+} // namespace
