@@ -34,6 +34,14 @@ void settleUnknownLanguage() {
     qCInfo(lcStart) << "stored language" << LangIndex << "names no language file; German is used";
     LangIndex = 0;
 }
+// Shown and made active at once, so it puts on its texts in the language picked on the start screen.
+void showDrawingWindow() {
+    frmDraw* window = frmDraw::instance();
+    if (window->isVisible())
+        return;
+    window->show();
+    window->activateWindow();
+}
 } // namespace
 
 void Main() {
@@ -59,8 +67,7 @@ void Main() {
         {90, [] { StartupInfo = VbConvert::True; }},
         {100,
          [] {
-             QObject::connect(frmInfo::instance(), &frmInfo::mainWindowWanted,
-                              [] { frmDraw::instance()->show(); });
+             QObject::connect(frmInfo::instance(), &frmInfo::mainWindowWanted, [] { showDrawingWindow(); });
              frmInfo::instance()->show();
          }},
         {110, [] { frmDraw::instance(); }},

@@ -6,6 +6,7 @@
 #include "platform/LinePrinter.h"
 #include "platform/MsgBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ProgramVersion.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 
@@ -227,11 +228,7 @@ QString ErrPtnr::LPSTRToVBString(const QString& buffer) {
 }
 
 QString ErrPtnr::defaultProgInfo() const {
-    return QStringLiteral("%1  V%2.%3.%4")
-        .arg(ProgramFolder::programName())
-        .arg(PINSOLA_VERSION_MAJOR)
-        .arg(PINSOLA_VERSION_MINOR)
-        .arg(PINSOLA_VERSION_PATCH);
+    return ProgramFolder::programName() + QStringLiteral("  V") + ProgramVersion::current().plain();
 }
 
 void ErrPtnr::cmdContinue_Click(int index) {

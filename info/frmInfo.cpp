@@ -1,64 +1,268 @@
 #include "info/frmInfo.h"
 
+#include "base/Addresses.h"
 #include "base/VbConvert.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "core/Resources.h"
+#include "errors/ErrorTrap.h"
+#include "platform/Edge3D.h"
+#include "platform/ImageControl.h"
+#include "platform/ProgramVersion.h"
+#include "platform/Shell.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <cmath>
 
-QLabel* frmInfo::pictureLabel(const QString& resource) {
-    auto* label = new QLabel(this);
-    label->setPixmap(QPixmap(resource));
-    return label;
+using namespace Allgemein;
+
+namespace {
+
+const QString Module = QStringLiteral("frmInfo");
+constexpr int StartScreenMilliseconds = 2500;
+const QColor LinkPressed(255, 0, 0);
+const QColor LinkReleased(0, 0, 255);
+
+QString text(const KeyedPropertyBag& bag, const char* key) {
+    return bag.readProperty(QString::fromLatin1(key)).toString();
 }
+
+void setTextColor(QLabel* label, const QColor& color) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, color);
+    label->setPalette(colours);
+}
+
+} // namespace
 
 frmInfo* frmInfo::instance() {
     static QPointer<frmInfo> window;
-    if (!window)
+    if (!window) {
         window = new frmInfo;
+        window->Form_Load();
+    }
     return window;
 }
 
+const StoredForm& frmInfo::design() {
+    static const StoredForm form = StoredForm::load(QStringLiteral(":/forms/frmInfo.frm"));
+    return form;
+}
+
+// A fixed window without a title bar: OK, the timer or the menu's owner closes it.
 frmInfo::frmInfo() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(QString::fromLatin1(AppTitle));
     setAttribute(Qt::WA_DeleteOnClose);
-    setStyleSheet(QStringLiteral("frmInfo { background: white; }"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->addWidget(pictureLabel(QStringLiteral(":/art/frmInfo/picture0.png")), 0, Qt::AlignHCenter);
-    auto* title = new QLabel(QStringLiteral("Pinsola\nVersion %1.%2.%3")
-                                 .arg(PINSOLA_VERSION_MAJOR)
-                                 .arg(PINSOLA_VERSION_MINOR)
-                                 .arg(PINSOLA_VERSION_PATCH),
-                             this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    bold.setPointSize(12);
-    title->setFont(bold);
-    title->setAlignment(Qt::AlignHCenter);
-    layout->addWidget(title);
-    layout->addWidget(pictureLabel(QStringLiteral(":/art/frmInfo/picture1.png")), 0, Qt::AlignHCenter);
-    adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     Forms::add(this);
-    if (Allgemein::StartupInfo) {
-        Allgemein::StartupInfo = VbConvert::False;
-        QTimer::singleShot(2500, this, &QWidget::close);
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    trap(0, [this] { createControls(); });
+    const KeyedPropertyBag& bag = design().control(QStringLiteral("frmInfo"));
+    m_backColor = StoredForm::color(bag, QStringLiteral("backcolor"), Qt::white);
+    setFixedSize(Twips::toPixelsX(StoredForm::number(bag, QStringLiteral("clientwidth"))),
+                 Twips::toPixelsY(StoredForm::number(bag, QStringLiteral("clientheight"))));
+}
+
+void frmInfo::createControls() {
+    const StoredForm& form = design();
+    for (size_t i = 0; i < imgPicture.size(); ++i) {
+        const KeyedPropertyBag& bag = form.control(QStringLiteral("imgPicture(%1)").arg(i));
+        imgPicture[i] = new QLabel(this);
+        imgPicture[i]->setPixmap(QPixmap(text(bag, "picture")));
+        imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+    }
+    createLabels(form);
+    createFlags(form);
+    const KeyedPropertyBag& ok = form.control(QStringLiteral("cmdOK"));
+    cmdOK = new QPushButton(text(ok, "caption"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(Twips::toPixels(StoredForm::twipsRect(ok)));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
+}
+
+void frmInfo::createLabels(const StoredForm& form) {
+    for (size_t i = 0; i < Label.size(); ++i) {
+        const KeyedPropertyBag& bag = form.control(QStringLiteral("Label(%1)").arg(i));
+        Label[i] = new QLabel(this);
+        Label[i]->setObjectName(QStringLiteral("Label(%1)").arg(i));
+        Label[i]->setFont(StoredForm::font(bag, font()));
+        Label[i]->setWordWrap(true);
+        Label[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+    }
+    const KeyedPropertyBag& link = form.control(QStringLiteral("lblHomepage"));
+    lblHomepage = new QLabel(QString::fromLatin1(Addresses::WebPage), this);
+    lblHomepage->setObjectName(QStringLiteral("lblHomepage"));
+    lblHomepage->setFont(StoredForm::font(link, font()));
+    setTextColor(lblHomepage, StoredForm::color(link, QStringLiteral("forecolor"), Qt::blue));
+    lblHomepage->setCursor(Qt::PointingHandCursor);
+    lblHomepage->setGeometry(Twips::toPixels(StoredForm::twipsRect(link)));
+    lblHomepage->installEventFilter(this);
+}
+
+void frmInfo::createFlags(const StoredForm& form) {
+    for (size_t i = 0; i < imgLang.size(); ++i) {
+        const QString name = QStringLiteral("imgLang(%1)").arg(i);
+        if (!form.contains(name))
+            continue;
+        const KeyedPropertyBag& bag = form.control(name);
+        imgLang[i] = new ImageControl(this);
+        imgLang[i]->setObjectName(name);
+        imgLang[i]->setPixmap(QPixmap(text(bag, "picture")));
+        imgLang[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+        imgLang[i]->setToolTip(text(bag, "tooltiptext"));
+        imgLang[i]->setCursor(Qt::PointingHandCursor);
+        imgLang[i]->hide();
+        connect(imgLang[i], &ImageControl::Click, this,
+                [this, i] { imgLang_Click(static_cast<int16_t>(i)); });
     }
 }
 
+void frmInfo::Form_Load() {
+    ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    trap.run({
+        {10,
+         [this] {
+             const QScreen* screen = QGuiApplication::primaryScreen();
+             if (!screen)
+                 return;
+             const QRect area = screen->geometry();
+             move(area.x() + static_cast<int>(std::floor((area.width() - width()) / 2.0)),
+                  area.y() + static_cast<int>(std::floor((area.height() - height()) / 2.0)));
+         }},
+        {20,
+         [this] {
+             const bool startScreen = MainShown == VbConvert::False;
+             Label[2]->setVisible(startScreen);
+             for (ImageControl* flag : imgLang)
+                 if (flag)
+                     flag->setVisible(startScreen);
+         }},
+        {30,
+         [this] {
+             if (StartupInfo) {
+                 Timer1->start(StartScreenMilliseconds);
+                 StartupInfo = VbConvert::False;
+             }
+         }},
+        // The texts are there before the window first becomes active, where a system activates late.
+        {40, [this] { Sprache(); }},
+    });
+}
+
+void frmInfo::Form_Activate() {
+    Sprache();
+}
+
+void frmInfo::Sprache() {
+    ErrorTrap trap(QStringLiteral("Sprache"), Module);
+    trap.run({
+        {10,
+         [this] {
+             Label[0]->setText(GetLang(100) + QStringLiteral("  ") + Resources::LoadResString(102) +
+                               QLatin1Char('\n') + ProgramVersion::current().padded());
+         }},
+        {20, [this] { Label[1]->setText(GetLang(101)); }},
+        {30, [this] { Label[2]->setText(GetLang(103)); }},
+    });
+}
+
+void frmInfo::cmdOK_Click() {
+    ErrorTrap trap(QStringLiteral("cmdOK_Click"), Module);
+    trap.run({
+        {10, [this] { showMainWindowOnce(); }},
+        {20, [this] { close(); }},
+    });
+}
+
+void frmInfo::Timer1_Timer() {
+    ErrorTrap trap(QStringLiteral("Timer1_Timer"), Module);
+    trap.run({
+        {10, [this] { Timer1->stop(); }},
+        {20, [this] { cmdOK_Click(); }},
+    });
+}
+
+void frmInfo::imgLang_Click(int16_t Index) {
+    ErrorTrap trap(QStringLiteral("imgLang_Click"), Module);
+    const auto changes = trap.condition(10, [Index] { return LangIndex != Index; });
+    if (!changes || !*changes)
+        return;
+    trap.run({{20, [Index] { LangIndex = Index; }},
+              {30, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
+              {40, [this] { Sprache(); }}});
+}
+
+// A failing request is not reported: the child simply stays here.
+void frmInfo::lblHomepage_Click() {
+    Shell::open(QString::fromLatin1(Addresses::WebPage));
+}
+
+void frmInfo::lblHomepage_MouseDown() {
+    ErrorTrap trap(QStringLiteral("lblHomepage_MouseDown"), Module);
+    trap(10, [this] { setTextColor(lblHomepage, LinkPressed); });
+}
+
+void frmInfo::lblHomepage_MouseUp() {
+    ErrorTrap trap(QStringLiteral("lblHomepage_MouseUp"), Module);
+    trap(10, [this] { setTextColor(lblHomepage, LinkReleased); });
+}
+
+// However the start screen closes, the drawing window follows: a program without a visible window
+// could neither be used nor ended.
+void frmInfo::showMainWindowOnce() {
+    if (MainShown)
+        return;
+    MainShown = VbConvert::True;
+    emit mainWindowWanted();
+}
+
+void frmInfo::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
 void frmInfo::closeEvent(QCloseEvent* event) {
+    showMainWindowOnce();
     Forms::remove(this);
-    if (!Allgemein::MainShown) {
-        Allgemein::MainShown = VbConvert::True;
-        emit mainWindowWanted();
-    }
     event->accept();
+}
+
+bool frmInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lblHomepage)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_linkPressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        lblHomepage_MouseDown();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool click = m_linkPressed && mouse->button() == Qt::LeftButton &&
+                           lblHomepage->rect().contains(mouse->position().toPoint());
+        m_linkPressed = false;
+        lblHomepage_MouseUp();
+        if (click)
+            lblHomepage_Click();
+        return true;
+    }
+    return false;
+}
+
+void frmInfo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backColor);
+    Edge3D::drawEdge(painter, {0, 0, width(), height()}, Edge3D::Raised);
 }

@@ -1,25 +1,67 @@
 #pragma once
 
+#include "platform/StoredForm.h"
+
 #include <QWidget>
+#include <array>
+#include <cstdint>
 
+class ImageControl;
 class QLabel;
+class QPushButton;
+class QTimer;
 
-// The info window: program name and version; the start screen that shows the drawing window.
+// The info window: program name and version, the maker's web page and OK. As the start screen it also
+// offers the language flags and closes itself after 2.5 seconds; its first closing asks for the drawing
+// window. Opened again later (modally, from the help menu) it shows neither flags nor runs a timer.
 class frmInfo : public QWidget {
     Q_OBJECT
 
 public:
-    // The program-wide instance, loaded on first use.
+    // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load. Closing the
+    // window unloads it.
     static frmInfo* instance();
+    // The stored design of the window.
+    static const StoredForm& design();
+
+    // Label(0): name and version; Label(1): what the program is for; Label(2): the flags' prompt.
+    std::array<QLabel*, 3> Label{};
+    QLabel* lblHomepage = nullptr;
+    // Index = the language the flag selects; there is no flag 5.
+    std::array<ImageControl*, 7> imgLang{};
+    std::array<QLabel*, 2> imgPicture{};
+    QPushButton* cmdOK = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Puts the texts of the current language on the window.
+    void Sprache();
+
+    void Form_Load();
+    void Form_Activate();
+    void cmdOK_Click();
+    void Timer1_Timer();
+    void imgLang_Click(int16_t Index);
+    void lblHomepage_Click();
+    void lblHomepage_MouseDown();
+    void lblHomepage_MouseUp();
 
 signals:
-    // The start screen closed for the first time: the drawing window is to be shown.
+    // The start screen closes for the first time: the drawing window is to be shown, once.
     void mainWindowWanted();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     frmInfo();
-    QLabel* pictureLabel(const QString& resource);
+    void createControls();
+    void createLabels(const StoredForm& form);
+    void createFlags(const StoredForm& form);
+    void showMainWindowOnce();
+
+    QColor m_backColor;
+    bool m_linkPressed = false;
 };

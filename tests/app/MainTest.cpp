@@ -3,12 +3,16 @@
 #include "core/Forms.h"
 #include "draw/frmDraw.h"
 #include "info/frmInfo.h"
+#include "platform/ImageControl.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 
 #include <QFile>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace Allgemein;
@@ -22,6 +26,18 @@ void unloadAll() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     MainShown = 0;
 }
+
+// Counts the times a window is shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(QWidget* window) { window->installEventFilter(this); }
+    int shows = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
 
 struct Sprache {
     const char* stored; // nullptr: not stored
@@ -92,6 +108,58 @@ TEST(Main, AnUnreadableLanguageSettingGoesToTheErrorWindow) {
     EXPECT_EQ(script.shown()[0].number, QStringLiteral("13 (Type mismatch)"));
     EXPECT_TRUE(Forms::loaded().isEmpty()) << "Cancel leaves Main before any window loads";
     EXPECT_EQ(LangFile[0], QString());
+}
+
+TEST(Main, OkBeforeTheTimerShowsTheDrawingWindowOnceAndAgainTheInfoWindowNeverDoes) {
+    TempHome home;
+    ErrorScript script;
+    Main();
+    QPointer<frmInfo> startScreen = frmInfo::instance();
+    ShowCounter drawing(frmDraw::instance());
+    ASSERT_TRUE(startScreen->Timer1->isActive());
+    QTest::mouseClick(startScreen->cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(frmDraw::instance()->isVisible());
+    EXPECT_EQ(drawing.shows, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return startScreen.isNull(); })) << "OK unloads the start screen";
+    // Were a tick still due, it would now show the drawing window again.
+    frmDraw::instance()->hide();
+    MainShown = 0;
+    EXPECT_FALSE(QTest::qWaitFor([&] { return drawing.shows > 1; }, 3000));
+    frmDraw::instance()->show();
+    MainShown = -1;
+
+    bool flagShown = true;
+    bool timerArmed = true;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        frmInfo* info = frmInfo::instance();
+        modal = info->isVisible() && info->isModal();
+        flagShown = info->imgLang[1]->isVisible();
+        timerArmed = info->Timer1->isActive();
+        QTest::mouseClick(info->cmdOK, Qt::LeftButton);
+    });
+    frmDraw::instance()->mnuUeber_Click();
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(flagShown);
+    EXPECT_FALSE(timerArmed);
+    EXPECT_EQ(drawing.shows, 2) << "one show by the start screen, one by the test";
+    EXPECT_TRUE(frmDraw::instance()->isVisible());
+    EXPECT_EQ(script.count(), 0);
+    unloadAll();
+}
+
+TEST(Main, TheLanguagePickedOnTheStartScreenIsTheDrawingWindowsLanguage) {
+    TempHome home;
+    for (const char* file : {"deutsch.lng", "english.lng"})
+        QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
+    ErrorScript script;
+    Main();
+    QTest::mouseClick(frmInfo::instance()->imgLang[1], Qt::LeftButton);
+    QTest::mouseClick(frmInfo::instance()->cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return frmDraw::instance()->bzlButton.widget(0)->toolTip() == QStringLiteral("New page"); }));
+    EXPECT_EQ(script.count(), 0);
+    unloadAll();
 }
 
 } // namespace

@@ -1,0 +1,124 @@
+#include "info/frmInfo.h"
+#include "core/Allgemein.h"
+#include "platform/ImageControl.h"
+#include "platform/ProgramVersion.h"
+#include "platform/Shell.h"
+#include "support/ErrorScript.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace Allgemein;
+
+namespace {
+
+struct VersionCase {
+    ProgramVersion version;
+    const char* padded;
+};
+
+class VersionText : public ::testing::TestWithParam<VersionCase> {};
+
+TEST_P(VersionText, PadsMinorToTwoAndRevisionToFourDigits) {
+    EXPECT_EQ(GetParam().version.padded(), QString::fromLatin1(GetParam().padded));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, VersionText,
+                         ::testing::Values(VersionCase{{1, 2, 34}, "1.02.0034"},
+                                           VersionCase{{12, 345, 67890}, "12.345.67890"}));
+
+// The start screen in a fresh home, in German, with German and English language files.
+class InfoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* file : {"deutsch.lng", "english.lng"})
+            QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
+        LangFile = {};
+        LangFile[0] = home.programFolder() + "/deutsch.lng";
+        LangFile[1] = home.programFolder() + "/english.lng";
+        LangIndex = 0;
+        MainShown = 0;
+        StartupInfo = -1;
+        window = frmInfo::instance();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    }
+    void TearDown() override {
+        if (window) {
+            MainShown = -1;
+            window->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Shell::setOpener({});
+        EXPECT_EQ(script.count(), 0);
+    }
+
+    TempHome home;
+    ErrorScript script;
+    QPointer<frmInfo> window;
+};
+
+TEST_F(InfoTest, NamesProgramAndVersionOnTheStartScreenWithItsFlags) {
+    EXPECT_EQ(window->Label[0]->text(), QStringLiteral("Pinsola  VI\n1.00.0000"));
+    for (int i : {0, 1, 2, 3, 4, 6})
+        EXPECT_TRUE(window->imgLang[static_cast<size_t>(i)]->isVisible()) << "flag " << i;
+    EXPECT_EQ(window->imgLang[5], nullptr);
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_EQ(window->Timer1->interval(), 2500);
+    EXPECT_EQ(StartupInfo, 0);
+}
+
+struct FlagCase {
+    int16_t current;
+    int16_t clicked;
+    const char* stored; // nullptr: nothing written
+    const char* purpose;
+};
+
+class Flag : public InfoTest, public ::testing::WithParamInterface<FlagCase> {};
+
+TEST_P(Flag, StoresAnotherLanguageAtOnceAndRelabels) {
+    const FlagCase& c = GetParam();
+    LangIndex = c.current;
+    window->Sprache();
+    QTest::mouseClick(window->imgLang[static_cast<size_t>(c.clicked)], Qt::LeftButton);
+    EXPECT_EQ(LangIndex, c.clicked);
+    EXPECT_EQ(window->Label[1]->text(), QString::fromUtf8(c.purpose));
+    if (c.stored) {
+        QSettings stored(home.settingsFile(), QSettings::IniFormat);
+        EXPECT_EQ(stored.value(QStringLiteral("Optionen/Sprache")).toString(), QString::fromLatin1(c.stored));
+    } else {
+        EXPECT_FALSE(QFile::exists(home.settingsFile())) << "the current language's flag writes nothing";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Flag,
+                         ::testing::Values(FlagCase{0, 1, "1", "Learn to draw flowers, step by step"},
+                                           FlagCase{1, 0, "0", "Blumen malen lernen, Schritt für Schritt"},
+                                           FlagCase{1, 1, nullptr, "Learn to draw flowers, step by step"},
+                                           FlagCase{0, 0, nullptr,
+                                                    "Blumen malen lernen, Schritt für Schritt"}));
+
+TEST_F(InfoTest, TheLinkTurnsRedWhilePressedThenBrightBlueAndOpensTheWebPage) {
+    QStringList opened;
+    Shell::setOpener([&](const QString& target) {
+        opened << target;
+        return true;
+    });
+    const auto colour = [&] { return window->lblHomepage->palette().color(QPalette::WindowText); };
+    EXPECT_EQ(colour(), QColor(0, 0, 192));
+    QTest::mousePress(window->lblHomepage, Qt::LeftButton);
+    EXPECT_EQ(colour(), QColor(255, 0, 0));
+    EXPECT_TRUE(opened.isEmpty());
+    QTest::mouseRelease(window->lblHomepage, Qt::LeftButton);
+    EXPECT_EQ(colour(), QColor(0, 0, 255));
+    EXPECT_EQ(opened, QStringList{QStringLiteral("https://pinsola.example.org/")});
+}
+
+} // namespace
