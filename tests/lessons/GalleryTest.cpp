@@ -169,6 +169,10 @@ struct BadFileCase {
     const char* reason;
 };
 
+void PrintTo(const BadFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class BadFile : public GalleryTest, public ::testing::WithParamInterface<BadFileCase> {};
 
 // Each damaged, hostile or unreadable file gives the error window with a clear reason, first in the preview
