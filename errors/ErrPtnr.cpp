@@ -251,7 +251,7 @@ QString ErrPtnr::BuildProtocol() const {
 }
 
 QString ErrPtnr::folderWithSeparator() const {
-    QString folder = ProgramFolder::path();
+    QString folder = ProgramFolder::writablePath();
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;

@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 QString DrawingsFolder::path() {
-    return ProgramFolder::path() + QStringLiteral("/pics");
+    return ProgramFolder::writablePath() + QStringLiteral("/pics");
 }
 
 QString DrawingsFolder::resolve(const QString& name) {

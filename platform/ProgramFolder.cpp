@@ -3,11 +3,40 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+Q_LOGGING_CATEGORY(lcProgramFolder, "pinsola.folder")
 
 namespace {
 QString& overridden() {
     static QString folder;
     return folder;
+}
+
+// The permission bits decide, not access(): root may write anywhere, yet a folder installed without write
+// permission is not meant to be written, by root neither.
+bool permissionBitsAllowWriting(const QFileInfo& folder) {
+#ifdef Q_OS_UNIX
+    if (folder.ownerId() == geteuid())
+        return folder.permission(QFileDevice::WriteOwner);
+    if (folder.groupId() == getegid())
+        return folder.permission(QFileDevice::WriteGroup);
+    return folder.permission(QFileDevice::WriteOther);
+#else
+    return folder.isWritable();
+#endif
+}
+
+// A read-only file system shows writable bits; only creating a file there tells.
+bool canCreateFileIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".pinsola-probe-XXXXXX")));
+    return probe.open();
 }
 } // namespace
 
@@ -16,6 +45,17 @@ QString ProgramFolder::path() {
     while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
         folder.chop(1);
     return folder;
+}
+
+QString ProgramFolder::writablePath() {
+    const QString program = path();
+    if (permissionBitsAllowWriting(QFileInfo(program)) && canCreateFileIn(program))
+        return program;
+    const QString data =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Pinsola");
+    if (!QDir().mkpath(data))
+        qCWarning(lcProgramFolder) << "cannot create the user's data folder" << data;
+    return data;
 }
 
 QString ProgramFolder::programName() {

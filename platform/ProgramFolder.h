@@ -2,10 +2,14 @@
 
 #include <QString>
 
-// The folder of the program file: language files, pics/, help file and error files live there.
+// The folder of the program file: language files, help and the button library are read from there.
 namespace ProgramFolder {
 // Without a trailing separator.
 QString path();
+// Where the program writes its files (pics/, the error log, the default .ERR): the program folder when it
+// can be written, as in a portable install; otherwise, as in a system-wide install, the user's data folder
+// "Pinsola" ($XDG_DATA_HOME/Pinsola, %LOCALAPPDATA%\Pinsola), created here. Without a trailing separator.
+QString writablePath();
 // The program file's name without extension ("pinsola").
 QString programName();
 // Tests point the program folder at a temporary folder; an empty path restores the real one.

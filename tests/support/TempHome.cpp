@@ -8,7 +8,8 @@
 #include <QSettings>
 
 TempHome::TempHome()
-    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")) {
+    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_oldDataHome(qgetenv("XDG_DATA_HOME")),
+      m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
@@ -19,6 +20,7 @@ TempHome::TempHome()
     QFile::link(QStringLiteral(BUTTON_LIBRARY),
                 programFolder() + QStringLiteral("/") + QFileInfo(QStringLiteral(BUTTON_LIBRARY)).fileName());
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
     ProgramFolder::setPath(programFolder());
 }
@@ -26,11 +28,16 @@ TempHome::TempHome()
 TempHome::~TempHome() {
     ProgramFolder::setPath({});
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    qputenv("XDG_DATA_HOME", m_oldDataHome);
     qputenv("XDG_RUNTIME_DIR", m_oldRuntimeDir);
 }
 
 QString TempHome::configFolder() const {
     return m_dir.path() + QStringLiteral("/config");
+}
+
+QString TempHome::dataHome() const {
+    return m_dir.path() + QStringLiteral("/data");
 }
 
 QString TempHome::programFolder() const {

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh per-user configuration folder, runtime folder and program folder for one test; all are restored
-// after it.
+// A fresh per-user configuration folder, data folder (not created), runtime folder and program folder for one
+// test; all are restored after it.
 class TempHome {
 public:
     TempHome();
@@ -14,6 +14,8 @@ public:
     TempHome& operator=(const TempHome&) = delete;
 
     QString configFolder() const;
+    // $XDG_DATA_HOME.
+    QString dataHome() const;
     QString programFolder() const;
     // The settings file of the program's store.
     QString settingsFile() const;
@@ -23,5 +25,6 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldConfigHome;
+    QByteArray m_oldDataHome;
     QByteArray m_oldRuntimeDir;
 };
