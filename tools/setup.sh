@@ -11,6 +11,7 @@ PACKAGES=(
     pulseaudio pulseaudio-utils cups cups-bsd cups-client printer-driver-cups-pdf
     fonts-dejavu-core
     fp-utils-3.2.2 libchm-bin
+    appstream desktop-file-utils dpkg-dev
 )
 
 missing=()
