@@ -24,8 +24,10 @@ constexpr int kReleaseMs = 1000;
 // A sound server starts a stream only once it holds a minimum of data (PulseAudio: about 125 ms), so
 // silence after each sound lets the shortest ones through.
 constexpr int kTrailingSilenceMs = 250;
-// The output buffer; a fixed size keeps the server's start threshold below the trailing silence.
-constexpr int kBufferMs = 100;
+// The output buffer: large enough that a busy machine, whose event loop refills it late, does not starve
+// the output in the middle of a sound; a fixed size below the trailing silence keeps the server's start
+// threshold reachable by the shortest sounds.
+constexpr int kBufferMs = 200;
 
 // A WAV image in memory, read through libsndfile's virtual I/O.
 struct MemoryFile {

@@ -15,8 +15,12 @@ SETTINGS="$XDG_CONFIG_HOME/Pinsola/Pinsola.conf"
 
 PIDS=()
 cleanup() {
+    local status=$?
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # A killed server may still be writing into the work folder: wait until each has ended.
+    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$WORK"
+    exit "$status"
 }
 trap cleanup EXIT
 
