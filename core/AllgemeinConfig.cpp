@@ -19,14 +19,19 @@ void LoadConfig() {
     auto integer = [](const char* key, const char* fallback) {
         return VbConvert::toInteger(ReadOption(key, fallback));
     };
+    // Switches are toggled by complement, so a hand-written 1 would toggle to -2, still on, for ever:
+    // any value but 0 is read as on (-1).
+    auto boolean = [&](const char* key, const char* fallback) {
+        return VbConvert::fromBool(integer(key, fallback) != 0);
+    };
     trap.run({
-        {10, [&] { SoundOn = integer("Sound", "-1"); }},
+        {10, [&] { SoundOn = boolean("Sound", "-1"); }},
         {20, [&] { LessonNo = integer("Image", "1"); }},
         {30, [&] { PenWidth = integer("Width", "5"); }},
         {40, [&] { PenColor = VbConvert::toLong(ReadOption("Color", "0")); }},
-        {50, [&] { PreviewSize = integer("PSize", "-1"); }},
-        {60, [&] { ColorWinOpen = integer("CShow", "-1"); }},
-        {70, [&] { GridOn = integer("Gitter", "-1"); }},
+        {50, [&] { PreviewSize = boolean("PSize", "-1"); }},
+        {60, [&] { ColorWinOpen = boolean("CShow", "-1"); }},
+        {70, [&] { GridOn = boolean("Gitter", "-1"); }},
     });
 }
 

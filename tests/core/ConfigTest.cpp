@@ -73,8 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, LoadConfigTable,
     ::testing::Values(
         StoredOption{"Sound", "0", {0, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
-        // A Boolean stored as 1 stays 1 (still true for the bit toggles).
-        StoredOption{"Sound", "1", {1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
+        // A switch stored as 1 (by hand) reads as on, -1, so that the complement can switch it off again.
+        StoredOption{"Sound", "1", {-1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
+        StoredOption{"Gitter", "1", {-1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
+        StoredOption{"PSize", "7", {-1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
         StoredOption{"Image", "42", {-1, 42, 5, 0, -1, -1, -1}, nullptr, nullptr},
         StoredOption{"Width", "2.5", {-1, 1, 2, 0, -1, -1, -1}, nullptr, nullptr},
         // Colours are 32-bit: pure blue with red in the low byte.
