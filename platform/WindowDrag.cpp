@@ -1,20 +1,31 @@
 #include "platform/WindowDrag.h"
 
+#include <QApplication>
 #include <QWindow>
 
 void WindowDrag::begin(QWidget* window, QPointF pointer, Qt::MouseButton button) {
-    end();
-    QWindow* handle = window->windowHandle();
-    if (button == Qt::LeftButton && handle && handle->startSystemMove())
-        return;
     m_window = window;
     m_pressedAt = pointer;
     m_startPosition = window->pos();
+    m_button = button;
+    m_moving = false;
 }
 
 bool WindowDrag::follow(QPointF pointer) {
     if (!m_window)
         return false;
+    if (!m_moving) {
+        if ((pointer - m_pressedAt).manhattanLength() < QApplication::startDragDistance())
+            return true;
+        m_moving = true;
+        // Asked for only now: a window manager that takes over the pointer at a press may miss a quick
+        // release and leave the window stuck to the pointer.
+        QWindow* handle = m_window->windowHandle();
+        if (m_button == Qt::LeftButton && handle && handle->startSystemMove()) {
+            end();
+            return true;
+        }
+    }
     m_window->move(m_startPosition + (pointer - m_pressedAt).toPoint());
     return true;
 }

@@ -68,25 +68,25 @@ fail() {
     exit 1
 }
 
-# Starts a private CUPS server whose default printer hands every job to a capturing backend that writes
-# it to $PRINTED. Skips the test (status 77) where no CUPS server can run.
-start_printer() {
+# Starts a private CUPS server with its own configuration, spool and backends in $WORK/cups; the command
+# given (if any) runs the server, e.g. in a namespace of its own. Sets CUPS and CUPS_SERVER. Skips the test
+# (status 77) where no CUPS server can run.
+start_cups_server() {
     command -v cupsd >/dev/null && command -v lpadmin >/dev/null || { echo "SKIP: no CUPS here"; exit 77; }
-    local cups="$WORK/cups"
-    mkdir -p "$cups/etc" "$cups/spool/tmp" "$cups/cache" "$cups/state" "$cups/log" "$cups/bin/backend"
+    CUPS="$WORK/cups"
+    mkdir -p "$CUPS/etc" "$CUPS/spool/tmp" "$CUPS/cache" "$CUPS/state" "$CUPS/log" "$CUPS/bin/backend"
     chmod 755 "$WORK"
-    mkdir -m 1777 "$WORK/printed"
-    PRINTED="$WORK/printed/job.prn"
-    for entry in /usr/lib/cups/*; do [ "${entry##*/}" = backend ] || ln -s "$entry" "$cups/bin/"; done
-    cat > "$cups/bin/backend/capture" <<'BACKEND'
+    for entry in /usr/lib/cups/*; do [ "${entry##*/}" = backend ] || ln -s "$entry" "$CUPS/bin/"; done
+    cat > "$CUPS/bin/backend/capture" <<'BACKEND'
 #!/bin/sh
 [ $# -eq 0 ] && { echo 'direct capture "Unknown" "Capture"'; exit 0; }
 cat "${6:--}" > "${DEVICE_URI#capture:}"
 BACKEND
-    chmod -R 755 "$cups"
-    chmod 700 "$cups/bin/backend/capture"
-    cat > "$cups/etc/cupsd.conf" <<CONF
-Listen $cups/cups.sock
+    [ ! -e /usr/lib/cups/backend/cups-pdf ] || ln -s /usr/lib/cups/backend/cups-pdf "$CUPS/bin/backend/"
+    chmod -R 755 "$CUPS"
+    chmod 700 "$CUPS/bin/backend/capture"
+    cat > "$CUPS/etc/cupsd.conf" <<CONF
+Listen $CUPS/cups.sock
 LogLevel warn
 WebInterface No
 Browsing No
@@ -100,26 +100,41 @@ Browsing No
   </Limit>
 </Policy>
 CONF
-    cat > "$cups/etc/cups-files.conf" <<CONF
-ServerRoot $cups/etc
-ServerBin $cups/bin
-RequestRoot $cups/spool
-TempDir $cups/spool/tmp
-CacheDir $cups/cache
-StateDir $cups/state
-ErrorLog $cups/log/error_log
-AccessLog $cups/log/access_log
-PageLog $cups/log/page_log
+    cat > "$CUPS/etc/cups-files.conf" <<CONF
+ServerRoot $CUPS/etc
+ServerBin $CUPS/bin
+RequestRoot $CUPS/spool
+TempDir $CUPS/spool/tmp
+CacheDir $CUPS/cache
+StateDir $CUPS/state
+ErrorLog $CUPS/log/error_log
+AccessLog $CUPS/log/access_log
+PageLog $CUPS/log/page_log
 Sandboxing Relaxed
 CONF
-    cupsd -f -c "$cups/etc/cupsd.conf" -s "$cups/etc/cups-files.conf" &
+    "$@" cupsd -f -c "$CUPS/etc/cupsd.conf" -s "$CUPS/etc/cups-files.conf" &
     PIDS+=($!)
-    export CUPS_SERVER="$cups/cups.sock"
+    export CUPS_SERVER="$CUPS/cups.sock"
     for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
-    lpadmin -p Pinsola_Test -v "capture:$PRINTED" -m raw -E 2>/dev/null || { echo "SKIP: CUPS refused a queue"; exit 77; }
-    for _ in $(seq 20); do lpadmin -d Pinsola_Test 2>/dev/null && return 0; sleep 0.2; done
+}
+
+# Adds queue $1 with device $2 and the further lpadmin options, and makes it the default printer.
+add_default_queue() {
+    local queue=$1 device=$2
+    shift 2
+    lpadmin -p "$queue" -v "$device" "$@" -E 2>/dev/null || { echo "SKIP: CUPS refused a queue"; exit 77; }
+    for _ in $(seq 20); do lpadmin -d "$queue" 2>/dev/null && return 0; sleep 0.2; done
     echo "SKIP: CUPS refused a default printer"
     exit 77
+}
+
+# A private CUPS server whose default printer hands every job, as it comes, to a capturing backend that
+# writes it to $PRINTED.
+start_printer() {
+    start_cups_server
+    mkdir -m 1777 "$WORK/printed"
+    PRINTED="$WORK/printed/job.prn"
+    add_default_queue Pinsola_Test "capture:$PRINTED" -m raw
 }
 
 # Waits for the drawing window of process $1, the program's large window, and sets WINDOW, X, Y, WIDTH,

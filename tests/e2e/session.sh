@@ -1,0 +1,289 @@
+#!/bin/bash
+# A whole session as a family would have it, on the installed program, driven by pointer and keyboard only:
+# English picked on the start screen, a lesson followed and another one chosen, two strokes in two colours,
+# one undone, the drawing saved twice as "flower", a new page, the drawing opened again from the gallery,
+# printed to a PDF printer, sound off, French, and the end. Then the files it leaves are checked from
+# outside. Arguments: the build folder, and optionally a window manager to run (e.g. openbox).
+source "$(dirname "$0")/e2e_lib.sh"
+BUILD="$2"
+WM="${3:-}"
+[ -z "$WM" ] || command -v "$WM" >/dev/null || { echo "SKIP: no $WM here"; exit 77; }
+unshare --mount --propagation private true 2>/dev/null || { echo "SKIP: no mount namespace for the PDF printer"; exit 77; }
+
+step="install"
+cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log" || fail "$step: $(tail -3 "$WORK/install.log")"
+PROGRAM_FOLDER="$WORK/prefix/lib/pinsola"
+if [ -w "$PROGRAM_FOLDER" ]; then DATA="$PROGRAM_FOLDER"; else DATA="$HOME/.local/share/Pinsola"; fi
+PICS="$DATA/pics"
+
+# A PDF printer: cups-pdf reads its settings from /etc/cups, so the server runs in a mount namespace of its
+# own in which /etc/cups is a private folder; nothing of the machine's printing set-up is touched.
+step="start the PDF printer"
+mkdir -p "$WORK/cups-pdf-etc" "$WORK/pdf"
+cat > "$WORK/cups-pdf-etc/cups-pdf.conf" <<CONF
+Out $WORK/pdf
+AnonDirName $WORK/pdf
+Spool $WORK/cups-pdf-spool
+Grp root
+CONF
+start_display
+start_cups_server unshare --mount --propagation private \
+    sh -c 'mount --bind "$0" /etc/cups && exec "$@"' "$WORK/cups-pdf-etc"
+[ -e "$CUPS/bin/backend/cups-pdf" ] || { echo "SKIP: no cups-pdf here"; exit 77; }
+add_default_queue Pinsola_PDF cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+if [ -n "$WM" ]; then
+    "$WM" >"$WORK/wm.log" 2>&1 &
+    PIDS+=($!)
+    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+fi
+
+"$WORK/prefix/bin/pinsola" 2>"$WORK/pinsola.log" &
+PID=$!
+PIDS+=($PID)
+
+# The id of the visible window of the program that is $1 x $2 pixels large; waits for it.
+window_of_size() {
+    for _ in $(seq 150); do
+        for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ] && { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# Sets X and Y to the window's upper left corner on the screen.
+origin_of() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+shot() { import -window root "$WORK/shot.png"; }
+screen_pixel() { pixel_of "$WORK/shot.png" "$1" "$2"; }
+# Waits until the screen shows colour $3 at $1,$2.
+wait_for_pixel() {
+    for _ in $(seq 50); do
+        shot
+        [ "$(screen_pixel "$1" "$2")" = "$3" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+settings_hold() { grep -qx "$1" "$SETTINGS" 2>/dev/null; }
+visible_windows() { xdotool search --onlyvisible --pid "$PID" 2>/dev/null | sort; }
+# Waits for a visible window of the program that is not among the windows $1 (one id a line); prints it.
+new_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(comm -13 <(echo "$1") <(visible_windows) | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# Waits until window $1 is no longer visible.
+window_gone() {
+    for _ in $(seq 100); do visible_windows | grep -qx "$1" || return 0; sleep 0.1; done
+    return 1
+}
+# Types $1 into the input dialog that the save button opens.
+save_as() {
+    local before dialog
+    before=$(visible_windows)
+    click_panel_button 3
+    dialog=$(new_window "$before") || return 1
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    window_gone "$dialog"
+}
+
+step="the start screen with its flags"
+INFO=$(window_of_size 420 314) || fail "$step: no start screen"
+origin_of "$INFO"
+shot
+# The six flags lie in a row at the bottom; the English one is the second, 32 x 20 pixels at (60, 272).
+[ "$(screen_pixel $(( X + 60 + 16 )) $(( Y + 272 + 10 )))" != "$(screen_pixel $(( X + 20 )) $(( Y + 282 )))" ] ||
+    fail "$step: no flag to see"
+
+step="pick English on the start screen"
+xdotool mousemove $(( X + 60 + 16 )) $(( Y + 272 + 10 )) click 1
+for _ in $(seq 50); do settings_hold "Sprache=1" && break; sleep 0.1; done
+settings_hold "Sprache=1" || fail "$step: Sprache=1 not stored"
+
+step="the drawing window after the start screen"
+wait_for_drawing_window "$PID" || fail "$step"
+DRAW=$WINDOW
+
+step="the lesson viewer beside it"
+VIEWER=$(window_of_size 440 420) || fail "$step"
+origin_of "$VIEWER"
+VX=$X; VY=$Y
+# A button of the viewer: $1, $2 its place in its panel, $3 the panel's left edge, $4 its top (316 at full
+# size). Clicks come apart by more than the double-click time, or the second would count as the second half
+# of a double click.
+viewer_button() {
+    xdotool mousemove $(( VX + $1 + $3 + 22 )) $(( VY + ${4:-316} + $2 + 16 )) click 1
+    sleep 0.5
+}
+# The preview's centre, to see it change.
+preview() { shot; screen_pixel $(( VX + 16 + $1 )) $(( VY + 16 + $2 )); }
+for n in 1 2 3 4 5; do
+    step="next step, $n of 5"
+    viewer_button 160 8 95
+done
+step="the grid over the finished flower, switched off"
+# The grid is on at first: an orange line two pixels wide every 50 pixels.
+GRID="255,182,47"
+[ "$(preview 50 10)" = "$GRID" ] || fail "$step: no grid line at 50,10 at first"
+viewer_button 72 48 95
+[ "$(preview 50 10)" != "$GRID" ] || fail "$step: the grid line at 50,10 is still there"
+step="half size"
+viewer_button 128 48 95
+window_of_size 240 270 >/dev/null || fail "$step: the viewer is not 240 x 270"
+step="full size again"
+# In half size the 249-pixel panel sticks out of the 240-pixel window by 4 pixels on the left, below the
+# 200 x 150 preview.
+viewer_button 128 48 -4 166
+window_of_size 440 420 >/dev/null || fail "$step: the viewer is not 440 x 420"
+step="the lesson panel: the next lesson, taken"
+viewer_button 104 8 95
+viewer_button 160 8 95
+viewer_button 104 8 95
+first_step=$(preview 200 150)
+for _ in $(seq 30); do settings_hold "Image=2" && break; sleep 0.1; done
+[ "$(preview 200 150)" = "$first_step" ] || fail "$step: the preview still changes"
+
+step="the colour window, closed and opened again"
+COLOR=$(window_of_size 626 169) || fail "$step: no colour window"
+origin_of "$COLOR"
+xdotool mousemove $(( X + 560 + 20 )) $(( Y + 112 + 20 )) click 1
+for _ in $(seq 50); do ! xdotool search --onlyvisible --pid "$PID" 2>/dev/null | grep -qx "$COLOR" && break; sleep 0.1; done
+click_panel_button 4
+COLOR=$(window_of_size 626 169) || fail "$step: it does not open again"
+origin_of "$COLOR"
+KX=$X; KY=$Y
+
+# Picks the palette's colour at $1,$2 of the palette (at 24,16 in the window); prints it as "r,g,b".
+pick_colour() {
+    shot
+    local colour
+    colour=$(screen_pixel $(( KX + 24 + $1 )) $(( KY + 16 + $2 )))
+    xdotool mousemove $(( KX + 24 + $1 )) $(( KY + 16 + $2 )) click 1
+    # The swatch at (560, 48) shows the pen's colour.
+    wait_for_pixel $(( KX + 560 + 20 )) $(( KY + 48 + 20 )) "$colour" || return 1
+    echo "$colour"
+}
+step="pick the first colour and a width"
+FIRST=$(pick_colour 40 70) || fail "$step: the swatch does not show the picked colour"
+# The slider (520, 16; 18 x 137) puts its thumb where it is pressed: half way is about 25 pixels.
+xdotool mousemove $(( KX + 520 + 9 )) $(( KY + 16 + 68 )) click 1
+sleep 0.3
+wait_for_drawing_window "$PID" || fail "$step"
+step="the first stroke"
+S1Y=$(( CH * 3 / 4 )); S1X0=$(( CW / 2 )); S1X1=$(( CW * 7 / 10 ))
+drag $(( CX + S1X0 )) $(( CY + S1Y )) $(( CX + S1X1 )) $(( CY + S1Y ))
+wait_for_pixel $(( CX + (S1X0 + S1X1) / 2 )) $(( CY + S1Y )) "$FIRST" || fail "$step: the canvas does not show it"
+step="the second colour and stroke"
+SECOND=$(pick_colour 420 70) || fail "$step: the swatch does not show the picked colour"
+[ "$SECOND" != "$FIRST" ] || fail "$step: both colours are $FIRST"
+S2X=$(( CW * 17 / 20 )); S2Y0=$(( CH * 6 / 10 )); S2Y1=$(( CH * 9 / 10 ))
+drag $(( CX + S2X )) $(( CY + S2Y0 )) $(( CX + S2X )) $(( CY + S2Y1 ))
+wait_for_pixel $(( CX + S2X )) $(( CY + (S2Y0 + S2Y1) / 2 )) "$SECOND" || fail "$step: the canvas does not show it"
+step="undo the second stroke"
+click_panel_button 1
+wait_for_pixel $(( CX + S2X )) $(( CY + (S2Y0 + S2Y1) / 2 )) "255,255,255" || fail "$step: it is still there"
+
+step="save as flower"
+save_as flower || fail "$step: no input dialog"
+for _ in $(seq 100); do [ -s "$PICS/flower.bmp" ] && break; sleep 0.1; done
+[ -s "$PICS/flower.bmp" ] || fail "$step: no $PICS/flower.bmp"
+cp "$PICS/flower.bmp" "$WORK/first-save.bmp"
+step="save as flower again, replacing it"
+touch -d '2000-01-01' "$PICS/flower.bmp"
+before=$(visible_windows)
+save_as flower || fail "$step: no input dialog"
+new_window "$before" >/dev/null || fail "$step: no question"
+# The question's default answer is No: Yes is taken by its access key.
+xdotool key alt+y
+for _ in $(seq 100); do [ "$(stat -c %Y "$PICS/flower.bmp")" -gt 946684800 ] && break; sleep 0.1; done
+[ "$(stat -c %Y "$PICS/flower.bmp")" -gt 946684800 ] || fail "$step: the drawing was not written again"
+cmp -s "$PICS/flower.bmp" "$WORK/first-save.bmp" || fail "$step: the second save differs from the first"
+
+step="new page"
+click_panel_button 0
+wait_for_pixel $(( CX + (S1X0 + S1X1) / 2 )) $(( CY + S1Y )) "255,255,255" || fail "$step: the stroke is still there"
+
+step="open flower.bmp from the gallery"
+click_panel_button 2
+LIST_X=$(( VX + 91 + 16 + 40 )); LIST_Y=$(( VY + 316 + 8 + 8 ))
+wait_for_pixel $(( LIST_X + 60 )) $(( LIST_Y + 60 )) "255,255,255" || fail "$step: no file list"
+xdotool mousemove "$LIST_X" "$LIST_Y" click 1
+sleep 0.5
+viewer_button 192 56 91
+wait_for_pixel $(( CX + (S1X0 + S1X1) / 2 )) $(( CY + S1Y )) "$FIRST" || fail "$step: the canvas does not show it"
+
+step="print"
+click_panel_button 5
+for _ in $(seq 300); do
+    PDF=$(find "$WORK/pdf" -name '*.pdf' -size +0 | head -1)
+    [ -n "$PDF" ] && [ -z "$(lpstat -o 2>/dev/null)" ] && break
+    sleep 0.1
+done
+[ -n "$PDF" ] || fail "$step: no PDF from the printer ($(tail -3 "$CUPS/log/error_log" 2>/dev/null))"
+
+step="sound off"
+click_panel_button 6
+for _ in $(seq 50); do settings_hold "Sound=0" && break; sleep 0.1; done
+step="French"
+xdotool mousemove $(( PX + 36 + 16 )) $(( PY + 254 + 10 )) click 1
+for _ in $(seq 50); do settings_hold "Sprache=6" && break; sleep 0.1; done
+settings_hold "Sprache=6" || fail "$step: Sprache=6 not stored"
+step="end, answering Yes"
+before=$(visible_windows)
+click_panel_button 9
+new_window "$before" >/dev/null || fail "$step: no question"
+xdotool key Return
+wait_for_exit "$PID" 100 || fail "$step: the program still runs"
+
+step="the saved drawing"
+file "$PICS/flower.bmp" | grep -q " x 24," || fail "$step: not a 24-bit bitmap: $(file "$PICS/flower.bmp")"
+convert "$PICS/flower.bmp" "$WORK/saved.png"
+[ "$(pixel_of "$WORK/saved.png" $(( (S1X0 + S1X1) / 2 )) "$S1Y")" = "$FIRST" ] ||
+    fail "$step: the first stroke is not $FIRST"
+[ "$(pixel_of "$WORK/saved.png" "$S2X" $(( (S2Y0 + S2Y1) / 2 )))" = "255,255,255" ] ||
+    fail "$step: the undone stroke is there"
+# The stroke is as thick as the pen's width: its column of pixels in the first colour.
+IFS=, read -r r g b <<< "$FIRST"
+thickness=$(convert "$WORK/saved.png" -crop "1x81+$(( (S1X0 + S1X1) / 2 ))+$(( S1Y - 40 ))" -fill black \
+    -opaque "rgb($r,$g,$b)" -fill white +opaque black -format '%[fx:int((1-mean)*w*h+.5)]' info:)
+
+step="the printed page"
+pdftoppm -r 50 -png -singlefile "$PDF" "$WORK/page" 2>/dev/null || fail "$step: the printed file is no PDF"
+# The PDF printer turns a landscape job onto an upright sheet, as paper comes out of a printer: the page is
+# read turned by a quarter clockwise.
+eval "$(convert "$WORK/page.png" -format 'PW=%w PH=%h' info:)"
+[ "$PW" -gt "$PH" ] || convert "$WORK/page.png" -rotate 90 "$WORK/page.png"
+eval "$(convert "$WORK/page.png" -format 'PW=%w PH=%h' info:)"
+convert "$WORK/page.png" -fuzz 20% -fill black -opaque "rgb($r,$g,$b)" -fill white +opaque black -trim \
+    -format '%w %h %X %Y\n' info: > "$WORK/stroke"
+read -r SW SH SX SY < "$WORK/stroke"
+[ "$SW" -gt $(( PW / 8 )) ] || fail "$step: no stroke in the first colour on the page (${SW}x$SH)"
+# The footer: dark text below the picture. The stroke, less its round caps (SH, its thickness), is as long
+# on the page as on the canvas in proportion; so the picture's 4:3 size and bottom edge follow.
+picture_height=$(( (SW - SH) * CW / (S1X1 - S1X0) * 3 / 4 ))
+picture_bottom=$(( SY + SH / 2 + picture_height * (CH - S1Y) / CH + 2 ))
+convert "$WORK/page.png" -crop "${PW}x$(( PH - picture_bottom ))+0+$picture_bottom" -colorspace Gray \
+    -threshold 50% -negate -format '%[fx:mean]' info: > "$WORK/footer"
+awk '{ exit !($1 > 0.0005) }' "$WORK/footer" || fail "$step: no footer below the picture"
+
+step="the settings"
+for line in "Image=2" "Sprache=6" "Sound=0" "Gitter=0" "PSize=-1" "CShow=-1"; do
+    settings_hold "$line" || fail "$step: no $line in $(tr '\n' ' ' < "$SETTINGS")"
+done
+IFS=, read -r r g b <<< "$SECOND"
+settings_hold "Color=$(( r + g * 256 + b * 65536 ))" || fail "$step: Color is not $SECOND"
+width=$(sed -n 's/^Width=//p' "$SETTINGS")
+[ -n "$width" ] && [ $(( width - thickness )) -ge -1 ] && [ $(( width - thickness )) -le 1 ] ||
+    fail "$step: Width=$width, but the stroke is $thickness pixels thick"
+for key in PLeft Ptop CLeft CTop; do
+    grep -q "^$key=-\?[0-9]\+$" "$SETTINGS" || fail "$step: no $key"
+done
+[ ! -s "$PROGRAM_FOLDER/pinsola.EPT" ] && [ ! -s "$DATA/pinsola.EPT" ] ||
+    fail "errors were logged: $(cat "$PROGRAM_FOLDER/pinsola.EPT" "$DATA/pinsola.EPT" 2>/dev/null)"
+echo "a whole session${WM:+ under $WM}: lesson, colours, strokes, undo, save, gallery, print, language, end"
