@@ -46,8 +46,9 @@ private:
     QList<QPointer<QWidget>> m_windows;
 };
 
-bool mapped(QWidget* window) {
-    return window->windowHandle() != nullptr && window->windowHandle()->isVisible();
+// Nothing to wait for: no owner, or an owner on the screen.
+bool ownerShown(QWidget* owner) {
+    return owner == nullptr || (owner->windowHandle() != nullptr && owner->windowHandle()->isVisible());
 }
 
 } // namespace
@@ -58,7 +59,7 @@ void OwnedWindow::show(QWidget* window, QWidget* owner) {
         window->setParent(owner, window->windowFlags());
         window->move(place);
     }
-    if (mapped(owner))
+    if (ownerShown(owner))
         window->show();
     else
         ShowAfterOwner::add(window, owner);

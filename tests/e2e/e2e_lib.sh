@@ -176,3 +176,24 @@ drag() {
     done
     xdotool mouseup 1
 }
+
+# Waits until the lesson viewer at $VX,$VY shows band $2 of lesson $1 in its 400 x 300 preview at (16, 16),
+# pixel for pixel as the lesson bitmap holds it.
+LESSONS="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/resources/bitmap"
+preview_shows_band() {
+    convert "$LESSONS/$(( 100 + $1 )).bmp" -crop "400x300+0+$(( 300 * $2 ))" +repage "$WORK/band.png"
+    for _ in $(seq 50); do
+        import -window root -crop "400x300+$(( VX + 16 ))+$(( VY + 16 ))" +repage "$WORK/preview.png"
+        [ "$(compare -metric AE "$WORK/preview.png" "$WORK/band.png" null: 2>&1)" = 0 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Clicks a button of the lesson viewer at $VX,$VY: $1, $2 its place in its panel, $3 the panel's left edge,
+# $4 its top (316 at full size). Clicks come apart by more than the double-click time, or the second would
+# count as the second half of a double click.
+viewer_button() {
+    xdotool mousemove $(( VX + $1 + $3 + 22 )) $(( VY + ${4:-316} + $2 + 16 )) click 1
+    sleep 0.5
+}
