@@ -4,6 +4,7 @@ add_library(brizel_parts STATIC
     src/AccessKey.cpp
     src/BrizelAccessible.cpp
     src/CaptionLayout.cpp
+    src/CaptionText.cpp
     src/PictureBlend.cpp
     src/SymbolFont.cpp
     src/frmAbout.cpp

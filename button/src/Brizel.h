@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CaptionLayout.h"
+#include "CaptionText.h"
 #include "DerivedColors.h"
 
 #include <brizel/IBrizel.h>
@@ -218,6 +219,7 @@ private:
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
     CaptionLayout m_layout;
+    CaptionText m_captionText; // the caption shaped for drawing, kept while caption, font and width stay
     DerivedColors m_colors;
     QImage m_surface;
     QImage m_background;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -8,7 +7,6 @@
 
 class QIcon;
 class QImage;
-class QPainter;
 class QPixmap;
 
 namespace brizel {
@@ -65,8 +63,5 @@ void PlacePicture(const CaptionLayoutInput& input, CaptionLayout& layout);
 // Word-wrapped size of a caption laid out in `box` (left and top stay, right and bottom fit the text),
 // like the platform's text drawing with calculate-rectangle and word-break.
 TextBox MeasureCaption(const QString& caption, const QFont& font, const TextBox& box);
-// Draws the caption word-wrapped and centred in `box`: '&' underlines the next character, "&&" shows one '&'.
-void DrawCaptionText(QPainter& painter, const QString& caption, const QFont& font, const TextBox& box,
-                     const QColor& color);
 
 } // namespace brizel

@@ -34,7 +34,8 @@ uint32_t ContentPainter::shade(uint32_t color, int amount, bool proportionalBlue
 void ContentPainter::drawText(const TextBox& rectangle, uint32_t color) {
     if (b.m_caption.isEmpty())
         return;
-    DrawCaptionText(textPainter(), b.m_caption, b.font(), rectangle, QColor(SystemColors::toQRgb(color)));
+    b.m_captionText.prepare(b.m_caption, b.font(), rectangle.width());
+    b.m_captionText.draw(textPainter(), rectangle, QColor(SystemColors::toQRgb(color)));
 }
 
 void ContentPainter::DrawCaption(int mode) {

@@ -25,13 +25,25 @@ void GdiSurface::span(int x1, int x2, int y, QRgb value) {
     std::fill(line + x1, line + x2 + 1, value);
 }
 
+void GdiSurface::fill(int x1, int x2, int y1, int y2, QRgb value) {
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width() - 1);
+    y1 = std::max(y1, 0);
+    y2 = std::min(y2, height() - 1);
+    if (x1 > x2 || y1 > y2)
+        return;
+    const QRgb* first = row(y1) + x1;
+    span(x1, x2, y1, value);
+    for (int y = y1 + 1; y <= y2; ++y)
+        std::copy_n(first, x2 - x1 + 1, row(y) + x1);
+}
+
 void GdiSurface::DrawBox(int x, int y, int width, int height, uint32_t color, bool frameOnly) {
     if (width <= 0 || height <= 0)
         return;
     const QRgb value = SystemColors::toQRgb(color);
     if (!frameOnly) {
-        for (int r = y; r < y + height; ++r)
-            span(x, x + width - 1, r, value);
+        fill(x, x + width - 1, y, y + height - 1, value);
         return;
     }
     span(x, x + width - 1, y, value);

@@ -33,6 +33,8 @@ private:
     // Writable pixels, taken on the first write so that a skipped repaint never detaches the image.
     QRgb* row(int y);
     void span(int x1, int x2, int y, QRgb value);
+    // Columns x1..x2 of rows y1..y2: the first row filled, the others copied from it.
+    void fill(int x1, int x2, int y1, int y2, QRgb value);
 
     QImage& m_image;
     int m_width;

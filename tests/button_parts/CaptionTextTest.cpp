@@ -1,3 +1,4 @@
+#include "CaptionText.h"
 #include "CaptionLayout.h"
 
 #include <QFontMetrics>
@@ -60,6 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
                       WrapCase{"a\r\nbb", 300, {"a", "bb"}},        // line breaks in the text
                       WrapCase{"", 300, {}}));                      // nothing, no height
 
+void drawCaption(QImage& image, const QString& caption, const TextBox& box) {
+    CaptionText text;
+    text.prepare(caption, testFont(), box.width());
+    QPainter painter(&image);
+    text.draw(painter, box, Qt::black);
+}
+
 QImage blank(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -80,10 +88,7 @@ TEST(CaptionDrawing, InkStaysInsideTheMeasuredRectangle) {
     const TextBox box = MeasureCaption(caption, testFont(), {10, 10, 110, 300});
     ASSERT_GT(box.height(), QFontMetrics(testFont()).height()) << "wraps into several lines";
     QImage image = blank(200, 200);
-    {
-        QPainter painter(&image);
-        DrawCaptionText(painter, caption, testFont(), box, Qt::black);
-    }
+    drawCaption(image, caption, box);
     const QRect ink = inkBounds(image);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_TRUE(box.toQRect().adjusted(-1, 0, 1, 0).contains(ink)) << "ink outside the measured box";
@@ -96,10 +101,7 @@ TEST(CaptionDrawing, AmpersandUnderlinesTheNextCharacterOnly) {
     const int underlineRow = metrics.ascent() + metrics.underlinePos();
     auto inkOnRow = [&](const QString& caption, int from, int to) {
         QImage image = blank(box.right + 2, box.bottom + 2);
-        {
-            QPainter painter(&image);
-            DrawCaptionText(painter, caption, testFont(), box, Qt::black);
-        }
+        drawCaption(image, caption, box);
         int ink = 0;
         for (int x = from; x < to; ++x)
             ink += image.pixel(x, underlineRow) == qRgb(0, 0, 0) ? 1 : 0;
@@ -116,10 +118,7 @@ TEST(CaptionDrawing, DoubledAmpersandDrawsOneAmpersandLikeThePlainText) {
     const TextBox box{0, 0, 60, metrics.height()};
     QImage doubled = blank(60, box.bottom);
     QImage single = blank(60, box.bottom);
-    {
-        QPainter painter(&doubled);
-        DrawCaptionText(painter, QStringLiteral("a&&b"), testFont(), box, Qt::black);
-    }
+    drawCaption(doubled, QStringLiteral("a&&b"), box);
     {
         QPainter painter(&single);
         QFont font = testFont();

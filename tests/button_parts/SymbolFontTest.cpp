@@ -1,5 +1,6 @@
 #include "SymbolFont.h"
 #include "CaptionLayout.h"
+#include "CaptionText.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -92,8 +93,10 @@ TEST(SymbolFont, CaptionDrawingShowsTheEmbeddedGlyph) {
     QImage image(box.width() + 2, box.height() + 2, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
+        brizel::CaptionText text;
+        text.prepare(QStringLiteral("<"), wingdings(), box.width());
         QPainter painter(&image);
-        brizel::DrawCaptionText(painter, QStringLiteral("<"), wingdings(), box, Qt::black);
+        text.draw(painter, box, Qt::black);
     }
     int dark = 0;
     for (int y = 0; y < image.height(); ++y)
