@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/FirstPaint.h"
 #include "base/VbConvert.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
@@ -33,6 +34,12 @@ void settleUnknownLanguage() {
         return;
     qCInfo(lcStart) << "stored language" << LangIndex << "names no language file; German is used";
     LangIndex = 0;
+}
+// The drawing window, hidden behind the start screen, loads once the start screen is on the screen, so
+// the child sees the start screen without waiting for it. Its load reports errors as this statement.
+void loadDrawingWindow() {
+    ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
+    trap(110, [] { frmDraw::instance(); });
 }
 // Shown and made active at once, so it puts on its texts in the language picked on the start screen.
 void showDrawingWindow() {
@@ -70,7 +77,7 @@ void Main() {
              QObject::connect(frmInfo::instance(), &frmInfo::mainWindowWanted, [] { showDrawingWindow(); });
              frmInfo::instance()->show();
          }},
-        {110, [] { frmDraw::instance(); }},
+        {110, [] { FirstPaint::then(frmInfo::instance(), [] { loadDrawingWindow(); }); }},
     });
 }
 

@@ -85,6 +85,9 @@ TEST(Main, BuildsTheLanguageFileTableAndShowsTheInfoWindowOverTheHiddenDrawingWi
                                              folder + "/spanish.lng", QString(),
                                              folder + "/french.lng"};
     EXPECT_EQ(LangFile, expected);
+    EXPECT_TRUE(frmInfo::instance()->isVisible());
+    EXPECT_EQ(Forms::loaded().size(), 1) << "the drawing window loads once the start screen has painted";
+    EXPECT_TRUE(QTest::qWaitFor([] { return Forms::loaded().size() == 2; }));
     const QList<QWidget*> forms = Forms::loaded();
     ASSERT_EQ(forms.size(), 2);
     EXPECT_EQ(forms[0], frmInfo::instance());
