@@ -90,16 +90,19 @@ frmColor::frmColor() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     const KeyedPropertyBag& bag = design().control(QStringLiteral("frmColor"));
     setFixedSize(Twips::toPixelsX(StoredForm::number(bag, QStringLiteral("clientwidth"))),
                  Twips::toPixelsY(StoredForm::number(bag, QStringLiteral("clientheight"))));
+    nameControls();
 }
 
 void frmColor::createControls() {
     const StoredForm& form = design();
     m_imgBg = QPixmap(text(form.control(QStringLiteral("imgBg")), "picture"));
     createPalette(form);
-    createSlider(form);
     createLabels(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), this,
                      [this](int16_t index) { bzlButton_Click(index); });
+    // Made after the close button, so the button keeps the focus the window gives when it becomes active
+    // and Tab leads on to the slider.
+    createSlider(form);
 }
 
 void frmColor::createPalette(const StoredForm& form) {
@@ -154,6 +157,28 @@ void frmColor::createLabels(const StoredForm& form) {
     lblFCol->setAutoFillBackground(true);
     lblFCol->setGeometry(Twips::toPixels(StoredForm::twipsRect(swatch)));
     setSwatchColor(static_cast<uint32_t>(StoredForm::number(swatch, QStringLiteral("backcolor"))));
+}
+
+// What a screen reader says of the window and its controls. The width label is read as the number it
+// shows; its description says what the number is. The close button shows a symbol: its tooltip names it.
+void frmColor::nameControls() {
+    ErrorTrap trap(QStringLiteral("nameControls"), Module);
+    trap.run({
+        {10, [this] { setAccessibleName(GetLang(122)); }},
+        {20,
+         [this] {
+             picCol->setAccessibleName(GetLang(205));
+             picCol->setAccessibleDescription(GetLang(206));
+         }},
+        {30,
+         [this] {
+             const QString width = GetLang(207);
+             kmoSlider->setAccessibleName(width);
+             lblWidth->setAccessibleDescription(width);
+         }},
+        {40, [this] { lblFCol->setAccessibleName(GetLang(208)); }},
+        {50, [this] { bzlButton.widget(0)->setToolTip(GetLang(209)); }},
+    });
 }
 
 uint32_t frmColor::swatchColor() const {
@@ -297,6 +322,12 @@ void frmColor::Form_Unload() {
 
 int16_t frmColor::OnError(const QString& procedureName, const QString& moduleName) {
     return ErrPtnr::instance().OnError(procedureName, moduleName);
+}
+
+void frmColor::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        nameControls();
 }
 
 bool frmColor::eventFilter(QObject* watched, QEvent* event) {

@@ -48,6 +48,7 @@ public:
     int16_t OnError(const QString& procedureName, const QString& moduleName) override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +63,7 @@ private:
     void createPalette(const StoredForm& form);
     void createSlider(const StoredForm& form);
     void createLabels(const StoredForm& form);
+    void nameControls();
     void moveTo(int32_t left, int32_t top);
     QSize sizeInTwips() const;
     uint32_t swatchColor() const;

@@ -4,6 +4,7 @@
 #include "base/VbConvert.h"
 #include "base/VbError.h"
 #include "color/SliderMath.h"
+#include "color/kmoSliderAccessible.h"
 #include "errors/Err.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SystemColors.h"
@@ -36,8 +37,12 @@ kmoSlider::kmoSlider(QWidget* parent)
     : QWidget(parent), m_Slider(QSizeF(EmptyThumbSize, EmptyThumbSize)), m_iRailPicture(QSizeF(0, 0)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached with Tab only, so a click on it does not move the focus away from where it was.
+    setFocusPolicy(Qt::TabFocus);
     m_Slider.setPicture(builtInThumb());
     UserControl_Initialize();
+    kmoSliderAccessible::install();
+    connect(this, &kmoSlider::ValueChanged, this, [this] { kmoSliderAccessible::valueChanged(this); });
 }
 
 ErrorDispatcher& kmoSlider::errors() {

@@ -77,9 +77,14 @@ void kmoSlider::UserControl_MouseUp(int16_t Button, int16_t Shift, float X, floa
     trap(50, [&] { m_Dragging = 0; });
 }
 
+// The focus is drawn on the screen only, never into the persistent image.
 void kmoSlider::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(event->rect(), m_surface, event->rect());
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void kmoSlider::resizeEvent(QResizeEvent*) {

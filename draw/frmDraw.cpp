@@ -72,6 +72,7 @@ frmDraw::frmDraw()
     setFixedSize(initialClientSize());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    nameControls();
 }
 
 void frmDraw::createControls() {
@@ -128,6 +129,8 @@ void frmDraw::createFlags(const StoredForm& form) {
         imgLang[i] = pictureLabel<ImageControl>(picPanel, bag);
         imgLang[i]->setObjectName(name);
         imgLang[i]->setToolTip(text(bag, "tooltiptext"));
+        // A flag is called by its language's own name, whatever language the program speaks.
+        imgLang[i]->setAccessibleName(imgLang[i]->toolTip());
         imgLang[i]->setCursor(Qt::PointingHandCursor);
         connect(imgLang[i], &ImageControl::Click, this,
                 [this, i] { imgLang_Click(static_cast<int16_t>(i)); });
@@ -190,6 +193,38 @@ void frmDraw::useHeavyFontForHelpButton() {
     font.setFamilies({font.family(), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
     font.setWeight(QFont::Black);
     help.setFont(font);
+}
+
+// What a screen reader says of the controls that show no text of their own; the buttons are named by
+// their tooltips (Sprache), the labels with text by their text.
+void frmDraw::nameControls() {
+    ErrorTrap trap(QStringLiteral("nameControls"), Module);
+    trap.run({
+        {10,
+         [this] {
+             picBild->setAccessibleName(GetLang(200));
+             picBild->setAccessibleDescription(GetLang(201));
+         }},
+        {20, [this] { lblRahmen->setAccessibleName(GetLang(202)); }},
+        {30, [this] { picPanel->setAccessibleName(GetLang(203)); }},
+        {40,
+         [this] {
+             const QString description = GetLang(204);
+             for (ImageControl* flag : imgLang)
+                 if (flag)
+                     flag->setAccessibleDescription(description);
+         }},
+        {50,
+         [this] {
+             const QString name = GetLang(100);
+             const QString description = GetLang(101);
+             for (QLabel* logo : imgLogo) {
+                 logo->setAccessibleName(name);
+                 logo->setAccessibleDescription(description);
+             }
+         }},
+        {60, [this] { mnuHelp->setAccessibleName(GetLang(120)); }},
+    });
 }
 
 // The design size, made as large as fits comfortably on the screen so the child gets a big canvas.
@@ -408,6 +443,8 @@ void frmDraw::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
+    else if (event->type() == QEvent::LanguageChange)
+        nameControls();
 }
 
 void frmDraw::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,7 @@ private:
     void createLabels(const StoredForm& form);
     void createMenu(const StoredForm& form);
     void useHeavyFontForHelpButton();
+    void nameControls();
     QSize initialClientSize() const;
 
     frmPreview* lessonViewer();

@@ -14,6 +14,7 @@
 #include "platform/DrawingsFolder.h"
 #include "platform/HelpFile.h"
 #include "platform/InputBox.h"
+#include "platform/LanguageChange.h"
 #include "platform/ModalWindow.h"
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
@@ -163,7 +164,8 @@ void frmDraw::imgLang_Click(int16_t Index) {
         return;
     trap.run({{30, [Index] { LangIndex = Index; }},
               {40, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
-              {50, [this] { Sprache(); }}});
+              {50, [this] { Sprache(); }},
+              {60, [] { LanguageChange::announce(); }}});
 }
 
 void frmDraw::mnuHilfe_Click() {

@@ -109,6 +109,8 @@ void ErrPtnr::createFrames() {
         m_frames[i]->setGeometry(twipsRect(0, 0, kFrameWidth, kFrameHeights[i]));
         m_frames[i]->hide();
     }
+    // The notice's frame shows no title; a screen reader still needs a name for it.
+    m_frames[framComment]->setAccessibleName(QStringLiteral("Hinweis / Notice"));
     m_lblComment = makeLabel(m_frames[framComment], twipsRect(120, 240, 6855, 615), true);
     createErrorRows(m_frames[framFehler]);
     m_lblProgInfo = makeLabel(m_frames[framProgInfo], twipsRect(30, 240, 7110, kLabelHeight));

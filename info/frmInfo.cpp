@@ -8,6 +8,7 @@
 #include "errors/ErrorTrap.h"
 #include "platform/Edge3D.h"
 #include "platform/ImageControl.h"
+#include "platform/LanguageChange.h"
 #include "platform/ProgramVersion.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
@@ -70,6 +71,7 @@ frmInfo::frmInfo() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
     m_backColor = StoredForm::color(bag, QStringLiteral("backcolor"), Qt::white);
     setFixedSize(Twips::toPixelsX(StoredForm::number(bag, QStringLiteral("clientwidth"))),
                  Twips::toPixelsY(StoredForm::number(bag, QStringLiteral("clientheight"))));
+    nameControls();
 }
 
 void frmInfo::createControls() {
@@ -122,11 +124,34 @@ void frmInfo::createFlags(const StoredForm& form) {
         imgLang[i]->setPixmap(QPixmap(text(bag, "picture")));
         imgLang[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
         imgLang[i]->setToolTip(text(bag, "tooltiptext"));
+        // A flag is called by its language's own name, whatever language the program speaks.
+        imgLang[i]->setAccessibleName(imgLang[i]->toolTip());
         imgLang[i]->setCursor(Qt::PointingHandCursor);
         imgLang[i]->hide();
         connect(imgLang[i], &ImageControl::Click, this,
                 [this, i] { imgLang_Click(static_cast<int16_t>(i)); });
     }
+}
+
+// What a screen reader says of the pictures, the flags and the link; the labels are read as they show.
+void frmInfo::nameControls() {
+    ErrorTrap trap(QStringLiteral("nameControls"), Module);
+    trap.run({
+        {10, [this] { imgPicture[0]->setAccessibleName(GetLang(100)); }},
+        {20, [this] { imgPicture[1]->setAccessibleName(GetLang(213)); }},
+        {30,
+         [this] {
+             const QString description = GetLang(204);
+             for (ImageControl* flag : imgLang)
+                 if (flag)
+                     flag->setAccessibleDescription(description);
+         }},
+        {40,
+         [this] {
+             lblHomepage->setAccessibleName(GetLang(131));
+             lblHomepage->setAccessibleDescription(lblHomepage->text());
+         }},
+    });
 }
 
 void frmInfo::Form_Load() {
@@ -201,7 +226,8 @@ void frmInfo::imgLang_Click(int16_t Index) {
         return;
     trap.run({{20, [Index] { LangIndex = Index; }},
               {30, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
-              {40, [this] { Sprache(); }}});
+              {40, [this] { Sprache(); }},
+              {50, [] { LanguageChange::announce(); }}});
 }
 
 // A failing request is not reported: the child simply stays here.
@@ -232,6 +258,8 @@ void frmInfo::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
+    else if (event->type() == QEvent::LanguageChange)
+        nameControls();
 }
 
 void frmInfo::closeEvent(QCloseEvent* event) {

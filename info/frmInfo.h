@@ -60,6 +60,7 @@ private:
     void createControls();
     void createLabels(const StoredForm& form);
     void createFlags(const StoredForm& form);
+    void nameControls();
     void showMainWindowOnce();
 
     QColor m_backColor;

@@ -79,6 +79,7 @@ frmPreview::frmPreview() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) 
     Forms::add(this);
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
+    nameControls();
 }
 
 void frmPreview::createControls() {
@@ -132,6 +133,22 @@ void frmPreview::createPanels(const StoredForm& form) {
         panel->installEventFilter(this);
         picPanel[static_cast<size_t>(i)] = panel;
     }
+}
+
+// What a screen reader says of the window and the controls without a text of their own; the buttons are
+// named by the tooltips the drawing window gives them. The lesson panel and the file panel are named as
+// the buttons that open them.
+void frmPreview::nameControls() {
+    ErrorTrap trap(QStringLiteral("nameControls"), Module);
+    trap.run({
+        {10, [this] { setAccessibleName(GetLang(215)); }},
+        {20, [this] { picPreview->setAccessibleName(GetLang(210)); }},
+        {30, [this] { imgGitter->setAccessibleName(GetLang(211)); }},
+        {40, [this] { picPanel[StepPanel]->setAccessibleName(GetLang(212)); }},
+        {50, [this] { picPanel[LessonPanel]->setAccessibleName(GetLang(142)); }},
+        {60, [this] { picPanel[FilePanel]->setAccessibleName(GetLang(125)); }},
+        {70, [this] { filPics->setAccessibleName(GetLang(214)); }},
+    });
 }
 
 void frmPreview::Form_Load() {
@@ -453,6 +470,8 @@ void frmPreview::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
+    else if (event->type() == QEvent::LanguageChange)
+        nameControls();
 }
 
 void frmPreview::closeEvent(QCloseEvent* event) {

@@ -75,6 +75,7 @@ private:
     frmPreview();
     void createControls();
     void createPanels(const StoredForm& form);
+    void nameControls();
     QPoint defaultPosition() const;
     void keepOnScreen();
 

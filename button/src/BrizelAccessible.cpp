@@ -1,6 +1,7 @@
 #include "BrizelAccessible.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -18,6 +19,25 @@ QString readableCaption(const QString& caption) {
     return text;
 }
 
+// A caption in a symbol font shows pictograms: its characters say nothing when read out.
+bool symbolCaption(const QObject* button) {
+    const QString family = button->property("Font").value<QFont>().family();
+    return family.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive) ||
+           family.compare(QLatin1String("Webdings"), Qt::CaseInsensitive) == 0;
+}
+
+// Tells screen readers of a new tool tip: it is the button's name.
+class ToolTipWatch : public QObject {
+public:
+    explicit ToolTipWatch(QObject* button) : QObject(button) { button->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTipChange)
+            NotifyAccessibleNameChanged(watched);
+        return false;
+    }
+};
+
 bool flag(const QObject* object, const char* name) {
     return object->property(name).toBool();
 }
@@ -33,12 +53,18 @@ void sendMouse(QWidget* target, QEvent::Type type) {
 
 BrizelAccessible::BrizelAccessible(QWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
 
+// A name the host gave comes first; a symbol caption never names the button. The tool tip is the name,
+// so it is no description as well.
 QString BrizelAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Description)
+        return widget()->accessibleDescription();
     if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
+    if (!widget()->accessibleName().isEmpty())
+        return widget()->accessibleName();
     const QVariant toolTipProperty = object()->property("ToolTip");
     const QString toolTip = toolTipProperty.isValid() ? toolTipProperty.toString() : widget()->toolTip();
-    if (!toolTip.isEmpty())
+    if (!toolTip.isEmpty() || symbolCaption(object()))
         return toolTip;
     return readableCaption(object()->property("Caption").toString());
 }
@@ -83,6 +109,10 @@ void InstallBrizelAccessibility() {
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void FollowToolTip(QWidget* button) {
+    new ToolTipWatch(button);
 }
 
 void NotifyAccessibleNameChanged(QObject* button) {

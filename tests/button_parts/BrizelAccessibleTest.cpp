@@ -11,6 +11,7 @@ class Brizel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString ToolTip MEMBER toolTipText)
     Q_PROPERTY(QString Caption MEMBER caption)
+    Q_PROPERTY(QFont Font MEMBER font)
     Q_PROPERTY(qint16 Enabled MEMBER enabledFlag)
     Q_PROPERTY(qint16 CheckBoxBehaviour MEMBER checkBox)
     Q_PROPERTY(qint16 Value MEMBER value)
@@ -18,6 +19,7 @@ class Brizel : public QWidget {
 public:
     QString toolTipText;
     QString caption;
+    QFont font;
     qint16 enabledFlag = -1;
     qint16 checkBox = 0;
     qint16 value = 0;
@@ -49,19 +51,27 @@ TEST_F(BrizelAccessibleTest, IsAPushButton) {
     EXPECT_EQ(iface->role(), QAccessible::Button);
 }
 
-TEST_F(BrizelAccessibleTest, NamedByToolTipElseByCaption) {
+TEST_F(BrizelAccessibleTest, NamedByHostElseToolTipElseReadableCaption) {
     struct {
+        const char* hostName;
         const char* toolTip;
         const char* caption;
+        const char* family;
         const char* name;
-    } cases[] = {{"Save the drawing", "&Save", "Save the drawing"},
-                 {"", "&Save", "Save"},
-                 {"", "Fish && &Chips", "Fish & Chips"},
-                 {"", "Rock&", "Rock&"},
-                 {"", "", ""}};
+    } cases[] = {{"", "Save the drawing", "&Save", "Arial", "Save the drawing"},
+                 {"", "", "&Save", "Arial", "Save"},
+                 {"", "", "Fish && &Chips", "Arial", "Fish & Chips"},
+                 {"", "", "Rock&", "Arial", "Rock&"},
+                 {"", "", "", "Arial", ""},
+                 {"", "Close", "\xc3\xbb", "Wingdings", "Close"},
+                 {"", "", "\xc3\xbb", "Wingdings", ""},
+                 {"", "", "N", "webdings", ""},
+                 {"Print", "Print the drawing", "y", "Wingdings", "Print"}};
     for (const auto& c : cases) {
+        button.setAccessibleName(QString::fromUtf8(c.hostName));
         button.toolTipText = QString::fromUtf8(c.toolTip);
         button.caption = QString::fromUtf8(c.caption);
+        button.font = QFont(QString::fromUtf8(c.family));
         EXPECT_EQ(accessible()->text(QAccessible::Name), QString::fromUtf8(c.name)) << c.caption;
     }
 }

@@ -1,0 +1,17 @@
+#include "platform/LanguageChange.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+// Sent at once rather than posted, so the texts have changed when the click that changed them returns.
+// A widget passes the event on to its children, owned windows included, so it goes to unowned windows
+// only.
+void LanguageChange::announce() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->parentWidget())
+            continue;
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(window, &change);
+    }
+}
