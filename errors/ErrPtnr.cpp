@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLoggingCategory>
@@ -145,6 +146,18 @@ void ErrPtnr::createErrorRows(QGroupBox* frame) {
     }
 }
 
+// The captions were laid out for a narrow dialog font: where a wider font would cut one off, the button
+// gets a smaller font, never below 7 pixels.
+void ErrPtnr::fitCaption(QPushButton* button) {
+    QString text = button->text();
+    text.remove(QLatin1Char('&'));
+    QFont fitted = button->font();
+    const int room = button->width() - 8;
+    while (fitted.pixelSize() > 7 && QFontMetrics(fitted).horizontalAdvance(text) > room)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    button->setFont(fitted);
+}
+
 void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons,
                             const QStringList& captions) {
     for (int i = 0; i < 4; ++i) {
@@ -152,6 +165,7 @@ void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& butto
         buttons[i]->setGeometry(twipsRect(kButtonLefts[i], 240, 1335, 495));
         buttons[i]->setAutoDefault(false);
         buttons[i]->setStyleSheet(QStringLiteral("padding: 0px"));
+        fitCaption(buttons[i]);
         buttons[i]->hide();
     }
 }

@@ -55,6 +55,7 @@ private:
     ErrPtnr();
     void createFrames();
     void createErrorRows(QGroupBox* frame);
+    static void fitCaption(QPushButton* button);
     void createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions);
     void setErrorRows(const std::array<QString, 4>& values);
     int16_t protocolWhileDeciding(const QString& procedureName, const QString& moduleName);

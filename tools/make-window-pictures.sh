@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-cmake --build "$build" --target window-shot brizel language_files >/dev/null
+cmake --build "$build" --target window-shot brizel-render brizel language_files >/dev/null
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
@@ -21,7 +21,7 @@ shot() { # settings size out [options]
     "$build/Pinsola/window-shot" --size "$2" --out "$3" "${@:4}"
     echo "wrote $3"
 }
-shot 'CShow=0\n' 829x624 docs/draw-window.png
+shot 'CShow=0\n' 829x624 docs/draw-window.png --info docs/info-window.png
 shot 'CShow=0\nSprache=1\n' 1600x1200 docs/draw-window-1600.png --flower
 shot 'CShow=0\nWidth=12\nColor=3381759\n' 829x624 "$work/draw-behind-colour.png" --color docs/color-window.png
 
@@ -39,3 +39,24 @@ shot 'CShow=0\nImage=5\nGitter=-1\n' 829x624 "$work/d.png" --step 3 --preview do
 shot 'CShow=0\nImage=12\nGitter=0\n' 829x624 "$work/d.png" --panel 1 --preview docs/preview-lessons.png
 shot 'CShow=0\nImage=12\nGitter=0\n' 829x624 "$work/d.png" --panel 2 --preview docs/preview-files.png
 shot 'CShow=0\nImage=20\nGitter=-1\nPSize=0\n' 829x624 "$work/d.png" --step 2 --preview docs/preview-half.png
+
+# A finished drawing of the aster beside its lesson's last step, as the screen shows them, the viewer moved
+# to the canvas's left.
+shot 'CShow=0\nSprache=1\nImage=30\nGitter=0\nPLeft=600\nPTop=2250\n' 1280x960 "$work/d.png" --flower --step 5 --screen docs/lesson-and-drawing.png
+
+# The error window, brought up by a damaged drawing in the file panel.
+rm -f "${drawings[@]}"
+drawings=("$build/Pinsola/pics/Aster.bmp")
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"; rm -f "${drawings[@]}"' EXIT
+convert -size 640x480 xc:white BMP3:"$work/whole.bmp"
+head -c 5000 "$work/whole.bmp" > "${drawings[0]}"
+shot 'CShow=0\nSprache=1\n' 829x624 "$work/d.png" --panel 2 --error docs/error-window.png
+
+# The button library's demonstration window with its about window below it.
+"$build/Pinsola/brizel-render" --window &
+render=$!
+for _ in $(seq 100); do xdotool search --onlyvisible --pid "$render" 2>/dev/null | sed -n 2p | grep -q . && break; sleep 0.1; done
+sleep 0.5
+import -window root -crop 840x445+0+0 +repage docs/buttons-window.png
+kill "$render"
+echo "wrote docs/buttons-window.png"

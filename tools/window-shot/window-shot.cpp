@@ -1,17 +1,20 @@
-// Takes a picture of the drawing window (and, if asked, of the colour window or the lesson viewer) as it
-// shows itself: the real start-up, the start screen closed, the window set to the asked client size,
-// optionally with a flower drawn on the canvas; the viewer on the asked step or panel. Run on an X display
-// (tools/make-window-pictures.sh starts Xvfb for it).
+// Takes a picture of the drawing window (and, if asked, of the start screen, the colour window, the lesson
+// viewer, the error window or the screen around them) as it shows itself: the real start-up, the start
+// screen closed, the window set to the asked client size, optionally with a flower drawn on the canvas; the
+// viewer on the asked step or panel. Run on an X display (tools/make-window-pictures.sh starts Xvfb for it).
 #include "app/Main.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
+#include "errors/ErrPtnr.h"
+#include "errors/ErrorDispatcher.h"
 #include "info/frmInfo.h"
 #include "lessons/frmPreview.h"
 #include "platform/OwnedWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 #include <QTimer>
 #include <cmath>
 
@@ -19,7 +22,7 @@ namespace {
 
 // A flower drawn the way a child would with the pen: petals, a centre, a stem and a leaf.
 void drawFlower(DrawingCanvas& canvas) {
-    const QPointF centre(canvas.width() * 0.45, canvas.height() * 0.38);
+    const QPointF centre(canvas.width() * 0.6, canvas.height() * 0.38);
     const double size = canvas.height() * 0.16;
     const auto stroke = [&](uint32_t colour, int16_t width, const QList<QPointF>& points) {
         canvas.setForeColor(colour);
@@ -39,7 +42,7 @@ void drawFlower(DrawingCanvas& canvas) {
             outline << middle + QPointF(std::cos(direction) * along - std::sin(direction) * across,
                                         std::sin(direction) * along + std::cos(direction) * across);
         }
-        stroke(petal % 2 ? 0x9933E6 : 0x5A1FC8, 6, outline);
+        stroke(petal % 2 ? 0xDC5A96 : 0xB43C78, 6, outline);
     }
     QList<QPointF> middle;
     for (int i = 0; i <= 36; ++i)
@@ -70,6 +73,16 @@ int main(int argc, char* argv[]) {
                        QStringLiteral("file")});
     options.addOption({QStringLiteral("preview"),
                        QStringLiteral("Also write a picture of the lesson viewer."), QStringLiteral("file")});
+    options.addOption({QStringLiteral("info"), QStringLiteral("Also write a picture of the start screen."),
+                       QStringLiteral("file")});
+    options.addOption(
+        {QStringLiteral("error"),
+         QStringLiteral("Also write a picture of the error window, which the first drawing of the "
+                        "file panel brings up when it is damaged."),
+         QStringLiteral("file")});
+    options.addOption({QStringLiteral("screen"),
+                       QStringLiteral("Also write a picture of the screen under the drawing window."),
+                       QStringLiteral("file")});
     options.addOption({QStringLiteral("step"), QStringLiteral("The viewer goes this many steps on."),
                        QStringLiteral("n"), QStringLiteral("0")});
     options.addOption(
@@ -82,7 +95,16 @@ int main(int argc, char* argv[]) {
         options.showHelp(2);
 
     Allgemein::Main();
+    bool saved = true;
+    if (options.isSet(QStringLiteral("info")))
+        saved = frmInfo::instance()->grab().save(options.value(QStringLiteral("info")));
     frmInfo::instance()->close();
+    // Choosing the damaged drawing in the file panel brings the error window up.
+    if (options.isSet(QStringLiteral("error")))
+        ErrPtnr::setShownHook([&](ErrPtnr& errorWindow) {
+            saved = errorWindow.grab().save(options.value(QStringLiteral("error"))) && saved;
+            errorWindow.cmdContinue_Click(ErrorDispatcher::Cancel);
+        });
     frmDraw* window = frmDraw::instance();
     window->setFixedSize(size[0].toInt(), size[1].toInt());
     window->move(0, 0);
@@ -103,11 +125,16 @@ int main(int argc, char* argv[]) {
         viewer->filPics->setCurrentRow(0);
     }
     QTimer::singleShot(1500, [&] {
-        bool saved = window->grab().save(options.value(QStringLiteral("out")));
+        saved = window->grab().save(options.value(QStringLiteral("out"))) && saved;
         if (options.isSet(QStringLiteral("color")))
             saved = frmColor::instance()->grab().save(options.value(QStringLiteral("color"))) && saved;
         if (options.isSet(QStringLiteral("preview")))
             saved = viewer->grab().save(options.value(QStringLiteral("preview"))) && saved;
+        if (options.isSet(QStringLiteral("screen")))
+            saved = window->screen()
+                        ->grabWindow(0, window->x(), window->y(), window->width(), window->height())
+                        .save(options.value(QStringLiteral("screen"))) &&
+                    saved;
         QApplication::exit(saved ? 0 : 1);
     });
     return QApplication::exec();
