@@ -2,6 +2,7 @@
 
 #include "base/StoredValue.h"
 #include "base/VbError.h"
+#include "core/Resources.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -30,7 +31,7 @@ ControlPicture::Ref ControlPicture::fromText(const QString& text) {
     }
     if (!QFile::exists(text))
         VbError::raise(VbErr::FileNotFound);
-    QImage image(text);
+    QImage image = Resources::picture(text);
     if (image.isNull())
         VbError::raise(VbErr::InvalidPicture);
     return std::make_shared<const ControlPicture>(std::move(image), text);

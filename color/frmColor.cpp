@@ -5,6 +5,7 @@
 #include "color/PenChoice.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "core/Resources.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
 #include "platform/Edge3D.h"
@@ -95,7 +96,6 @@ frmColor::frmColor() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
 
 void frmColor::createControls() {
     const StoredForm& form = design();
-    m_imgBg = QPixmap(text(form.control(QStringLiteral("imgBg")), "picture"));
     createPalette(form);
     createLabels(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), this,
@@ -110,7 +110,7 @@ void frmColor::createPalette(const StoredForm& form) {
     picCol = new PictureBox(this);
     picCol->setObjectName(QStringLiteral("picCol"));
     picCol->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
-    m_palette = QImage(text(bag, "picture")).convertToFormat(QImage::Format_RGB32);
+    m_palette = Resources::picture(text(bag, "picture")).convertToFormat(QImage::Format_RGB32);
     const bool bordered = StoredForm::number(bag, QStringLiteral("borderstyle")) == 1;
     m_paletteOrigin = bordered ? QPoint(PaletteBorder, PaletteBorder) : QPoint(0, 0);
     QPixmap picture(picCol->size());
@@ -120,7 +120,7 @@ void frmColor::createPalette(const StoredForm& form) {
         Edge3D::drawEdge(painter, {0, 0, picture.width(), picture.height()}, Edge3D::Sunken);
     painter.drawImage(m_paletteOrigin, m_palette);
     picCol->picture() = picture;
-    picCol->setCursor(QCursor(QPixmap(text(bag, "mouseicon")), 0, 0));
+    picCol->setCursor(QCursor(QPixmap::fromImage(Resources::picture(text(bag, "mouseicon"))), 0, 0));
     picCol->installEventFilter(this);
 }
 
@@ -283,9 +283,12 @@ void frmColor::Form_Resize() {
     trap.run({
         {10,
          [&] {
+             // Decoded for each new size only: the window keeps its background at its own size.
+             const QImage background =
+                 Resources::picture(text(design().control(QStringLiteral("imgBg")), "picture"));
              QPainter painter(&picture);
              painter.setRenderHint(QPainter::SmoothPixmapTransform);
-             painter.drawPixmap(picture.rect(), m_imgBg);
+             painter.drawImage(picture.rect(), background);
          }},
         {20,
          [&] {

@@ -72,7 +72,6 @@ private:
     QImage m_palette;
     // Where the palette picture lies inside picCol, inside its border.
     QPoint m_paletteOrigin;
-    QPixmap m_imgBg;
     QPixmap m_background;
     // lblFCol's back colour as it was set, a system colour included.
     uint32_t m_swatchColor = 0;

@@ -2,7 +2,10 @@
 
 #include "base/VbError.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace {
@@ -23,13 +26,24 @@ QByteArray readResource(const QString& path, int id) {
 } // namespace
 
 QImage Resources::LoadResPicture(int id, PictureKind kind) {
-    const QString path = kind == PictureKind::Bitmap
-                             ? pathOf(QStringLiteral("bitmap"), id, QStringLiteral("bmp"))
-                             : pathOf(QStringLiteral("cursor"), id, QStringLiteral("png"));
-    QImage picture;
-    if (!picture.loadFromData(readResource(path, id)))
+    const bool bitmap = kind == PictureKind::Bitmap;
+    const QString path = bitmap ? pathOf(QStringLiteral("bitmap"), id, QStringLiteral("bmp"))
+                                : pathOf(QStringLiteral("cursor"), id, QStringLiteral("png"));
+    QByteArray data = readResource(path, id);
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, bitmap ? "BMP" : "PNG");
+    reader.setAutoDetectImageFormat(false);
+    const QImage picture = reader.read();
+    if (picture.isNull())
         VbError::raise(VbErr::InvalidPicture);
     return picture;
+}
+
+QImage Resources::picture(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    return image.isNull() ? QImage(path) : image;
 }
 
 QString Resources::LoadResString(int id) {

@@ -11,6 +11,10 @@ namespace Resources {
 enum class PictureKind { Bitmap, Cursor };
 
 QImage LoadResPicture(int id, PictureKind kind);
+// A picture file, read in the format its name's suffix names; only when that fails are the image
+// plugins asked to recognise it. Asking them first loads every plugin there is, also for the program's
+// own pictures, whose names are right.
+QImage picture(const QString& path);
 QString LoadResString(int id);
 // The whole resource of a custom type, as a new buffer.
 QByteArray LoadResData(int id, const QString& type);

@@ -39,7 +39,7 @@ QString text(const KeyedPropertyBag& bag, const char* key) {
 
 template <class Label = QLabel> Label* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
     auto* label = new Label(parent);
-    label->setPixmap(QPixmap(text(bag, "picture")));
+    label->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
     label->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
     return label;
 }
@@ -77,7 +77,6 @@ frmDraw::frmDraw()
 
 void frmDraw::createControls() {
     const StoredForm& form = design();
-    m_hinterg = QPixmap(text(form.control(QStringLiteral("imgHinterg")), "picture"));
     const KeyedPropertyBag& frame = form.control(QStringLiteral("lblRahmen"));
     lblRahmen = new QLabel(this);
     lblRahmen->setObjectName(QStringLiteral("lblRahmen"));
@@ -276,12 +275,17 @@ void frmDraw::Form_Load() {
     });
 }
 
+// The background picture is decoded for each new size only: the window keeps it stretched to its size,
+// not also as large as it is stored.
 void frmDraw::paintBackground() {
+    const QImage picture =
+        Resources::picture(text(design().control(QStringLiteral("imgHinterg")), "picture"));
     QPixmap background(size());
     QPainter painter(&background);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(background.rect(), m_hinterg);
-    m_background = background;
+    painter.drawImage(background.rect(), picture);
+    painter.end();
+    m_background = std::move(background);
 }
 
 // The panel shows the window's background behind it, shifted to the left, framed by a dark and a white
@@ -300,7 +304,8 @@ void frmDraw::paintPanel() {
     painter.drawRect(2, 2, w - 3, h - 3);
     painter.setPen(Qt::white);
     painter.drawRect(0, 0, w - 3, h - 3);
-    picPanel->picture() = picture;
+    painter.end();
+    picPanel->picture() = std::move(picture);
 }
 
 void frmDraw::placeLogos(double clientWidth, int16_t margin) {

@@ -100,7 +100,6 @@ private:
     void paintPanel();
     void placeLogos(double clientWidth, int16_t margin);
 
-    QPixmap m_hinterg;
     QPixmap m_background;
     std::array<bool, 2> m_logoStretched{};
     bool m_waitCursor = false;

@@ -79,7 +79,7 @@ void frmInfo::createControls() {
     for (size_t i = 0; i < imgPicture.size(); ++i) {
         const KeyedPropertyBag& bag = form.control(QStringLiteral("imgPicture(%1)").arg(i));
         imgPicture[i] = new QLabel(this);
-        imgPicture[i]->setPixmap(QPixmap(text(bag, "picture")));
+        imgPicture[i]->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
         imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
     }
     createLabels(form);
@@ -121,7 +121,7 @@ void frmInfo::createFlags(const StoredForm& form) {
         const KeyedPropertyBag& bag = form.control(name);
         imgLang[i] = new ImageControl(this);
         imgLang[i]->setObjectName(name);
-        imgLang[i]->setPixmap(QPixmap(text(bag, "picture")));
+        imgLang[i]->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
         imgLang[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
         imgLang[i]->setToolTip(text(bag, "tooltiptext"));
         // A flag is called by its language's own name, whatever language the program speaks.

@@ -87,7 +87,6 @@ void frmPreview::createControls() {
     const KeyedPropertyBag& window = form.control(QStringLiteral("frmPreview"));
     setFixedSize(Twips::toPixelsX(StoredForm::number(window, QStringLiteral("clientwidth"))),
                  Twips::toPixelsY(StoredForm::number(window, QStringLiteral("clientheight"))));
-    m_imgBG = QPixmap(text(form.control(QStringLiteral("imgBG")), "picture"));
 
     const KeyedPropertyBag& preview = form.control(QStringLiteral("picPreview"));
     picPreview = new PictureBox(this);
@@ -214,8 +213,7 @@ void frmPreview::loadLesson() {
     if (m_lessonCount == 0)
         readLessonCount();
     const int lesson = std::clamp<int>(LessonNo, 1, std::max<int>(m_lessonCount, 1));
-    m_lesson = Resources::LoadResPicture(FirstLessonBitmap + lesson, Resources::PictureKind::Bitmap)
-                   .convertToFormat(QImage::Format_RGB32);
+    m_lesson = Resources::LoadResPicture(FirstLessonBitmap + lesson, Resources::PictureKind::Bitmap);
 }
 
 void frmPreview::ResizePreview() {
@@ -236,11 +234,15 @@ void frmPreview::Form_Resize() {
     if (!trap.run({
             {10,
              [this] {
+                 // Decoded for each new size only: the window keeps its background at its own size.
+                 const QImage picture =
+                     Resources::picture(text(design().control(QStringLiteral("imgBG")), "picture"));
                  QPixmap background(size());
                  QPainter painter(&background);
                  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-                 painter.drawPixmap(background.rect(), m_imgBG);
-                 m_background = background;
+                 painter.drawImage(background.rect(), picture);
+                 painter.end();
+                 m_background = std::move(background);
                  update();
              }},
             {20, [this] { showBand(StepNo); }},
@@ -263,20 +265,23 @@ void frmPreview::paintPanel(PictureBox* panel) {
     picture.fill(panel->backColor());
     QPainter painter(&picture);
     painter.drawPixmap(-panel->pos(), m_background);
-    panel->picture() = picture;
+    painter.end();
+    panel->picture() = std::move(picture);
     panel->update();
 }
 
-// Band `band` of the lesson bitmap, stretched to the preview's inner size.
+// Band `band` of the lesson bitmap, stretched to the preview's inner size. The bitmap stays in its
+// palette format, a quarter of its size in colours; only the band shown is turned into colours.
 void frmPreview::showBand(int band) {
-    const QRect source(QPoint(0, BandSize.height() * band), BandSize);
+    const QImage colours = m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize))
+                               .convertToFormat(QImage::Format_RGB32);
     QPixmap shown(picPreview->size());
     shown.fill(picPreview->backColor());
     QPainter painter(&shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, shown.size() != BandSize);
-    painter.drawImage(shown.rect(), m_lesson, source);
+    painter.drawImage(shown.rect(), colours);
     painter.end();
-    picPreview->picture() = shown;
+    picPreview->picture() = std::move(shown);
     picPreview->update();
 }
 
@@ -287,7 +292,7 @@ void frmPreview::showPicture(const QImage& picture) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(shown.rect(), picture);
     painter.end();
-    picPreview->picture() = shown;
+    picPreview->picture() = std::move(shown);
     picPreview->update();
 }
 

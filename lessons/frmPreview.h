@@ -86,7 +86,6 @@ private:
     void paintPanel(PictureBox* panel);
     static void sound(int16_t id);
 
-    QPixmap m_imgBG;
     QPixmap m_background;
     QImage m_lesson;
     int16_t m_lessonCount = 0;
