@@ -11,6 +11,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QLoggingCategory>
+#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcStart, "pinsola.start")
 
@@ -40,6 +41,11 @@ void settleUnknownLanguage() {
 void loadDrawingWindow() {
     ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
     trap(110, [] { frmDraw::instance(); });
+    // The start screen's time counts from when it answers again: a flag clicked while the drawing window
+    // loaded is handled before the start screen closes itself.
+    QTimer* closing = frmInfo::instance()->Timer1;
+    if (closing->isActive())
+        closing->start();
 }
 // Shown and made active at once, so it puts on its texts in the language picked on the start screen.
 void showDrawingWindow() {
