@@ -3,6 +3,7 @@
 #include "CaptionLayout.h"
 #include "CaptionText.h"
 #include "DerivedColors.h"
+#include "FaceCache.h"
 
 #include <brizel/IBrizel.h>
 
@@ -222,6 +223,7 @@ private:
     CaptionText m_captionText; // the caption shaped for drawing, kept while caption, font and width stay
     DerivedColors m_colors;
     QImage m_surface;
+    FaceCache m_faces;
     QImage m_background;
     bool m_backgroundCreated = false;
     quint64 m_paintCount = 0;

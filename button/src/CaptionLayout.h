@@ -48,6 +48,7 @@ struct CaptionLayout {
     int textHeight = 0;
     int pictureX = 0;
     int pictureY = 0;
+    bool operator==(const CaptionLayout&) const = default;
 };
 
 // Size in pixels of a picture; an empty size for none.

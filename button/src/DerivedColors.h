@@ -17,6 +17,7 @@ struct DerivedColors {
     uint32_t HoverFaceColor = 0;
     uint32_t MaskRgb = 0;
     uint32_t RaisedFaceColor = 0;
+    bool operator==(const DerivedColors&) const = default;
 };
 
 // Everything the derivation reads.

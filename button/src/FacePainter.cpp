@@ -31,6 +31,13 @@ bool FacePainter::PaintButton(Brizel::Look look, bool force) {
         return false;
     b.m_lastState = look;
     b.m_lastCaption = b.m_caption;
+    const FaceInputs inputs = faceInputs(look);
+    if (const FaceCache::Face* face = b.m_faces.find(inputs)) {
+        b.m_surface = face->image;
+        b.m_colors = face->colorsAfter;
+        b.m_lastCaptionMode = face->captionModeAfter;
+        return true;
+    }
     // A hovered Custom button derives all its colours from BackOver for this painting.
     const bool hoverSwap = b.m_pointerOver && b.m_colorScheme == int32_t(ColorTypes::Custom);
     const OleColor savedBack = b.m_backColor;
@@ -54,7 +61,45 @@ bool FacePainter::PaintButton(Brizel::Look look, bool force) {
         b.m_backColor = savedBack;
         b.ApplyColorScheme();
     }
+    b.m_faces.store(inputs, b.m_surface, b.m_colors, b.m_lastCaptionMode);
     return true;
+}
+
+FaceInputs FacePainter::faceInputs(Brizel::Look look) const {
+    FaceInputs in;
+    in.down = look == Brizel::Look::Down;
+    in.pointerOver = b.m_pointerOver;
+    in.hasFocus = b.m_hasFocus;
+    in.isDefault = b.displayAsDefault();
+    in.size = b.m_surface.size();
+    in.buttonType = b.m_buttonType;
+    in.colorScheme = b.m_colorScheme;
+    in.enabled = b.m_enabled;
+    in.showFocusRect = b.m_showFocusRect;
+    in.softBevel = b.m_softBevel;
+    in.useMaskColor = b.m_useMaskColor;
+    in.useGreyscale = b.m_useGreyscale;
+    in.specialEffect = b.m_specialEffect;
+    in.picturePosition = b.m_picturePosition;
+    in.backColor = b.m_backColor;
+    in.backOver = b.m_backOver;
+    in.foreColor = b.m_foreColor;
+    in.foreOver = b.m_foreOver;
+    in.maskColor = b.m_maskColor;
+    in.colors = b.m_colors;
+    in.caption = b.m_caption;
+    in.font = b.font();
+    in.layout = b.m_layout;
+    in.lastCaptionMode = b.m_lastCaptionMode;
+    in.focusRect = b.m_focusRect;
+    in.pictureNormal = b.m_pictureNormal.image.cacheKey();
+    in.pictureNormalIsIcon = b.m_pictureNormal.isIcon;
+    in.pictureOver = b.m_pictureOver.image.cacheKey();
+    in.pictureOverIsIcon = b.m_pictureOver.isIcon;
+    in.pictureWidth = b.m_pictureWidth;
+    in.pictureHeight = b.m_pictureHeight;
+    in.background = b.m_background.cacheKey();
+    return in;
 }
 
 void FacePainter::DrawFocusFrame() {

@@ -2,6 +2,7 @@
 
 #include "Brizel.h"
 #include "ContentPainter.h"
+#include "FaceCache.h"
 #include "GdiSurface.h"
 
 namespace brizel {
@@ -12,10 +13,12 @@ class FacePainter {
 public:
     explicit FacePainter(Brizel& button);
 
-    // False when the repaint was skipped (nothing changed, no height, or painting disabled).
+    // False when the repaint was skipped (nothing changed, no height, or painting disabled). A face already
+    // painted from the same inputs is taken from the button's face cache instead of being drawn again.
     bool PaintButton(Brizel::Look look, bool force);
 
 private:
+    FaceInputs faceInputs(Brizel::Look look) const;
     uint32_t shade(uint32_t color, int amount, bool proportionalBlue = false) const;
     void DrawFocusFrame();
     void paintDisabled();

@@ -1,0 +1,15 @@
+#include "FaceCache.h"
+
+namespace brizel {
+
+const FaceCache::Face* FaceCache::find(const FaceInputs& inputs) const {
+    const std::optional<Face>& face = m_faces[slotOf(inputs)];
+    return face && face->inputs == inputs ? &*face : nullptr;
+}
+
+void FaceCache::store(const FaceInputs& inputs, const QImage& image, const DerivedColors& colorsAfter,
+                      int captionModeAfter) {
+    m_faces[slotOf(inputs)] = Face{inputs, image, colorsAfter, captionModeAfter};
+}
+
+} // namespace brizel
