@@ -119,7 +119,8 @@ void frmColor::createPalette(const StoredForm& form) {
     if (bordered)
         Edge3D::drawEdge(painter, {0, 0, picture.width(), picture.height()}, Edge3D::Sunken);
     painter.drawImage(m_paletteOrigin, m_palette);
-    picCol->picture() = picture;
+    painter.end();
+    picCol->picture() = std::move(picture);
     picCol->setCursor(QCursor(QPixmap::fromImage(Resources::picture(text(bag, "mouseicon"))), 0, 0));
     picCol->installEventFilter(this);
 }

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -122,17 +123,16 @@ void DrawingCanvas::paintPicture(const QImage& picture, const QRect& target) {
     changed(target & m_picture.rect());
 }
 
+// The picture and its undo copy are made at the first change and grow with the canvas at the next
+// change after it has grown; where the picture does not reach yet, the canvas is white.
 void DrawingCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
-    if (m_picture.isNull())
-        painter.fillRect(area, Qt::white);
-    else
-        painter.drawImage(area.topLeft(), m_picture, area);
-}
-
-void DrawingCanvas::resizeEvent(QResizeEvent*) {
-    growTo(size());
+    const QRect drawn = area & m_picture.rect();
+    if (!drawn.isEmpty())
+        painter.drawImage(drawn.topLeft(), m_picture, drawn);
+    for (const QRect& white : QRegion(area).subtracted(drawn))
+        painter.fillRect(white, Qt::white);
 }
 
 void DrawingCanvas::mousePressEvent(QMouseEvent* event) {

@@ -8,16 +8,15 @@
 #include "core/Resources.h"
 #include "draw/DrawLayout.h"
 #include "errors/ErrorTrap.h"
-#include "lessons/Drucker.h"
 #include "lessons/frmPreview.h"
 #include "platform/ImageControl.h"
 #include "platform/OwnedWindow.h"
 #include "platform/Twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -241,19 +240,9 @@ QSize frmDraw::initialClientSize() const {
 
 void frmDraw::Form_Load() {
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
+    // The printer's margins are read when a drawing is printed (bzlButton_Click): asking the printer here
+    // would load the printing support on every start, for a command many sessions never use.
     trap.run({
-        {10,
-         [this] {
-             QApplication::setOverrideCursor(Qt::WaitCursor);
-             m_waitCursor = true;
-         }},
-        {20,
-         [this] { Drucker::GetPrintMargins(PageMargin[0], PageMargin[1], PageMargin[2], PageMargin[3]); }},
-        {30,
-         [this] {
-             QApplication::restoreOverrideCursor();
-             m_waitCursor = false;
-         }},
         {40, [this] { picBild->setCursor(Resources::canvasCursor()); }},
         {50, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
         {60,
@@ -265,12 +254,6 @@ void frmDraw::Form_Load() {
          [this] {
              picBild->setForeColor(static_cast<uint32_t>(PenColor));
              picBild->setDrawWidth(PenWidth);
-         }},
-        {80,
-         [this] {
-             if (m_waitCursor)
-                 QApplication::restoreOverrideCursor();
-             m_waitCursor = false;
          }},
     });
 }

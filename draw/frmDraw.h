@@ -48,7 +48,8 @@ public:
     QAction* mnuEmail = nullptr;
     QAction* mnuUeber = nullptr;
 
-    // Printer page margins in millimetres: left, right, top, bottom.
+    // Printer page margins in millimetres: left, right, top, bottom; read from the default printer as a
+    // drawing is printed.
     std::array<int16_t, 4> PageMargin{};
     // 1 while a mouse button is held on the canvas.
     int16_t StrokeActive = 0;
@@ -102,6 +103,5 @@ private:
 
     QPixmap m_background;
     std::array<bool, 2> m_logoStretched{};
-    bool m_waitCursor = false;
     QPointer<frmPreview> m_lessonViewer;
 };

@@ -71,6 +71,7 @@ void frmDraw::bzlButton_Click(int16_t Index) {
         break;
     case Print:
         trap(170, [this] {
+            Drucker::GetPrintMargins(PageMargin[0], PageMargin[1], PageMargin[2], PageMargin[3]);
             Drucker::PrintOnDefaultPrinter(picBild->Image(), PageMargin, lblCopyright->font().family(),
                                            QString::fromLatin1(AppTitle) + QStringLiteral("  |  ") +
                                                lblCopyright->text());
