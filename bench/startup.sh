@@ -11,8 +11,10 @@
 # (mode 700), so neither its settings nor its single-instance lock carry over; it runs from the program
 # folder as built. Reported per start: map (ms from exec to the first top-level window mapped), paint
 # (ms to that window's first drawing) and rss (resident memory 3 s after the start, when Pinsola's start
-# screen has given way to the drawing window). Printed: the medians and the ratios to the floor, against
-# the goal of at most 1.5 x the floor's map time and 2 x its resident memory.
+# screen has given way to the drawing window, the lesson viewer and the colour window; `windows` says how
+# many windows were mapped then, as a slow machine may not have got there yet). Printed: the medians and
+# the ratios to the floor, against the goal of at most 1.5 x the floor's map time and 2 x its resident
+# memory.
 set -euo pipefail
 
 BUILD="${1:-build}"
@@ -72,6 +74,8 @@ for who in floor pinsola; do
 done
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$BUILD/CMakeCache.txt" 2>/dev/null || true)
 echo "cores: $(nproc), build: ${build_type:-unknown}, medians of $RUNS starts each"
+echo "windows mapped at the memory reading: pinsola $(value windows < "$WORK/pinsola" | sort -n | uniq -c |
+    awk '{ printf "%s%s run(s) with %s windows", (NR > 1 ? ", " : ""), $1, $2 }')"
 awk -v fm="$floor_map_ms" -v pm="$pinsola_map_ms" -v fp="$floor_paint_ms" -v pp="$pinsola_paint_ms" \
     -v fr="$floor_rss_kib" -v pr="$pinsola_rss_kib" 'BEGIN {
     printf "           %10s %10s %7s\n", "floor", "pinsola", "ratio"

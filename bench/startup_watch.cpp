@@ -2,12 +2,13 @@
 // that window first receives drawing, and the program's resident memory a while after the start:
 //
 //   startup_watch [--rss-after MS] PROGRAM [ARGUMENTS...]
-//   -> map_ms=183.4 paint_ms=190.2 rss_kib=38812
+//   -> map_ms=183.4 paint_ms=190.2 rss_kib=38812 windows=3
 //
 // The root window's SubstructureNotify events arrive as the server maps a window, so the map time carries
 // no polling delay; the first drawing is the first DAMAGE report on the mapped window. Meant for a server
 // without a window manager, where top-level windows are children of the root. The clock starts just
 // before the fork that execs the program; the program is ended with SIGTERM after the memory reading.
+// `windows` counts the top-level windows mapped at the memory reading, which tells what was on the screen.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -22,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <poll.h>
+#include <set>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -70,12 +72,19 @@ public:
         while (auto* raw = xcb_poll_for_event(m_x)) {
             std::unique_ptr<xcb_generic_event_t, FreeDeleter> event(raw);
             const uint8_t type = event->response_type & 0x7f;
-            if (type == XCB_MAP_NOTIFY && !map) {
+            if (type == XCB_MAP_NOTIFY) {
                 const auto* mapped = reinterpret_cast<const xcb_map_notify_event_t*>(raw);
                 if (mapped->event != m_root || mapped->override_redirect)
                     continue;
+                shown.insert(mapped->window);
+                if (map)
+                    continue;
                 map = millisecondsSince(start);
                 watchDrawing(mapped->window);
+            } else if (type == XCB_UNMAP_NOTIFY) {
+                shown.erase(reinterpret_cast<const xcb_unmap_notify_event_t*>(raw)->window);
+            } else if (type == XCB_DESTROY_NOTIFY) {
+                shown.erase(reinterpret_cast<const xcb_destroy_notify_event_t*>(raw)->window);
             } else if (m_damageEvent && type == m_damageEvent && !paint && event->sequence != m_created) {
                 paint = millisecondsSince(start);
             }
@@ -86,6 +95,8 @@ public:
 
     std::optional<double> map;
     std::optional<double> paint;
+    // The top-level windows mapped now.
+    std::set<xcb_window_t> shown;
 
 private:
     void watchDrawing(xcb_window_t window) {
@@ -155,7 +166,9 @@ int main(int argc, char* argv[]) {
             break;
         }
     }
+    watch.take(start);
     const long rss = exited ? -1 : residentKiB(pid);
+    const size_t windows = watch.shown.size();
     if (!exited) {
         kill(pid, SIGTERM);
         waitpid(pid, &status, 0);
@@ -170,6 +183,6 @@ int main(int argc, char* argv[]) {
     char paint[32] = "none";
     if (watch.paint)
         std::snprintf(paint, sizeof paint, "%.1f", *watch.paint);
-    std::printf("map_ms=%.1f paint_ms=%s rss_kib=%ld\n", *watch.map, paint, rss);
+    std::printf("map_ms=%.1f paint_ms=%s rss_kib=%ld windows=%zu\n", *watch.map, paint, rss, windows);
     return 0;
 }
