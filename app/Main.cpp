@@ -36,16 +36,22 @@ void settleUnknownLanguage() {
     qCInfo(lcStart) << "stored language" << LangIndex << "names no language file; German is used";
     LangIndex = 0;
 }
+bool startScreenTimerHeld = false;
+
 // The drawing window, hidden behind the start screen, loads once the start screen is on the screen, so
 // the child sees the start screen without waiting for it. Its load reports errors as this statement.
 void loadDrawingWindow() {
     ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
     trap(110, [] { frmDraw::instance(); });
-    // The start screen's time counts from when it answers again: a flag clicked while the drawing window
-    // loaded is handled before the start screen closes itself.
+    if (startScreenTimerHeld && frmInfo::instance()->isVisible())
+        frmInfo::instance()->Timer1->start();
+}
+// The start screen's 2.5 s count from when it is on the screen and answers, with the drawing window loaded
+// behind it: counted from its load, on a busy machine it closed before a child could pick a language.
+void holdStartScreenTimer() {
     QTimer* closing = frmInfo::instance()->Timer1;
-    if (closing->isActive())
-        closing->start();
+    startScreenTimerHeld = closing->isActive();
+    closing->stop();
 }
 // Shown and made active at once, so it puts on its texts in the language picked on the start screen.
 void showDrawingWindow() {
@@ -82,6 +88,7 @@ void Main() {
          [] {
              QObject::connect(frmInfo::instance(), &frmInfo::mainWindowWanted, [] { showDrawingWindow(); });
              frmInfo::instance()->show();
+             holdStartScreenTimer();
          }},
         {110, [] { FirstPaint::then(frmInfo::instance(), [] { loadDrawingWindow(); }); }},
     });

@@ -119,7 +119,8 @@ TEST(Main, OkBeforeTheTimerShowsTheDrawingWindowOnceAndAgainTheInfoWindowNeverDo
     Main();
     QPointer<frmInfo> startScreen = frmInfo::instance();
     ShowCounter drawing(frmDraw::instance());
-    ASSERT_TRUE(startScreen->Timer1->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return startScreen->Timer1->isActive(); }))
+        << "armed once the start screen is up";
     QTest::mouseClick(startScreen->cmdOK, Qt::LeftButton);
     EXPECT_TRUE(frmDraw::instance()->isVisible());
     EXPECT_EQ(drawing.shows, 1);
