@@ -1,4 +1,5 @@
 #include "core/Allgemein.h"
+#include "platform/ProgramFolder.h"
 
 #include <QAudioDevice>
 #include <QCoreApplication>
@@ -58,6 +59,8 @@ BENCHMARK(BM_OutputStart)
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // PlayWAV plays through the sound module in the program folder.
+    ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

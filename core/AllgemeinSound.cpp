@@ -2,7 +2,7 @@
 
 #include "core/Resources.h"
 #include "errors/ErrorTrap.h"
-#include "platform/SoundPlayer.h"
+#include "platform/SoundModule.h"
 
 namespace Allgemein {
 
@@ -12,7 +12,7 @@ void PlayWAV(int16_t id) {
     // decodes into samples of its own, so replacing WavData never pulls data from under a playing sound.
     trap.run({
         {10, [&] { WavData = Resources::LoadResData(id, QStringLiteral("WAV")); }},
-        {20, [&] { SoundPlayer::instance().play(WavData); }},
+        {20, [&] { SoundModule::play(WavData); }},
     });
 }
 

@@ -7,8 +7,10 @@ WORK="$(mktemp -d)"
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR" "$WORK/program"
 chmod 700 "$XDG_RUNTIME_DIR"
-# The program folder as shipped: the executable, the button library, the language files and pics/.
-cp "$PROGRAM_SOURCE/pinsola" "$PROGRAM_SOURCE/libbrizel.so" "$PROGRAM_SOURCE"/*.lng "$WORK/program/"
+# The program folder as shipped: the executable, the button library, the sound module, the language files
+# and pics/.
+cp "$PROGRAM_SOURCE/pinsola" "$PROGRAM_SOURCE/libbrizel.so" "$PROGRAM_SOURCE/libpinsola_sound.so" \
+    "$PROGRAM_SOURCE"/*.lng "$WORK/program/"
 mkdir -p "$WORK/program/pics"
 PROGRAM="$WORK/program/pinsola"
 SETTINGS="$XDG_CONFIG_HOME/Pinsola/Pinsola.conf"

@@ -1,6 +1,7 @@
 #include "NullSink.h"
 #include "SoxSound.h"
 #include "core/Allgemein.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
 #include "support/ErrorScript.h"
 
@@ -77,6 +78,9 @@ public:
 
 class PlayWavDeviceTest : public ::testing::Test {
 protected:
+    // The program plays through the sound module in its folder, the one this test links.
+    static void SetUpTestSuite() { ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR)); }
+    static void TearDownTestSuite() { ProgramFolder::setPath({}); }
     void SetUp() override {
         if (!sink->failure().isEmpty())
             GTEST_SKIP() << "no PulseAudio null sink: " << sink->failure().toStdString();

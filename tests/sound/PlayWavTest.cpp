@@ -1,5 +1,6 @@
 #include "SoxSound.h"
 #include "core/Allgemein.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
 #include "support/ErrorScript.h"
 
@@ -38,7 +39,12 @@ void letThePlayerStart() {
 // Without a sound device: the output points at a sound server that does not exist.
 class PlayWavTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { qputenv("PULSE_SERVER", "unix:/nonexistent/pinsola-test/native"); }
+    // The program plays through the sound module in its folder, the one this test links.
+    static void SetUpTestSuite() {
+        qputenv("PULSE_SERVER", "unix:/nonexistent/pinsola-test/native");
+        ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
+    }
+    static void TearDownTestSuite() { ProgramFolder::setPath({}); }
     void SetUp() override {
         PlayWAV(104);
         letThePlayerStart();

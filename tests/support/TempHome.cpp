@@ -16,9 +16,10 @@ TempHome::TempHome()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", (m_dir.path() + QStringLiteral("/runtime")).toLocal8Bit());
     QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
-    // The windows create their buttons from the button library in the program folder.
-    QFile::link(QStringLiteral(BUTTON_LIBRARY),
-                programFolder() + QStringLiteral("/") + QFileInfo(QStringLiteral(BUTTON_LIBRARY)).fileName());
+    // The windows create their buttons from the button library in the program folder, and the program
+    // plays its sounds through the sound module there: the one this test links, so both are one player.
+    for (const QString library : {QStringLiteral(BUTTON_LIBRARY), QStringLiteral(SOUND_LIBRARY)})
+        QFile::link(library, programFolder() + QStringLiteral("/") + QFileInfo(library).fileName());
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
