@@ -160,9 +160,9 @@ wait_for_drawing_window() {
     PX=$(( X + m )); PY=$(( Y + HEIGHT - m * 3 / 2 - 289 ))
 }
 
-# Clicks button $1 (0 to 9) of the drawing window's panel.
+# Clicks button $1 (0 to 9) of the drawing window's panel, in its middle or $2 pixels right of it.
 click_panel_button() {
-    xdotool mousemove $(( PX + 32 + ($1 % 2) * 56 + 24 )) $(( PY + 24 + ($1 / 2) * 40 + 16 )) click 1
+    xdotool mousemove $(( PX + 32 + ($1 % 2) * 56 + 24 + ${2:-0} )) $(( PY + 24 + ($1 / 2) * 40 + 16 )) click 1
 }
 
 # The colour of pixel $2,$3 of picture $1 as "r,g,b".
