@@ -39,6 +39,30 @@ start_display() {
     unset QT_QPA_PLATFORM
 }
 
+# Starts window manager $1 and waits until it shows the windows mapped: a window mapped while the manager
+# is still starting up can be missed by it and stay unshown. A probe window is mapped until one shows.
+start_window_manager() {
+    "$1" >"$WORK/wm.log" 2>&1 &
+    PIDS+=($!)
+    local probe
+    for _ in $(seq 30); do
+        xmessage -title pinsola-wm-probe -geometry +0+0 probe 2>/dev/null &
+        probe=$!
+        for _ in $(seq 10); do
+            if xdotool search --onlyvisible --name '^pinsola-wm-probe$' >/dev/null 2>&1; then
+                kill "$probe"
+                wait "$probe" 2>/dev/null || true
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$probe"
+        wait "$probe" 2>/dev/null || true
+    done
+    echo "$1 shows no window: $(tail -3 "$WORK/wm.log")" >&2
+    return 1
+}
+
 # Waits until xdotool finds a visible window with the given search options; prints its id.
 wait_for_window() {
     for _ in $(seq 100); do

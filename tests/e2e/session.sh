@@ -31,11 +31,8 @@ start_cups_server unshare --mount --propagation private \
     sh -c 'mount --bind "$0" /etc/cups && exec "$@"' "$WORK/cups-pdf-etc"
 [ -e "$CUPS/bin/backend/cups-pdf" ] || { echo "SKIP: no cups-pdf here"; exit 77; }
 add_default_queue Pinsola_PDF cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-if [ -n "$WM" ]; then
-    "$WM" >"$WORK/wm.log" 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-fi
+step="start the window manager"
+[ -z "$WM" ] || start_window_manager "$WM" || fail "$step"
 
 # The start screen (420 x 314) opens in the middle of the screen and closes by itself after 2.5 s: the
 # pointer waits on its English flag, the second of six, 32 x 20 pixels at (60, 272), to click as soon as
@@ -103,7 +100,7 @@ save_as() {
 }
 
 step="pick English on the start screen"
-for _ in $(seq 300); do xdotool search --onlyvisible --pid "$PID" >/dev/null 2>&1 && break; sleep 0.05; done
+wait_for_window --pid "$PID" >/dev/null || fail "$step: no start screen"
 xdotool click 1
 for _ in $(seq 50); do settings_hold "Sprache=1" && break; sleep 0.1; done
 settings_hold "Sprache=1" || fail "$step: Sprache=1 not stored"
