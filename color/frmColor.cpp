@@ -284,12 +284,8 @@ void frmColor::Form_Resize() {
     trap.run({
         {10,
          [&] {
-             // Decoded for each new size only: the window keeps its background at its own size.
-             const QImage background =
-                 Resources::picture(text(design().control(QStringLiteral("imgBg")), "picture"));
-             QPainter painter(&picture);
-             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-             painter.drawImage(picture.rect(), background);
+             picture = Resources::stretchedPicture(text(design().control(QStringLiteral("imgBg")), "picture"),
+                                                   size());
          }},
         {20,
          [&] {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -23,6 +24,13 @@ QByteArray readResource(const QString& path, int id) {
         notFound(id);
     return resource.readAll();
 }
+
+// Reads in the format given only: asking the image plugins to recognise the data loads every plugin there is.
+QImage readAs(QIODevice* device, const char* format) {
+    QImageReader reader(device, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 } // namespace
 
 QImage Resources::LoadResPicture(int id, PictureKind kind) {
@@ -31,19 +39,25 @@ QImage Resources::LoadResPicture(int id, PictureKind kind) {
                                 : pathOf(QStringLiteral("cursor"), id, QStringLiteral("png"));
     QByteArray data = readResource(path, id);
     QBuffer buffer(&data);
-    QImageReader reader(&buffer, bitmap ? "BMP" : "PNG");
-    reader.setAutoDetectImageFormat(false);
-    const QImage picture = reader.read();
+    const QImage picture = readAs(&buffer, bitmap ? "BMP" : "PNG");
     if (picture.isNull())
         VbError::raise(VbErr::InvalidPicture);
     return picture;
 }
 
 QImage Resources::picture(const QString& path) {
-    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    const QImage image = reader.read();
+    QFile file(path);
+    const QImage image = readAs(&file, QFileInfo(path).suffix().toLatin1().constData());
     return image.isNull() ? QImage(path) : image;
+}
+
+QPixmap Resources::stretchedPicture(const QString& path, const QSize& size) {
+    QPixmap stretched(size);
+    QPainter painter(&stretched);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(stretched.rect(), picture(path));
+    painter.end();
+    return stretched;
 }
 
 QString Resources::LoadResString(int id) {

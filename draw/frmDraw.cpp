@@ -258,17 +258,9 @@ void frmDraw::Form_Load() {
     });
 }
 
-// The background picture is decoded for each new size only: the window keeps it stretched to its size,
-// not also as large as it is stored.
 void frmDraw::paintBackground() {
-    const QImage picture =
-        Resources::picture(text(design().control(QStringLiteral("imgHinterg")), "picture"));
-    QPixmap background(size());
-    QPainter painter(&background);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(background.rect(), picture);
-    painter.end();
-    m_background = std::move(background);
+    m_background =
+        Resources::stretchedPicture(text(design().control(QStringLiteral("imgHinterg")), "picture"), size());
 }
 
 // The panel shows the window's background behind it, shifted to the left, framed by a dark and a white

@@ -234,15 +234,8 @@ void frmPreview::Form_Resize() {
     if (!trap.run({
             {10,
              [this] {
-                 // Decoded for each new size only: the window keeps its background at its own size.
-                 const QImage picture =
-                     Resources::picture(text(design().control(QStringLiteral("imgBG")), "picture"));
-                 QPixmap background(size());
-                 QPainter painter(&background);
-                 painter.setRenderHint(QPainter::SmoothPixmapTransform);
-                 painter.drawImage(background.rect(), picture);
-                 painter.end();
-                 m_background = std::move(background);
+                 m_background = Resources::stretchedPicture(
+                     text(design().control(QStringLiteral("imgBG")), "picture"), size());
                  update();
              }},
             {20, [this] { showBand(StepNo); }},

@@ -109,11 +109,7 @@ const Window kWindows[] = {
 class Accessibility : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* file : {"deutsch.lng", "english.lng"})
-            QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
-        LangFile = {};
-        LangFile[0] = home.programFolder() + "/deutsch.lng";
-        LangFile[1] = home.programFolder() + "/english.lng";
+        home.installGermanAndEnglish();
         LangIndex = 0;
         SoundOn = 0;
         PenWidth = 5;

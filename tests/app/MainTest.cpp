@@ -154,8 +154,7 @@ TEST(Main, OkBeforeTheTimerShowsTheDrawingWindowOnceAndAgainTheInfoWindowNeverDo
 
 TEST(Main, TheLanguagePickedOnTheStartScreenIsTheDrawingWindowsLanguage) {
     TempHome home;
-    for (const char* file : {"deutsch.lng", "english.lng"})
-        QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
+    home.installGermanAndEnglish();
     ErrorScript script;
     Main();
     QTest::mouseClick(frmInfo::instance()->imgLang[1], Qt::LeftButton);

@@ -231,11 +231,7 @@ TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {
 }
 
 TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
-    for (const char* file : {"deutsch.lng", "english.lng"})
-        QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
-    LangFile = {};
-    LangFile[0] = home.programFolder() + "/deutsch.lng";
-    LangFile[1] = home.programFolder() + "/english.lng";
+    home.installGermanAndEnglish();
     window->Sprache();
     QTest::mouseClick(window->imgLang[0], Qt::LeftButton);
     EXPECT_FALSE(QFile::exists(home.settingsFile())) << "the current language's flag writes nothing";

@@ -37,11 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Table, VersionText,
 class InfoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* file : {"deutsch.lng", "english.lng"})
-            QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, home.programFolder() + "/" + file);
-        LangFile = {};
-        LangFile[0] = home.programFolder() + "/deutsch.lng";
-        LangFile[1] = home.programFolder() + "/english.lng";
+        home.installGermanAndEnglish();
         LangIndex = 0;
         MainShown = 0;
         StartupInfo = -1;

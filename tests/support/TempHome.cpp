@@ -1,5 +1,6 @@
 #include "support/TempHome.h"
 
+#include "core/Allgemein.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDir>
@@ -52,4 +53,13 @@ QString TempHome::settingsFile() const {
 void TempHome::storeOption(const QString& key, const QString& value) const {
     QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Optionen/") + key, value);
+}
+
+void TempHome::installGermanAndEnglish() const {
+    Allgemein::LangFile = {};
+    for (int index : {0, 1}) {
+        const QString file = QString::fromLatin1(index == 0 ? "deutsch.lng" : "english.lng");
+        QFile::copy(QStringLiteral(PROGRAM_DIR "/") + file, programFolder() + QStringLiteral("/") + file);
+        Allgemein::LangFile[index] = programFolder() + QStringLiteral("/") + file;
+    }
 }

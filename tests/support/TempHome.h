@@ -19,6 +19,9 @@ public:
     QString programFolder() const;
     // The settings file of the program's store.
     QString settingsFile() const;
+    // Copies the shipped German and English language files into the program folder and makes them the
+    // program's files 0 and 1; no other language has a file.
+    void installGermanAndEnglish() const;
     // Writes one key of section "Optionen" straight into the settings file, as a user could.
     void storeOption(const QString& key, const QString& value) const;
 
