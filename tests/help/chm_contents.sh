@@ -1,5 +1,7 @@
 #!/bin/bash
-# The built help file lists every language's start page, and each one reads back byte for byte as written.
+# The built help file lists every page of every language, each reads back byte for byte as written, and
+# each language's contents entry carries that page's heading. Every language has the English pages' anchors
+# and pictures, the pictures are in the help file, and no page but the English one repeats the English text.
 # Usage: chm_contents.sh PINSOLA.CHM PAGES_FOLDER CHMCMD_FOUND(1|0)
 set -uo pipefail
 chm=$1 pages=$2 found=$3
@@ -11,16 +13,55 @@ listing=$(enum_chmLib "$chm") || { echo "enum_chmLib cannot read $chm"; exit 1; 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 extract_chmLib "$chm" "$out" >/dev/null || { echo "extract_chmLib cannot unpack $chm"; exit 1; }
+contents=$(iconv -f WINDOWS-1252 -t UTF-8 "$pages/Pinsola.hhc") || { echo "Pinsola.hhc is not Windows-1252"; exit 1; }
+
+# The visible text of a page's headings, paragraphs, list items and table cells, one block a line.
+blocks() {
+    perl -0777 -ne 's/\s+/ /g; while (m{<(h1|h2|p|li|th|td)\b[^>]*>(.*?)</\1>}g) {
+        my $t = $2; $t =~ s/<[^>]+>//g; $t =~ s/^ | $//g; print "$t\n" if length($t) >= 12 }' "$1" | sort -u
+}
+heading() { perl -0777 -ne 'print $1 if m{<h1>(.*?)</h1>}s' "$1"; }
+marks() { grep -Eo '(id|src)="[^"]*"' "$1" | sort -u; }
+# The name the contents give the entry that opens this page inside the language's book.
+entry_name() {
+    grep -B1 -F "value=\"$1\"" <<<"$contents" | sed -n 's/.*name="Name" value="\(.*\)">.*/\1/p' | tail -1
+}
 
 fail=0
-for code in de en sv it es fr; do
-    if ! grep -Eq "[[:space:]]/$code/index\.html$" <<<"$listing"; then
-        echo "not listed in $chm: /$code/index.html"
-        fail=1
-    fi
-    if ! cmp "$pages/$code/index.html" "$out/$code/index.html"; then
-        echo "/$code/index.html in $chm differs from $pages/$code/index.html"
-        fail=1
-    fi
+for page in index draw lessons colour; do
+    # Blocks in both the English and the German page (language names, flags) are not English text.
+    english=$(comm -23 <(blocks "$pages/en/$page.html") <(blocks "$pages/de/$page.html"))
+    english_count=$(grep -c . <<<"$english")
+    for code in de en sv it es fr; do
+        file=$code/$page.html
+        if ! grep -Eq "[[:space:]]/$file$" <<<"$listing"; then
+            echo "not listed in $chm: /$file"
+            fail=1
+        fi
+        if ! cmp "$pages/$file" "$out/$file"; then
+            echo "/$file in $chm differs from $pages/$file"
+            fail=1
+        fi
+        if [ "$(entry_name "$file")" != "$(heading "$pages/$file")" ]; then
+            echo "Pinsola.hhc names $file \"$(entry_name "$file")\", its heading is \"$(heading "$pages/$file")\""
+            fail=1
+        fi
+        if ! diff <(marks "$pages/en/$page.html") <(marks "$pages/$file") >/dev/null; then
+            echo "$file has other anchors or pictures than en/$page.html:"
+            diff <(marks "$pages/en/$page.html") <(marks "$pages/$file")
+            fail=1
+        fi
+        if [ "$code" = en ]; then # the others show the same pictures, as checked above
+            for src in $(grep -Eo 'src="[^"]*"' "$pages/$file" | cut -d'"' -f2); do
+                [ -f "$out/$code/$src" ] || { echo "$chm lacks $src, shown by $file"; fail=1; }
+            done
+            continue
+        fi
+        repeated=$(comm -12 <(echo "$english") <(blocks "$pages/$file") | grep -c .)
+        if [ $((repeated * 5)) -gt "$english_count" ]; then
+            echo "$file repeats $repeated of the $english_count English text blocks of en/$page.html"
+            fail=1
+        fi
+    done
 done
 exit $fail
