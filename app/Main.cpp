@@ -8,6 +8,7 @@
 #include "errors/ProgramEnd.h"
 #include "info/frmInfo.h"
 #include "platform/ProgramFolder.h"
+#include "platform/QtTranslation.h"
 #include "platform/SingleInstance.h"
 
 #include <QLoggingCategory>
@@ -81,7 +82,11 @@ void Main() {
                                 {60, [] { WriteOption("Sprache", QString::number(LangIndex)); }}}))
         return;
     trap.run({
-        {70, [] { settleUnknownLanguage(); }},
+        {70,
+         [] {
+             settleUnknownLanguage();
+             QtTranslation::use(LangCode());
+         }},
         {80, [] { fillLangFile(); }},
         {90, [] { StartupInfo = VbConvert::True; }},
         {100,

@@ -2,6 +2,7 @@
 
 #include "base/SystemColorTable.h"
 #include "base/VbError.h"
+#include "core/Allgemein.h"
 #include "errors/ErrorTrap.h"
 
 #include <QPointer>
@@ -13,6 +14,11 @@
 PinsolaApplication::PinsolaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pinsola"));
     setPalette(SystemColorTable::standardPalette());
+    connect(this, &QGuiApplication::commitDataRequest, this, [] { Allgemein::SaveConfig(); });
+    connect(&m_termination, &TerminationSignal::received, this, [] {
+        Allgemein::EndProgram();
+        exit(0);
+    });
 }
 
 bool PinsolaApplication::notify(QObject* receiver, QEvent* event) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/TerminationSignal.h"
+
 #include <QApplication>
 
 // The program's application object. An error that escapes every error trap (a property setter called
 // by name, a slot, a platform function) reaches the error window here instead of ending the program.
+// The desktop session's end keeps the options: the session manager's commit request stores them, and a
+// termination signal (logout, shutdown) ends the program through EndProgram.
 class PinsolaApplication : public QApplication {
     Q_OBJECT
 
@@ -14,4 +18,7 @@ public:
 
     // Whether any window of the program is visible; without one the user could neither see nor end it.
     static bool anyWindowShown();
+
+private:
+    TerminationSignal m_termination;
 };

@@ -38,5 +38,7 @@ QString ReadOption(const QString& key, const QString& fallback);
 void WriteOption(const QString& key, const QString& value);
 
 QString GetLang(int16_t id);
+// The ISO code of the language in use ("de", "en"…); empty where the index names no language.
+QString LangCode();
 void PlayWAV(int16_t id);
 } // namespace Allgemein

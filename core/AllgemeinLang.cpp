@@ -4,6 +4,8 @@
 #include "errors/ErrorTrap.h"
 #include "platform/IniReader.h"
 
+#include <array>
+
 namespace Allgemein {
 
 QString GetLang(int16_t id) {
@@ -24,6 +26,13 @@ QString GetLang(int16_t id) {
          [&] { result = IniReader::readKey(fileName, QStringLiteral("Lang"), key, blanks, kBufferSize); }},
     });
     return result;
+}
+
+QString LangCode() {
+    static const std::array<const char*, 7> codes = {"de", "en", "sv", "it", "es", "", "fr"};
+    if (LangIndex < 0 || LangIndex >= static_cast<int>(codes.size()))
+        return {};
+    return QString::fromLatin1(codes[static_cast<size_t>(LangIndex)]);
 }
 
 } // namespace Allgemein

@@ -427,7 +427,14 @@ void frmDraw::changeEvent(QEvent* event) {
         nameControls();
 }
 
+// The desktop's close (Alt+F4, the window list) asks as the exit button does, and only a confirmed exit
+// closes the window, through EndProgram's unload, which is not spontaneous.
 void frmDraw::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) {
+        event->ignore();
+        Form_QueryUnload();
+        return;
+    }
     Forms::remove(this);
     event->accept();
 }

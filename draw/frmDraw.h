@@ -60,6 +60,8 @@ public:
     void Form_Load();
     void Form_Resize();
     void Form_Activate();
+    // A close from the desktop: the exit command's question and end.
+    void Form_QueryUnload();
     void bzlButton_Click(int16_t Index);
     void imgLang_Click(int16_t Index);
     void mnuHilfe_Click();

@@ -153,6 +153,11 @@ void frmDraw::exitProgram(ErrorTrap& trap) {
                }}});
 }
 
+void frmDraw::Form_QueryUnload() {
+    ErrorTrap trap(QStringLiteral("Form_QueryUnload"), Module);
+    exitProgram(trap);
+}
+
 void frmDraw::imgLang_Click(int16_t Index) {
     ErrorTrap trap(QStringLiteral("imgLang_Click"), Module);
     if (!trap(10, [] {
@@ -166,7 +171,7 @@ void frmDraw::imgLang_Click(int16_t Index) {
     trap.run({{30, [Index] { LangIndex = Index; }},
               {40, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
               {50, [this] { Sprache(); }},
-              {60, [] { LanguageChange::announce(); }}});
+              {60, [] { LanguageChange::announce(LangCode()); }}});
 }
 
 void frmDraw::mnuHilfe_Click() {

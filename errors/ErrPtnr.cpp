@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -122,6 +123,7 @@ void ErrPtnr::createFrames() {
     createButtons(m_frames[framContinue], m_cmdContinue,
                   {QStringLiteral("Wieder&holen Retry"), QStringLiteral("&Ignorieren   Ignore"),
                    QStringLiteral("&Abbrechen Cancel"), QStringLiteral("&Beenden       End")});
+    m_cmdContinue[Ignore]->setDefault(true);
     for (int i = 0; i < 4; ++i) {
         connect(m_cmdProtocol[i], &QPushButton::clicked, this, [this, i] { cmdProtocol_Click(i); });
         connect(m_cmdContinue[i], &QPushButton::clicked, this, [this, i] { cmdContinue_Click(i); });
@@ -186,8 +188,45 @@ int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName
     if (shownHook())
         QTimer::singleShot(0, this, [this] { shownHook()(*this); });
     const QScopedValueRollback<bool> deciding(m_deciding, true);
-    exec();
+    waitForDecision();
     return m_chosenAction;
+}
+
+// Shown above the program's other windows and active, the keyboard on Ignore, until an action button is
+// pressed. It is hidden only once the program has gone on: an error that follows at once finds it still
+// up, where hiding and showing it again would race a window manager, which then leaves it unframed where
+// its frame was while its picture stays where it was, so that no click reaches its buttons.
+void ErrPtnr::waitForDecision() {
+    QEventLoop decision;
+    m_decision = &decision;
+    show();
+    keepOnTop();
+    m_cmdContinue[Ignore]->setFocus(Qt::ActiveWindowFocusReason);
+    QCoreApplication::instance()->installEventFilter(this);
+    decision.exec(QEventLoop::DialogExec);
+    QCoreApplication::instance()->removeEventFilter(this);
+    m_decision = nullptr;
+    QTimer::singleShot(0, this, [this] {
+        if (!m_deciding)
+            hide();
+    });
+}
+
+void ErrPtnr::keepOnTop() {
+    raise();
+    activateWindow();
+}
+
+// Without a window manager the window shown last lies on top: a window of the program shown while the
+// user decides (a timer's, a repaint's) puts the error window back above it.
+bool ErrPtnr::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (m_decision)
+                keepOnTop();
+        });
+    return QDialog::eventFilter(watched, event);
 }
 
 void ErrPtnr::setErrorRows(const std::array<QString, 4>& values) {
@@ -249,7 +288,8 @@ QString ErrPtnr::defaultProgInfo() const {
 
 void ErrPtnr::cmdContinue_Click(int index) {
     m_chosenAction = static_cast<int16_t>(index);
-    hide();
+    if (m_decision)
+        m_decision->quit();
 }
 
 QString ErrPtnr::BuildProtocol() const {

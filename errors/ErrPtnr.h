@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QEventLoop;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -49,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
 private:
@@ -60,6 +62,8 @@ private:
     void setErrorRows(const std::array<QString, 4>& values);
     int16_t protocolWhileDeciding(const QString& procedureName, const QString& moduleName);
     void ArrangeFrames();
+    void waitForDecision();
+    void keepOnTop();
     void AppendProtocolLog();
     void startNewLogWhenFull() const;
     QString defaultProgInfo() const;
@@ -72,6 +76,7 @@ private:
 
     int16_t m_chosenAction = Retry;
     bool m_deciding = false;
+    QEventLoop* m_decision = nullptr;
     std::array<QGroupBox*, 5> m_frames{};
     QLabel* m_lblComment = nullptr;
     QLabel* m_lblProgInfo = nullptr;

@@ -227,7 +227,7 @@ void frmInfo::imgLang_Click(int16_t Index) {
     trap.run({{20, [Index] { LangIndex = Index; }},
               {30, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
               {40, [this] { Sprache(); }},
-              {50, [] { LanguageChange::announce(); }}});
+              {50, [] { LanguageChange::announce(LangCode()); }}});
 }
 
 // A failing request is not reported: the child simply stays here.

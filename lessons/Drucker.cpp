@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 
 Q_LOGGING_CATEGORY(lcDrucker, "pinsola.printing")
@@ -15,26 +16,25 @@ Q_LOGGING_CATEGORY(lcDrucker, "pinsola.printing")
 namespace Drucker {
 
 namespace {
-constexpr double TwipsPerMm = 56.7;
-constexpr double OffsetPixelsPerMm = 11.8125;
-constexpr double TwipsPerPoint = 20.0;
 constexpr double MmPerInch = 25.4;
-
-// One edge pair: the near margin from the device offset, the far one from what is left of the paper.
-void edges(double offsetPixels, double paperMm, double printableMm, int16_t& nearEdge, int16_t& farEdge) {
-    nearEdge = static_cast<int16_t>(VbConvert::roundHalfEven(offsetPixels / OffsetPixelsPerMm));
-    farEdge = static_cast<int16_t>(std::floor(paperMm - printableMm - nearEdge) + 1);
-    nearEdge = static_cast<int16_t>(nearEdge + 1);
-}
 } // namespace
 
 PageMargins marginsFor(const PrinterMeasures& printer) {
-    PageMargins margins;
-    edges(printer.offsetXPixels, printer.paperWidthTwips / TwipsPerMm, printer.printableWidthMm, margins.left,
-          margins.right);
-    edges(printer.offsetYPixels, printer.paperHeightTwips / TwipsPerMm, printer.printableHeightMm,
-          margins.top, margins.bottom);
-    return margins;
+    const QMarginsF& border = printer.unprintableMm;
+    const auto nearEdge = [](double mm) { return static_cast<int16_t>(VbConvert::roundHalfEven(mm) + 1); };
+    const auto farEdge = [](double mm) { return static_cast<int16_t>(std::floor(mm) + 1); };
+    return {nearEdge(border.left()), farEdge(border.right()), nearEdge(border.top()),
+            farEdge(border.bottom())};
+}
+
+QMarginsF landscapeBorderMm(const QPrinter& printer) {
+    QPageLayout upright = printer.pageLayout();
+    upright.setOrientation(QPageLayout::Portrait);
+    upright.setUnits(QPageLayout::Millimeter);
+    const QMarginsF border = upright.minimumMargins();
+    const double across = std::max(border.top(), border.bottom());
+    const double along = std::max(border.left(), border.right());
+    return {across, along, across, along};
 }
 
 std::optional<PrinterMeasures> defaultPrinterMeasures() {
@@ -44,20 +44,11 @@ std::optional<PrinterMeasures> defaultPrinterMeasures() {
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid())
         return std::nullopt;
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    const QRectF paperMm = layout.fullRect(QPageLayout::Millimeter);
-    const QRectF paperPoints = layout.fullRect(QPageLayout::Point);
-    const QMarginsF unprintable = layout.minimumMargins();
-    const double dotsPerMm = printer.resolution() / MmPerInch;
-    if (paperMm.isEmpty() || dotsPerMm <= 0)
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const QSizeF paperMm = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    if (paperMm.isEmpty())
         return std::nullopt;
-    return PrinterMeasures{paperPoints.width() * TwipsPerPoint,
-                           paperPoints.height() * TwipsPerPoint,
-                           paperMm.width() - unprintable.left() - unprintable.right(),
-                           paperMm.height() - unprintable.top() - unprintable.bottom(),
-                           unprintable.left() * dotsPerMm,
-                           unprintable.top() * dotsPerMm};
+    return PrinterMeasures{paperMm, landscapeBorderMm(printer)};
 }
 
 void GetPrintMargins(int16_t& left, int16_t& right, int16_t& top, int16_t& bottom) {
@@ -73,10 +64,12 @@ void GetPrintMargins(int16_t& left, int16_t& right, int16_t& top, int16_t& botto
     bottom = margins.bottom;
 }
 
-PageLayout pageLayout(QSizeF paperMm, const std::array<int16_t, 4>& margins, QSizeF pictureSize,
-                      double footerMm) {
-    const QRectF area(margins[0], margins[2], paperMm.width() - margins[0] - margins[1],
-                      paperMm.height() - margins[2] - margins[3] - footerMm);
+PageLayout pageLayout(QSizeF paperMm, const std::array<int16_t, 4>& margins, const QMarginsF& unprintableMm,
+                      QSizeF pictureSize, double footerMm) {
+    const QRectF paper(QPointF(0, 0), paperMm);
+    const QRectF inside = paper.marginsRemoved(QMarginsF(margins[0], margins[2], margins[1], margins[3]))
+                              .intersected(paper.marginsRemoved(unprintableMm));
+    const QRectF area = inside.adjusted(0, 0, 0, -footerMm);
     if (area.width() <= 0 || area.height() <= 0 || pictureSize.isEmpty())
         VbError::raise(VbErr::PrinterError);
     const QSizeF size = pictureSize.scaled(area.size(), Qt::KeepAspectRatio);
@@ -94,7 +87,8 @@ void PrintPicture(QPrinter& printer, const QImage& picture, const std::array<int
     font.setBold(false);
     const double footerMm = 6 * MmPerInch / 72 * 2;
     const QSizeF paperMm = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    const PageLayout layout = pageLayout(paperMm, margins, picture.size(), footerMm);
+    const PageLayout layout =
+        pageLayout(paperMm, margins, landscapeBorderMm(printer), picture.size(), footerMm);
     QPainter painter;
     if (!painter.begin(&printer))
         VbError::raise(VbErr::PrinterError);

@@ -1,7 +1,10 @@
 #pragma once
 
-// The language of the user interface changed: every window hears it as a QEvent::LanguageChange in its
-// changeEvent (owned windows through their owner) and puts on the texts of the new language.
+#include <QString>
+
+// The language of the user interface changed to the one with the given ISO code: Qt's own texts follow,
+// and every window hears it as a QEvent::LanguageChange in its changeEvent (owned windows through their
+// owner) and puts on the texts of the new language.
 namespace LanguageChange {
-void announce();
+void announce(const QString& languageCode);
 }

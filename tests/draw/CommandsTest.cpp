@@ -14,14 +14,19 @@
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
+#include <tuple>
 
 namespace {
 
@@ -245,6 +250,29 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     const QByteArray settings = contents(home.settingsFile());
     QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
     EXPECT_EQ(contents(home.settingsFile()), settings);
+}
+
+// The message box's own buttons are Qt's: they speak the language of the flag clicked, at once.
+TEST_F(CommandTest, TheExitQuestionsButtonsSpeakTheLanguageOfTheFlagClicked) {
+    MsgBox::setResponder({});
+    const std::tuple<int, QString, QString> languages[] = {
+        {6, QStringLiteral("&Oui"), QStringLiteral("&Non")},
+        {0, QStringLiteral("&Ja"), QStringLiteral("&Nein")},
+        {2, QStringLiteral("&Ja"), QStringLiteral("&Nej")},
+        {4, QStringLiteral("&Sí"), QStringLiteral("&No")}};
+    for (const auto& [flag, yes, no] : languages) {
+        QTest::mouseClick(window->imgLang[flag], Qt::LeftButton);
+        QStringList buttons;
+        QTimer::singleShot(0, [&buttons] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            buttons << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        window->bzlButton_Click(9);
+        EXPECT_EQ(buttons, QStringList({yes, no})) << "flag " << flag;
+    }
 }
 
 } // namespace

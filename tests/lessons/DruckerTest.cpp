@@ -7,42 +7,40 @@
 
 namespace {
 
-constexpr double A4WidthTwips = 210 * 56.7;
-constexpr double A4HeightTwips = 297 * 56.7;
-
 struct MarginCase {
     const char* name;
-    Drucker::PrinterMeasures printer;
+    QMarginsF unprintableMm; // left, top, right, bottom
     Drucker::PageMargins expected;
 };
 
 class PrintMargins : public ::testing::TestWithParam<MarginCase> {};
 
-TEST_P(PrintMargins, FollowTheMarginRule) {
+TEST_P(PrintMargins, FollowTheMarginRuleOutsideTheUnprintableBorder) {
     const MarginCase& c = GetParam();
-    const Drucker::PageMargins margins = Drucker::marginsFor(c.printer);
+    const Drucker::PageMargins margins = Drucker::marginsFor({QSizeF(297, 210), c.unprintableMm});
     EXPECT_EQ(margins.left, c.expected.left);
     EXPECT_EQ(margins.right, c.expected.right);
     EXPECT_EQ(margins.top, c.expected.top);
     EXPECT_EQ(margins.bottom, c.expected.bottom);
+    EXPECT_GT(margins.left, c.unprintableMm.left());
+    EXPECT_GT(margins.right, c.unprintableMm.right());
+    EXPECT_GT(margins.top, c.unprintableMm.top());
+    EXPECT_GT(margins.bottom, c.unprintableMm.bottom());
 }
 
-// Offsets are device pixels; 11.8125 of them make a millimetre whatever the resolution.
 INSTANTIATE_TEST_SUITE_P(
     Table, PrintMargins,
     ::testing::Values(
-        // No unprintable edge: left and top 1 mm; right and bottom from the raw 0 before the +1.
-        MarginCase{"zero_offsets", {A4WidthTwips, A4HeightTwips, 210, 297, 0, 0}, {1, 1, 1, 1}},
-        // 5 mm all round at 300 dpi: right = floor(210 - 200 - 5) + 1 = 6, computed before left's +1.
-        MarginCase{"five_mm_300dpi", {A4WidthTwips, A4HeightTwips, 200, 287, 59.0625, 59.0625}, {6, 6, 6, 6}},
-        // The same paper at 600 dpi: the offsets count twice as many pixels, so left and top double.
-        MarginCase{
-            "five_mm_600dpi", {A4WidthTwips, A4HeightTwips, 200, 287, 118.125, 118.125}, {11, 1, 11, 1}},
+        // No unprintable edge: 1 mm all round.
+        MarginCase{"zero_border", {0, 0, 0, 0}, {1, 1, 1, 1}},
+        MarginCase{"five_mm", {5, 5, 5, 5}, {6, 6, 6, 6}},
+        // An office laser printer's A4 in landscape: 36 pt (12.7 mm) at the sides, 18 pt (6.35 mm) above
+        // and below. The near edges round, the far ones round down, each plus 1.
+        MarginCase{"office_laser_landscape", {12.7, 6.35, 12.7, 6.35}, {14, 13, 7, 7}},
         // 2.5 mm rounds to the even 2, 3.5 mm to 4.
-        MarginCase{
-            "halves_to_even", {A4WidthTwips, A4HeightTwips, 204.3, 290.2, 29.53125, 41.34375}, {3, 4, 5, 3}},
-        // A fraction of a millimetre left over is dropped before the +1.
-        MarginCase{"floor", {A4WidthTwips, A4HeightTwips, 205.6, 292.9, 0, 0}, {1, 5, 1, 5}}),
+        MarginCase{"halves_to_even", {2.5, 3.5, 3.2, 3.3}, {3, 4, 5, 4}},
+        // A far border of 4.9 mm needs 5 mm, not the 4 that rounding the near edge first once gave.
+        MarginCase{"far_edge_from_its_own_border", {0.4, 0.4, 4.9, 4.9}, {1, 5, 1, 5}}),
     [](const ::testing::TestParamInfo<MarginCase>& info) { return std::string(info.param.name); });
 
 } // namespace
@@ -63,13 +61,24 @@ QRect areaOf(const QImage& page, QColor colour) {
     return box;
 }
 
-TEST(PrintPicture, PrintsOneLandscapePageWithTheDrawingInItsShapeAndTheFooterBelowIt) {
+struct PageCase {
+    const char* name;
+    QMarginsF uprightBorderPoints; // the printer's unprintable border of the upright sheet
+    double topPixels;              // where the picture starts: the larger of margin and border
+    double sidePixels;             // nothing closer to the left or right edge
+};
+
+class PrintPicture : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(PrintPicture, PrintsOneLandscapePageWithTheDrawingInItsShapeAndTheFooterBelowItInsideTheBorder) {
+    const PageCase& c = GetParam();
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, c.uprightBorderPoints,
+                                      QPageLayout::Point, c.uprightBorderPoints));
     QImage drawing(400, 300, QImage::Format_RGB32);
     drawing.fill(QColor(0, 0, 255));
     Drucker::PrintPicture(printer, drawing, {6, 6, 6, 6}, QStringLiteral("DejaVu Sans"),
@@ -86,9 +95,9 @@ TEST(PrintPicture, PrintsOneLandscapePageWithTheDrawingInItsShapeAndTheFooterBel
     EXPECT_NEAR(page.height(), 2100, 2);
     const QRect picture = areaOf(page, QColor(0, 0, 255));
     EXPECT_NEAR(double(picture.width()) / picture.height(), 4.0 / 3.0, 0.01);
-    EXPECT_NEAR(picture.top(), 60, 2) << "at the top margin";
-    EXPECT_GE(picture.left(), 60);
-    EXPECT_LE(picture.right(), 2970 - 60);
+    EXPECT_NEAR(picture.top(), c.topPixels, 2) << "at the top margin";
+    EXPECT_GE(picture.left(), c.sidePixels);
+    EXPECT_LE(picture.right(), 2970 - c.sidePixels);
     const QRect footer =
         areaOf(page.copy(0, picture.bottom() + 1, page.width(), page.height() - picture.bottom() - 1),
                QColor(0, 0, 0));
@@ -96,7 +105,17 @@ TEST(PrintPicture, PrintsOneLandscapePageWithTheDrawingInItsShapeAndTheFooterBel
     EXPECT_LT(footer.top(), 20);
     EXPECT_LT(footer.height(), 40) << "one small line";
     EXPECT_NEAR(footer.left(), picture.left(), 8);
-    EXPECT_LE(picture.bottom() + 1 + footer.bottom(), 2100 - 60) << "inside the bottom margin";
+    EXPECT_LE(picture.bottom() + 1 + footer.bottom(), 2100 - c.topPixels) << "inside the bottom margin";
 }
+
+// A sheet printable to its edges keeps the 6 mm margins; an office printer's upright border of 18 pt at
+// the sides and 36 pt above and below lies turned on the landscape page: 12.7 mm at the sides, 6.35 mm
+// above and below.
+INSTANTIATE_TEST_SUITE_P(Table, PrintPicture,
+                         ::testing::Values(PageCase{"borderless", {0, 0, 0, 0}, 60, 60},
+                                           PageCase{"office_laser", {18, 36, 18, 36}, 63.5, 127}),
+                         [](const ::testing::TestParamInfo<PageCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 } // namespace
