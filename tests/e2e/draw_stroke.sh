@@ -1,6 +1,7 @@
 #!/bin/bash
 # The drawing window appears after the start screen; a drag across the canvas leaves a line in the pen
-# colour and the rest of the canvas stays white.
+# colour and the rest of the canvas stays white. A termination signal (the session's end) ends the program
+# cleanly, its options stored.
 source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
@@ -36,4 +37,11 @@ for point in "$(( CX + CW * 9 / 10 )) $(( CY + CH * 4 / 10 ))" "$(( CX + CW * 3 
 done
 [ -n "${PINSOLA_SCREENSHOT:-}" ] && cp "$WORK/shot.png" "$PINSOLA_SCREENSHOT"
 [ ! -s "$WORK/program/pinsola.EPT" ] || fail "errors were logged: $(cat "$WORK/program/pinsola.EPT")"
-echo "a drag on the canvas drew a line in the pen colour"
+step="end the session"
+kill -TERM "$PID"
+wait_for_exit "$PID" 50 || fail "$step: exit status $?"
+for line in "Width=9" "Color=255" "Sound=0" "Image=1" "Gitter=-1"; do
+    grep -qx "$line" "$SETTINGS" || fail "$step: no $line in $(tr '\n' ' ' < "$SETTINGS")"
+done
+grep -q "^PLeft=" "$SETTINGS" || fail "$step: the lesson viewer's place was not stored"
+echo "a drag on the canvas drew a line in the pen colour; the session's end stored the options"

@@ -154,13 +154,56 @@ add_default_queue() {
     exit 77
 }
 
-# A private CUPS server whose default printer hands every job, as it comes, to a capturing backend that
-# writes it to $PRINTED.
+# A private CUPS server whose default printer hands every job to a capturing backend that writes it to
+# $PRINTED: as it comes, or, with "office", as CUPS's filters make it for an office colour laser printer
+# whose A4 sheet cannot be printed within 18 pt of its sides and 36 pt of its top and bottom (a PDF
+# printer description from cups-filters).
+OFFICE_PPD=/usr/share/ppd/cupsfilters/HP-Color_LaserJet_CM3530_MFP-PDF.ppd
 start_printer() {
     start_cups_server
     mkdir -m 1777 "$WORK/printed"
     PRINTED="$WORK/printed/job.prn"
-    add_default_queue Pinsola_Test "capture:$PRINTED" -m raw
+    if [ "${1:-}" = office ]; then
+        [ -e "$OFFICE_PPD" ] || { echo "SKIP: no $OFFICE_PPD here"; exit 77; }
+        add_default_queue Pinsola_Test "capture:$PRINTED" -P "$OFFICE_PPD" -o PageSize=A4
+    else
+        add_default_queue Pinsola_Test "capture:$PRINTED" -m raw
+    fi
+}
+
+# Checks that everything printed on the office printer's upright A4 sheet, rendered at 72 dpi into $1 (one
+# pixel a point), lies within 18 pt of its sides and 36 pt of its top and bottom.
+inside_printable_area() {
+    local AW AH AX AY
+    read -r AW AH AX AY < <(convert "$1" -fuzz 10% -trim -format '%w %h %X %Y\n' info:)
+    [ "$AX" -ge 18 ] && [ $(( AX + AW )) -le $(( 595 - 18 )) ] && [ "$AY" -ge 36 ] &&
+        [ $(( AY + AH )) -le $(( 842 - 36 )) ] ||
+        { echo "printed beyond the printable area: ${AW}x$AH+$AX+$AY"; return 1; }
+}
+
+# Checks the sheet printed on the office printer, rendered at 72 dpi into $1 (one pixel a point): the
+# drawing, found by its strokes in colour $2 ("r,g,b") along its four edges, keeps its 4:3 shape, and it
+# and the footer line of dark text beside it lie inside the sheet's printable area.
+check_office_sheet() {
+    local sheet=$1 colour=$2 PW PH SW SH SX SY AW AH AX AY
+    eval "$(convert "$sheet" -format 'PW=%w PH=%h' info:)"
+    [ "$PW" = 595 ] && [ "$PH" = 842 ] || { echo "not an upright A4 sheet: $PW x $PH"; return 1; }
+    read -r SW SH SX SY < <(convert "$sheet" -fuzz 25% -fill black -opaque "rgb($colour)" -fill white \
+        +opaque black -trim -format '%w %h %X %Y\n' info:)
+    local long=$(( SW > SH ? SW : SH )) short=$(( SW > SH ? SH : SW ))
+    [ $(( long * 300 / short )) -ge 392 ] && [ $(( long * 300 / short )) -le 408 ] ||
+        { echo "the drawing is not 4:3 ($SW x $SH)"; return 1; }
+    # A strip 4 points deep along each edge of the drawing holds a stroke.
+    local strip
+    for strip in "4x$SH+$SX+$SY" "4x$SH+$(( SX + SW - 4 ))+$SY" "${SW}x4+$SX+$SY" "${SW}x4+$SX+$(( SY + SH - 4 ))"; do
+        [ "$(convert "$sheet" -crop "$strip" -fuzz 25% -fill black -opaque "rgb($colour)" -fill white +opaque black \
+            -format '%[fx:int((1-mean)*w*h)]' info:)" -gt 20 ] || { echo "no stroke along the edge $strip"; return 1; }
+    done
+    inside_printable_area "$sheet" || return 1
+    local dark
+    dark=$(convert "$sheet" -fill white -draw "rectangle $SX,$SY $(( SX + SW )),$(( SY + SH ))" -colorspace Gray \
+        -threshold 50% -negate -format '%[fx:int(mean*w*h)]' info:)
+    [ "$dark" -gt 20 ] || { echo "no footer beside the drawing"; return 1; }
 }
 
 # Waits for the drawing window of process $1, the program's large window, and sets WINDOW, X, Y, WIDTH,
