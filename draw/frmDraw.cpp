@@ -12,6 +12,7 @@
 #include "platform/ImageControl.h"
 #include "platform/OwnedWindow.h"
 #include "platform/Twips.h"
+#include "platform/WindowDestroyWatch.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -72,6 +73,12 @@ frmDraw::frmDraw()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     nameControls();
+    // A window destroyed from outside leaves nothing to draw on: the program ends as after a confirmed
+    // exit.
+    connect(new WindowDestroyWatch(this), &WindowDestroyWatch::windowDestroyed, this, [this] {
+        ErrorTrap trap(QStringLiteral("Form_Unload"), QStringLiteral("frmDraw"));
+        endProgram(trap);
+    });
 }
 
 void frmDraw::createControls() {

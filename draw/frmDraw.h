@@ -98,6 +98,7 @@ private:
     void saveDrawing(ErrorTrap& trap);
     void toggleSound(ErrorTrap& trap);
     void exitProgram(ErrorTrap& trap);
+    void endProgram(ErrorTrap& trap);
 
     void paintBackground();
     void paintPanel();

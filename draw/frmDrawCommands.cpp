@@ -136,21 +136,18 @@ void frmDraw::toggleSound(ErrorTrap& trap) {
 
 void frmDraw::exitProgram(ErrorTrap& trap) {
     bool confirmed = false;
-    trap.run({{220,
-               [&] {
-                   confirmed =
-                       MsgBox::show(this, GetLang(114), MsgBox::Buttons::YesNo, GetLang(100),
-                                    MsgBox::Icon::Question, MsgBox::Default::First) == MsgBox::AnswerYes;
-               }},
-              {230,
-               [&] {
-                   if (confirmed)
-                       EndProgram();
-               }},
-              {240, [&] {
-                   if (confirmed)
-                       QCoreApplication::quit();
-               }}});
+    if (trap.run({{220,
+                   [&] {
+                       confirmed =
+                           MsgBox::show(this, GetLang(114), MsgBox::Buttons::YesNo, GetLang(100),
+                                        MsgBox::Icon::Question, MsgBox::Default::First) == MsgBox::AnswerYes;
+                   }}}) &&
+        confirmed)
+        endProgram(trap);
+}
+
+void frmDraw::endProgram(ErrorTrap& trap) {
+    trap.run({{230, [] { EndProgram(); }}, {240, [] { QCoreApplication::quit(); }}});
 }
 
 void frmDraw::Form_QueryUnload() {

@@ -71,4 +71,10 @@ for i in 0 2 5 8 10; do
 done
 [ -n "${PINSOLA_SCREENSHOT:-}" ] && cp "$WORK/shot.png" "$PINSOLA_SCREENSHOT"
 [ ! -s "$WORK/program/pinsola.EPT" ] || fail "errors were logged: $(cat "$WORK/program/pinsola.EPT")"
-echo "a click on a palette patch made the stroke that patch's colour"
+# A desktop tool that destroys the drawing window instead of asking it to close leaves nothing to draw on:
+# the program ends as after a confirmed exit, its options stored.
+step="the drawing window destroyed from outside"
+xdotool windowclose "$DRAWING"
+wait_for_exit "$PID" 50 || fail "$step: exit status $?"
+grep -qx "Image=1" "$SETTINGS" || fail "$step: the options were not stored: $(tr '\n' ' ' < "$SETTINGS")"
+echo "a click on a palette patch made the stroke that patch's colour; the program ended with its window"
