@@ -2,6 +2,7 @@
 
 #include "app/FirstPaint.h"
 #include "base/VbConvert.h"
+#include "base/VbError.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "errors/ErrorTrap.h"
@@ -11,10 +12,7 @@
 #include "platform/QtTranslation.h"
 #include "platform/SingleInstance.h"
 
-#include <QLoggingCategory>
 #include <QTimer>
-
-Q_LOGGING_CATEGORY(lcStart, "pinsola.start")
 
 namespace Allgemein {
 
@@ -29,12 +27,21 @@ void fillLangFile() {
     LangFile[6] = folder + QStringLiteral("/french.lng");
 }
 
+// The stored language as a number; a text that does not convert names no language either.
+int16_t storedLanguage(const QString& text) {
+    try {
+        return VbConvert::toInteger(text);
+    } catch (const VbError&) {
+        return -1;
+    }
+}
+
 // An index that names no slot of the table would fail every text lookup of every window, one error
-// window after another; the session speaks German instead and the stored value stays as it is.
-void settleUnknownLanguage() {
+// window after another: the session speaks German, and the value is reported as a bad option.
+void settleUnknownLanguage(const QString& stored) {
     if (LangIndex >= 0 && LangIndex < static_cast<int>(LangFile.size()))
         return;
-    qCInfo(lcStart) << "stored language" << LangIndex << "names no language file; German is used";
+    NoteBadOption(QStringLiteral("Sprache"), stored, QStringLiteral("0"));
     LangIndex = 0;
 }
 bool startScreenTimerHeld = false;
@@ -73,7 +80,11 @@ void Main() {
         return;
     if (!trap(20, [] { LoadConfig(); }))
         return;
-    if (!trap(30, [] { LangIndex = VbConvert::toInteger(ReadOption("Sprache", "0")); }))
+    QString stored;
+    if (!trap(30, [&] {
+            stored = ReadOption("Sprache", "0");
+            LangIndex = storedLanguage(stored);
+        }))
         return;
     const auto converts = trap.condition(40, [] { return LangIndex > 10; });
     if (!converts)
@@ -83,10 +94,11 @@ void Main() {
         return;
     trap.run({
         {70,
-         [] {
-             settleUnknownLanguage();
+         [&] {
+             settleUnknownLanguage(stored);
              QtTranslation::use(LangCode());
          }},
+        {75, [] { ReportBadOptions(); }},
         {80, [] { fillLangFile(); }},
         {90, [] { StartupInfo = VbConvert::True; }},
         {100,

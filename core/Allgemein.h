@@ -36,6 +36,11 @@ void SaveConfig();
 // One key of section "Optionen", read as text with the default as text; written as decimal text.
 QString ReadOption(const QString& key, const QString& fallback);
 void WriteOption(const QString& key, const QString& value);
+// A stored option the program cannot use (`stored` as found); its default `fallback` is used instead.
+void NoteBadOption(const QString& key, const QString& stored, const QString& fallback);
+// Stores the default of every option noted since the last report and raises one error (380) naming them
+// all, so bad settings cost one error window at one start.
+void ReportBadOptions();
 
 QString GetLang(int16_t id);
 // The ISO code of the language in use ("de", "en"…); empty where the index names no language.

@@ -1,10 +1,69 @@
 #include "core/Allgemein.h"
 
 #include "base/VbConvert.h"
+#include "base/VbError.h"
+#include "core/Resources.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SettingsStore.h"
 
+#include <QLoggingCategory>
+#include <QStringList>
+#include <limits>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+Q_LOGGING_CATEGORY(lcConfig, "pinsola.settings")
+
 namespace Allgemein {
+
+namespace {
+constexpr int LessonCountString = 100;
+constexpr int MinPenWidth = 1;
+constexpr int MaxPenWidth = 50;
+constexpr int32_t MaxColor = 0xFFFFFF;
+
+struct BadOption {
+    QString key;
+    QString stored;
+    QString fallback;
+};
+
+std::vector<BadOption>& badOptions() {
+    static std::vector<BadOption> noted;
+    return noted;
+}
+
+// The stored option as a number of the key's type within [low, high]; a text that does not convert, or a
+// number outside, is noted and the default used instead.
+template <typename Number> Number checked(const char* key, Number fallback, Number low, Number high) {
+    const QString name = QString::fromLatin1(key);
+    const QString stored = ReadOption(name, QString::number(fallback));
+    try {
+        Number value;
+        if constexpr (std::is_same_v<Number, int16_t>)
+            value = VbConvert::toInteger(stored);
+        else
+            value = VbConvert::toLong(stored);
+        if (value >= low && value <= high)
+            return value;
+    } catch (const VbError&) {
+    }
+    NoteBadOption(name, stored, QString::number(fallback));
+    return fallback;
+}
+
+int16_t integer(const char* key, int16_t fallback, int16_t low, int16_t high) {
+    return checked<int16_t>(key, fallback, low, high);
+}
+
+// Switches are toggled by complement, so a hand-written 1 would toggle to -2, still on, for ever: any
+// number but 0 is read as on (-1).
+int16_t boolean(const char* key) {
+    using Range = std::numeric_limits<int16_t>;
+    return VbConvert::fromBool(integer(key, VbConvert::True, Range::min(), Range::max()) != 0);
+}
+} // namespace
 
 QString ReadOption(const QString& key, const QString& fallback) {
     return SettingsStore::GetSetting(AppTitle, Section, key, fallback);
@@ -14,24 +73,41 @@ void WriteOption(const QString& key, const QString& value) {
     SettingsStore::SaveSetting(AppTitle, Section, key, value);
 }
 
+void NoteBadOption(const QString& key, const QString& stored, const QString& fallback) {
+    badOptions().push_back({key, stored, fallback});
+}
+
+// A bad value reported at every start would leave a child clicking through error windows for good: each
+// is replaced in the store by its default before the one report of them all.
+void ReportBadOptions() {
+    if (badOptions().empty())
+        return;
+    const std::vector<BadOption> bad = std::exchange(badOptions(), {});
+    QStringList listed;
+    for (const BadOption& option : bad)
+        listed << option.key + QLatin1Char('=') + option.stored;
+    const QString values = listed.join(QStringLiteral(", "));
+    qCWarning(lcConfig).noquote() << "stored options not usable, their defaults are used:" << values;
+    for (const BadOption& option : bad)
+        WriteOption(option.key, option.fallback);
+    throw VbError(VbErr::InvalidPropertyValue,
+                  VbError::standardDescription(VbErr::InvalidPropertyValue) + QStringLiteral(": ") + values);
+}
+
 void LoadConfig() {
     ErrorTrap trap(QStringLiteral("LoadConfig"), QStringLiteral("Allgemein"));
-    auto integer = [](const char* key, const char* fallback) {
-        return VbConvert::toInteger(ReadOption(key, fallback));
-    };
-    // Switches are toggled by complement, so a hand-written 1 would toggle to -2, still on, for ever:
-    // any value but 0 is read as on (-1).
-    auto boolean = [&](const char* key, const char* fallback) {
-        return VbConvert::fromBool(integer(key, fallback) != 0);
-    };
     trap.run({
-        {10, [&] { SoundOn = boolean("Sound", "-1"); }},
-        {20, [&] { LessonNo = integer("Image", "1"); }},
-        {30, [&] { PenWidth = integer("Width", "5"); }},
-        {40, [&] { PenColor = VbConvert::toLong(ReadOption("Color", "0")); }},
-        {50, [&] { PreviewSize = boolean("PSize", "-1"); }},
-        {60, [&] { ColorWinOpen = boolean("CShow", "-1"); }},
-        {70, [&] { GridOn = boolean("Gitter", "-1"); }},
+        {10, [] { SoundOn = boolean("Sound"); }},
+        {20,
+         [] {
+             const auto lessons = VbConvert::toInteger(Resources::LoadResString(LessonCountString));
+             LessonNo = integer("Image", 1, 1, lessons);
+         }},
+        {30, [] { PenWidth = integer("Width", 5, MinPenWidth, MaxPenWidth); }},
+        {40, [] { PenColor = checked<int32_t>("Color", 0, 0, MaxColor); }},
+        {50, [] { PreviewSize = boolean("PSize"); }},
+        {60, [] { ColorWinOpen = boolean("CShow"); }},
+        {70, [] { GridOn = boolean("Gitter"); }},
     });
 }
 

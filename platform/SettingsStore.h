@@ -8,6 +8,8 @@
 namespace SettingsStore {
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback);
+// Raises 75 with the system's reason when the store cannot be written; after that, failing writes to the
+// same store are not raised again until one succeeds.
 void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
 // The file behind the store, where it is one.
 QString location(const QString& appName);

@@ -43,6 +43,7 @@ struct Sprache {
     const char* stored; // nullptr: not stored
     int16_t langIndex;
     const char* storedAfter; // nullptr: still not stored
+    bool reported = false;   // one error window, then German
 };
 
 class MainSprache : public ::testing::TestWithParam<Sprache> {};
@@ -62,7 +63,10 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
     else
         EXPECT_FALSE(QFile::exists(home.settingsFile())) << "nothing written at start-up";
     GetLang(100);
-    EXPECT_EQ(script.count(), 0) << "neither start-up nor a text lookup reports an error";
+    ASSERT_EQ(script.count(), c.reported ? 1 : 0) << "a text lookup reports nothing";
+    if (c.reported)
+        EXPECT_EQ(script.shown()[0].number,
+                  QStringLiteral("380 (Invalid property value: Sprache=%1)").arg(c.stored));
     unloadAll();
 }
 
@@ -70,9 +74,37 @@ INSTANTIATE_TEST_SUITE_P(Table, MainSprache,
                          ::testing::Values(Sprache{nullptr, 0, nullptr}, Sprache{"1033", 1, "1"},
                                            Sprache{"1031", 1, "1"}, Sprache{"2000", 2, "2"},
                                            Sprache{"11", 0, "0"}, Sprache{"5", 5, "5"}, Sprache{"6", 6, "6"},
-                                           // No language file: German for the session, the value kept.
-                                           Sprache{"10", 0, "10"}, Sprache{"7", 0, "7"},
-                                           Sprache{"-3", 0, "-3"}, Sprache{"12000", 0, "12"}));
+                                           // No language: German, and German stored in its place.
+                                           Sprache{"10", 0, "0", true}, Sprache{"7", 0, "0", true},
+                                           Sprache{"-3", 0, "0", true}, Sprache{"12000", 0, "0", true},
+                                           Sprache{"999999", 0, "0", true},
+                                           Sprache{"english", 0, "0", true}));
+
+// Every bad setting together costs one error window at one start; the next start reports none.
+TEST(Main, ReportsAllBadSettingsInOneErrorWindowAndOnlyOnce) {
+    TempHome home;
+    for (const auto& [key, value] : {std::pair{"Sound", "abc"},
+                                     {"Image", "9999"},
+                                     {"Width", "-5"},
+                                     {"Color", "zzz"},
+                                     {"PSize", "foo"},
+                                     {"CShow", "2"},
+                                     {"Gitter", ""},
+                                     {"Sprache", "999999"}})
+        home.storeOption(QString::fromLatin1(key), QString::fromLatin1(value));
+    ErrorScript script;
+    Main();
+    ASSERT_EQ(script.count(), 1);
+    EXPECT_EQ(script.shown()[0].number,
+              QStringLiteral("380 (Invalid property value: Sound=abc, Image=9999, "
+                             "Width=-5, Color=zzz, PSize=foo, Gitter=, Sprache=999999)"));
+    EXPECT_EQ(script.shown()[0].line, QStringLiteral("75"));
+    EXPECT_EQ(PenWidth, 5);
+    unloadAll();
+    Main();
+    EXPECT_EQ(script.count(), 1) << "the defaults were stored";
+    unloadAll();
+}
 
 TEST(Main, BuildsTheLanguageFileTableAndShowsTheInfoWindowOverTheHiddenDrawingWindow) {
     TempHome home;
@@ -99,7 +131,7 @@ TEST(Main, BuildsTheLanguageFileTableAndShowsTheInfoWindowOverTheHiddenDrawingWi
     unloadAll();
 }
 
-TEST(Main, AnUnreadableLanguageSettingGoesToTheErrorWindow) {
+TEST(Main, CancelOnTheBadSettingsReportLeavesMain) {
     TempHome home;
     home.storeOption(QStringLiteral("Sprache"), QStringLiteral("english"));
     ErrorScript script({2});
@@ -108,7 +140,7 @@ TEST(Main, AnUnreadableLanguageSettingGoesToTheErrorWindow) {
     ASSERT_EQ(script.count(), 1);
     EXPECT_EQ(script.shown()[0].procedure, QStringLiteral("Main"));
     EXPECT_EQ(script.shown()[0].module, QStringLiteral("Allgemein"));
-    EXPECT_EQ(script.shown()[0].number, QStringLiteral("13 (Type mismatch)"));
+    EXPECT_EQ(script.shown()[0].number, QStringLiteral("380 (Invalid property value: Sprache=english)"));
     EXPECT_TRUE(Forms::loaded().isEmpty()) << "Cancel leaves Main before any window loads";
     EXPECT_EQ(LangFile[0], QString());
 }

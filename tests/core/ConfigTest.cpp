@@ -1,9 +1,13 @@
 #include "core/Allgemein.h"
+#include "errors/ErrorTrap.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Allgemein;
@@ -44,51 +48,111 @@ struct StoredOption {
     const char* key;
     const char* stored;
     Options expected;
-    const char* error; // the error window's first row, or nullptr
-    const char* line;
+    bool bad; // reported, and its default stored instead
 };
+
+void PrintTo(const StoredOption& c, std::ostream* os) {
+    *os << c.key << "=" << c.stored;
+}
 
 class LoadConfigTable : public ::testing::TestWithParam<StoredOption> {};
 
-TEST_P(LoadConfigTable, ConvertsEachStoredTextOrReportsIt) {
+// A value the program cannot use is reported once, with the others, and replaced by its default in the
+// store, so the next start neither reports it again nor writes it back.
+TEST_P(LoadConfigTable, ConvertsEachStoredTextOrUsesTheDefaultAndReportsItOnce) {
     const StoredOption& c = GetParam();
     TempHome home;
     home.storeOption(QString::fromLatin1(c.key), QString::fromLatin1(c.stored));
     ErrorScript script({1});
+    ErrorTrap start(QStringLiteral("Main"), QStringLiteral("Allgemein"));
     clearOptions();
     LoadConfig();
     EXPECT_TRUE(current() == c.expected) << c.key << "=" << c.stored;
-    if (!c.error) {
-        EXPECT_EQ(script.count(), 0);
-        return;
-    }
-    ASSERT_EQ(script.count(), 1);
-    EXPECT_EQ(script.shown()[0].number, QString::fromLatin1(c.error));
-    EXPECT_EQ(script.shown()[0].procedure, QStringLiteral("LoadConfig"));
-    EXPECT_EQ(script.shown()[0].module, QStringLiteral("Allgemein"));
-    EXPECT_EQ(script.shown()[0].line, QString::fromLatin1(c.line));
+    EXPECT_EQ(script.count(), 0) << "nothing reported while reading";
+    start(75, [] { ReportBadOptions(); });
+    ASSERT_EQ(script.count(), c.bad ? 1 : 0);
+    if (c.bad)
+        EXPECT_EQ(script.shown()[0].number,
+                  QStringLiteral("380 (Invalid property value: %1=%2)").arg(c.key, c.stored));
+    SaveConfig();
+    clearOptions();
+    LoadConfig();
+    start(75, [] { ReportBadOptions(); });
+    EXPECT_TRUE(current() == c.expected) << "read back after the exit";
+    EXPECT_EQ(script.count(), c.bad ? 1 : 0) << "reported at one start only";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, LoadConfigTable,
     ::testing::Values(
-        StoredOption{"Sound", "0", {0, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
+        StoredOption{"Sound", "0", {0, 1, 5, 0, -1, -1, -1}, false},
         // A switch stored as 1 (by hand) reads as on, -1, so that the complement can switch it off again.
-        StoredOption{"Sound", "1", {-1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
-        StoredOption{"Gitter", "1", {-1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
-        StoredOption{"PSize", "7", {-1, 1, 5, 0, -1, -1, -1}, nullptr, nullptr},
-        StoredOption{"Image", "42", {-1, 42, 5, 0, -1, -1, -1}, nullptr, nullptr},
-        StoredOption{"Width", "2.5", {-1, 1, 2, 0, -1, -1, -1}, nullptr, nullptr},
+        StoredOption{"Sound", "1", {-1, 1, 5, 0, -1, -1, -1}, false},
+        StoredOption{"Gitter", "1", {-1, 1, 5, 0, -1, -1, -1}, false},
+        StoredOption{"PSize", "7", {-1, 1, 5, 0, -1, -1, -1}, false},
+        StoredOption{"CShow", "2", {-1, 1, 5, 0, -1, -1, -1}, false},
+        StoredOption{"Image", "42", {-1, 42, 5, 0, -1, -1, -1}, false},
+        StoredOption{"Width", "2.5", {-1, 1, 2, 0, -1, -1, -1}, false},
+        StoredOption{"Width", "50", {-1, 1, 50, 0, -1, -1, -1}, false},
         // Colours are 32-bit: pure blue with red in the low byte.
-        StoredOption{"Color", "16711680", {-1, 1, 5, 16711680, -1, -1, -1}, nullptr, nullptr},
-        StoredOption{"PSize", "0", {-1, 1, 5, 0, 0, -1, -1}, nullptr, nullptr},
-        StoredOption{"cshow", "0", {-1, 1, 5, 0, -1, 0, -1}, nullptr, nullptr},
-        StoredOption{"GITTER", "0", {-1, 1, 5, 0, -1, -1, 0}, nullptr, nullptr},
-        // Skipped statements keep the value held before (0 at start-up); the next key is still read.
-        StoredOption{"Width", "abc", {-1, 1, 0, 0, -1, -1, -1}, "13 (Type mismatch)", "30"},
-        StoredOption{"Image", "70000", {-1, 0, 5, 0, -1, -1, -1}, "6 (Overflow)", "20"},
-        StoredOption{"Color", "99999999999", {-1, 1, 5, 0, -1, -1, -1}, "6 (Overflow)", "40"},
-        StoredOption{"Sound", "", {0, 1, 5, 0, -1, -1, -1}, "13 (Type mismatch)", "10"}));
+        StoredOption{"Color", "16711680", {-1, 1, 5, 16711680, -1, -1, -1}, false},
+        StoredOption{"PSize", "0", {-1, 1, 5, 0, 0, -1, -1}, false},
+        StoredOption{"cshow", "0", {-1, 1, 5, 0, -1, 0, -1}, false},
+        StoredOption{"GITTER", "0", {-1, 1, 5, 0, -1, -1, 0}, false},
+        StoredOption{"Width", "abc", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Width", "-5", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Width", "0", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Width", "51", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Width", "100000", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Image", "70000", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Image", "9999", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Image", "0", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Color", "99999999999", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Color", "zzz", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Color", "-1", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Color", "16777216", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"PSize", "foo", {-1, 1, 5, 0, -1, -1, -1}, true},
+        StoredOption{"Sound", "", {-1, 1, 5, 0, -1, -1, -1}, true}));
+
+struct UnwritableStore {
+    const char* name;
+    std::function<void(const TempHome&)> make;
+    const char* reason;
+};
+
+void PrintTo(const UnwritableStore& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Unwritable : public ::testing::TestWithParam<UnwritableStore> {};
+
+// Every key written at the exit fails alike: one report with the system's reason, not one per key.
+TEST_P(Unwritable, StoreIsReportedOnceWithItsReason) {
+    TempHome home;
+    GetParam().make(home);
+    ErrorScript script({1});
+    SaveConfig();
+    SaveConfig();
+    ErrorTrap unload(QStringLiteral("Form_Unload"), QStringLiteral("frmColor"));
+    unload(0, [] { WriteOption(QStringLiteral("CLeft"), QStringLiteral("120")); });
+    ASSERT_EQ(script.count(), 1);
+    EXPECT_TRUE(script.shown()[0].number.startsWith(QStringLiteral("75 (Path/File access error: ")));
+    EXPECT_TRUE(script.shown()[0].number.contains(QString::fromLatin1(GetParam().reason)))
+        << script.shown()[0].number.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Unwritable,
+    ::testing::Values(UnwritableStore{"AFolderInPlaceOfTheFile",
+                                      [](const TempHome& home) { QDir().mkpath(home.settingsFile()); },
+                                      "it is a folder"},
+                      UnwritableStore{"AFileInPlaceOfTheFolder",
+                                      [](const TempHome& home) {
+                                          QFile folder(QFileInfo(home.settingsFile()).path());
+                                          ASSERT_TRUE(folder.open(QIODevice::WriteOnly));
+                                      },
+                                      "is no folder"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SaveConfig, WritesEveryKeyAsDecimalText) {
     TempHome home;

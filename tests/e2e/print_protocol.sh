@@ -22,7 +22,7 @@ pdftotext -layout "$PRINTED" "$WORK/printed.txt" || fail "the job is no readable
 tr -d ' ' < "$WORK/printed.txt" > "$WORK/squeezed.txt"
 grep -q "FEHLERPROTOKOLL/ERRORPROTOCOLL" "$WORK/squeezed.txt" || fail "the protocol heading is missing"
 grep -q "Modul:Allgemein" "$WORK/squeezed.txt" || fail "the module is missing"
-grep -q "Fehler-Nr/error:13(Typemismatch)" "$WORK/squeezed.txt" || fail "the error is missing"
+grep -q "Fehler-Nr/error:380(Invalidpropertyvalue:Width=abc)" "$WORK/squeezed.txt" || fail "the error is missing"
 grep -q -- "----------------------------------------------------------------------" "$WORK/printed.txt" ||
     fail "the separator line is missing"
 kill -0 "$PID" || fail "the program ended while printing"

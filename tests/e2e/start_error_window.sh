@@ -1,20 +1,20 @@
 #!/bin/bash
-# A stored pen width of "abc" shows the error window at start; "Beenden" ends the program at once
-# without writing any setting.
+# Bad stored settings show one error window at start, naming them all; "Beenden" ends the program at
+# once, and since the bad values were replaced by their defaults, the next start shows no error window.
 source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
-printf '[Optionen]\nWidth=abc\n' > "$SETTINGS"
-cp "$SETTINGS" "$WORK/settings.before"
+printf '[Optionen]\nSound=abc\nImage=9999\nWidth=-5\nColor=zzz\nPSize=foo\nCShow=2\nGitter=\nSprache=999999\n' > "$SETTINGS"
 
 "$PROGRAM" 2>"$WORK/pinsola.log" &
 PID=$!
 PIDS+=($PID)
 
 WINDOW=$(wait_for_window --name "Fehler / Error")
-grep -q "LoadConfig" "$WORK/program/pinsola.EPT" || fail "the log does not name LoadConfig"
+grep -q "Main" "$WORK/program/pinsola.EPT" || fail "the log does not name Main"
 grep -q "Allgemein" "$WORK/program/pinsola.EPT" || fail "the log does not name Allgemein"
-grep -q "13 (Type mismatch)" "$WORK/program/pinsola.EPT" || fail "the log does not hold the error"
+grep -q "380 (Invalid property value: Sound=abc, Image=9999, Width=-5, Color=zzz, PSize=foo, Gitter=, Sprache=999999)" \
+    "$WORK/program/pinsola.EPT" || fail "the log does not hold the bad values: $(grep -a 'error :' "$WORK/program/pinsola.EPT")"
 [ "$(grep -c 'F E H L E R' "$WORK/program/pinsola.EPT")" -eq 1 ] || fail "expected exactly one protocol"
 
 if [ -n "${PINSOLA_SCREENSHOT:-}" ]; then
@@ -24,7 +24,14 @@ fi
 # Press "Beenden", the fourth action button in the bottom frame, where a user would click it.
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 xdotool mousemove --window "$WINDOW" $((WIDTH * 6307 / 7215)) $((HEIGHT - HEIGHT * 368 / 5670)) click 1
-
 wait_for_exit "$PID" 50 || fail "the program did not end at once (status $?)"
-cmp -s "$SETTINGS" "$WORK/settings.before" || fail "settings were written: $(cat "$SETTINGS")"
-echo "error window shown, protocol logged, program ended without writing settings"
+for stored in Sound=-1 Image=1 Width=5 Color=0 PSize=-1 Gitter=-1 Sprache=0 CShow=2; do
+    grep -qx "$stored" "$SETTINGS" || fail "$stored is not stored: $(cat "$SETTINGS")"
+done
+
+"$PROGRAM" 2>"$WORK/second.log" &
+PID=$!
+PIDS+=($PID)
+wait_for_window --pid "$PID" >/dev/null || fail "the second start shows no window"
+[ "$(grep -c 'F E H L E R' "$WORK/program/pinsola.EPT")" -eq 1 ] || fail "the second start reported an error"
+echo "one error window for every bad setting, their defaults stored, the next start without error"
