@@ -51,3 +51,23 @@ QPoint ScreenPlacement::reachable(const QRect& frame, const QList<Screen>& scree
     return {inside(frame.left(), frame.width(), area.left(), area.width()),
             inside(frame.top(), frame.height(), area.top(), area.height())};
 }
+
+QPoint ScreenPlacement::withinReach(const QRect& frame, const QList<Screen>& screens, int keep) {
+    const int keepX = std::min(keep, frame.width());
+    const int keepY = std::min(keep, frame.height());
+    QPoint nearest = frame.topLeft();
+    qint64 nearestDistance = std::numeric_limits<qint64>::max();
+    for (const Screen& screen : screens) {
+        const QRect& area = screen.available.isValid() ? screen.available : screen.geometry;
+        const QPoint place(
+            std::max(area.left() - frame.width() + keepX, std::min(frame.left(), area.right() + 1 - keepX)),
+            std::max(area.top() - frame.height() + keepY, std::min(frame.top(), area.bottom() + 1 - keepY)));
+        const QPoint shift = place - frame.topLeft();
+        const qint64 distance = qint64{shift.x()} * shift.x() + qint64{shift.y()} * shift.y();
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest = place;
+        }
+    }
+    return nearest;
+}

@@ -19,4 +19,9 @@ QList<Screen> screens();
 // Where a window of `frame` (pixels) goes: where it is when it lies at least partly on a screen;
 // otherwise onto the nearest screen, inside its available part as far as the window fits there.
 QPoint reachable(const QRect& frame, const QList<Screen>& screens);
+
+// Where a window of `frame` that the user drags may go: where it is while `keep` pixels of it, each way,
+// lie on the available part of a screen; otherwise the nearest place that keeps them there, so the
+// window can always be taken again.
+QPoint withinReach(const QRect& frame, const QList<Screen>& screens, int keep);
 } // namespace ScreenPlacement

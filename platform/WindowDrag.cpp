@@ -1,7 +1,14 @@
 #include "platform/WindowDrag.h"
 
+#include "platform/ScreenPlacement.h"
+
 #include <QApplication>
 #include <QWindow>
+
+namespace {
+// The part of a dragged window, each way, that stays on a screen.
+constexpr int ReachableEdge = 40;
+} // namespace
 
 void WindowDrag::begin(QWidget* window, QPointF pointer, Qt::MouseButton button) {
     m_window = window;
@@ -26,6 +33,8 @@ bool WindowDrag::follow(QPointF pointer) {
             return true;
         }
     }
-    m_window->move(m_startPosition + (pointer - m_pressedAt).toPoint());
+    // Never off every screen: the window could not be taken again for the rest of the session.
+    const QRect frame(m_startPosition + (pointer - m_pressedAt).toPoint(), m_window->frameGeometry().size());
+    m_window->move(ScreenPlacement::withinReach(frame, ScreenPlacement::screens(), ReachableEdge));
     return true;
 }

@@ -1,5 +1,9 @@
 #include "platform/ScreenPlacement.h"
+#include "platform/WindowDrag.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,5 +49,46 @@ INSTANTIATE_TEST_SUITE_P(
             "ScreenNarrowerThanTheWindow", {900, 100}, {{{0, 0, 500, 400}, {0, 0, 500, 400}}}, {0, 100}},
         PlacementCase{"NoScreenAtAll", {5000, 200}, {}, {5000, 200}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+struct DragCase {
+    const char* name;
+    QPoint dragged;
+    QPoint placed;
+};
+
+class Drag : public ::testing::TestWithParam<DragCase> {};
+
+// A window dragged by its surface keeps 40 pixels each way on a screen's free part, and goes where it is
+// dragged otherwise.
+TEST_P(Drag, KeepsAPartOfTheWindowOnAScreen) {
+    const DragCase& c = GetParam();
+    EXPECT_EQ(ScreenPlacement::withinReach(QRect(c.dragged, Window), Desktop, 40), c.placed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Drag,
+    ::testing::Values(DragCase{"Inside", {100, 60}, {100, 60}},
+                      DragCase{"HalfOffTheLeftEdge", {-300, 60}, {-300, 60}},
+                      DragCase{"FarUpAndLeft", {-552, -399}, {-552, 40 - 169}},
+                      DragCase{"BelowThePanel", {300, 970}, {300, 984 - 40}},
+                      DragCase{"OffTheRightOfTheLargerScreen", {4000, 500}, {3200 - 40, 500}},
+                      DragCase{"OverBothScreensOntoTheLarger", {1000, 1050}, {1000, 1080 - 40}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WindowDrag, AWindowDraggedOffTheScreenStaysWithinReach) {
+    QWidget window;
+    window.setGeometry(100, 100, 300, 200);
+    window.show();
+    WindowDrag drag;
+    drag.begin(&window, QPointF(150, 150), Qt::RightButton);
+    drag.follow(QPointF(-5000, -5000));
+    const QRect onScreen = window.frameGeometry() & QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_GE(onScreen.width(), 40);
+    EXPECT_GE(onScreen.height(), 40);
+}
 
 } // namespace
