@@ -3,11 +3,14 @@
 #include "base/VbError.h"
 #include "platform/DrawingsFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -15,7 +18,8 @@
 
 namespace {
 
-constexpr int MaxNameLength = 200;
+// The longest file name, in bytes, that the file systems of every system take.
+constexpr int MaxNameBytes = 255;
 
 std::function<bool(const QString&, const QString&)>& replaceOverride() {
     static std::function<bool(const QString&, const QString&)> replacement;
@@ -40,13 +44,9 @@ bool writeProtected(const QFileInfo& entry) {
     return !(entry.permissions() & QFileDevice::WriteOwner);
 }
 
-void writeBitmap(QFile& file, const QImage& picture) {
-    if (!picture.convertToFormat(QImage::Format_RGB888).save(&file, "BMP") || !file.flush())
-        VbError::raise(VbErr::PathFileAccess);
-#ifdef Q_OS_UNIX
-    if (::fsync(file.handle()) != 0)
-        VbError::raise(VbErr::PathFileAccess);
-#endif
+// The error with the system's reason (a full disk, a quota), which the number alone does not tell.
+[[noreturn]] void raiseWithReason(int32_t number, const QString& reason) {
+    throw VbError(number, VbError::standardDescription(number) + QStringLiteral(": ") + reason);
 }
 
 } // namespace
@@ -55,9 +55,32 @@ QString DrawingFile::withExtension(const QString& name) {
     return name.endsWith(QLatin1String(".bmp")) ? name : name + QStringLiteral(".bmp");
 }
 
+// The bitmap is made in memory first: a write the disk cuts short tells no reason, but the next one does.
+void DrawingFile::writeBitmap(QFile& file, const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        VbError::raise(VbErr::OutOfMemory);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            raiseWithReason(VbErr::PathFileAccess, file.errorString());
+        done += written;
+    }
+    if (!file.flush())
+        raiseWithReason(VbErr::PathFileAccess, file.errorString());
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        raiseWithReason(VbErr::PathFileAccess, QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+}
+
 bool DrawingFile::isPlainName(const QString& name) {
-    if (name.isEmpty() || name.size() > MaxNameLength || name.startsWith(QLatin1Char('.')) ||
-        isDeviceName(name))
+    // Windows drops trailing dots and spaces, so such a name would save under another one.
+    const QString typed = name.endsWith(QLatin1String(".bmp")) ? name.chopped(4) : name;
+    if (typed.trimmed().isEmpty() || typed.endsWith(QLatin1Char('.')) || typed.endsWith(QLatin1Char(' ')) ||
+        name.toUtf8().size() > MaxNameBytes || name.startsWith(QLatin1Char('.')) || isDeviceName(name))
         return false;
     static const QString refused = QStringLiteral("/\\<>:\"|?*");
     return std::none_of(name.begin(), name.end(), [](QChar c) {
@@ -77,8 +100,12 @@ void DrawingFile::save(const QImage& picture, const QString& name) {
         (existing.exists() && (!existing.isFile() || writeProtected(existing))))
         VbError::raise(VbErr::PermissionDenied);
     QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".pinsola-save-XXXXXX")));
-    if (!file.open())
-        VbError::raise(VbErr::PermissionDenied);
+    if (!file.open()) {
+        const int failure = errno;
+        const bool denied = failure == EACCES || failure == EPERM || failure == EROFS;
+        raiseWithReason(denied ? VbErr::PermissionDenied : VbErr::PathFileAccess,
+                        QString::fromLocal8Bit(std::strerror(failure)));
+    }
     writeBitmap(file, picture);
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);

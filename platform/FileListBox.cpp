@@ -1,6 +1,6 @@
 #include "platform/FileListBox.h"
 
-#include <QDir>
+#include "platform/NativeName.h"
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -24,16 +24,18 @@ void FileListBox::Refresh() {
     clear();
     if (m_path.isEmpty())
         return;
-    const QDir folder(m_path, m_pattern, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware, QDir::Files);
-    addItems(folder.entryList());
+    for (const QString& name : NativeName::files(m_path, m_pattern)) {
+        auto* item = new QListWidgetItem(NativeName::shown(name), this);
+        item->setData(Qt::UserRole, name);
+    }
 }
 
 QString FileListBox::FileName() const {
     const QListWidgetItem* item = currentItem();
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 QString FileListBox::List(int index) const {
     const QListWidgetItem* listed = item(index);
-    return listed ? listed->text() : QString();
+    return listed ? listed->data(Qt::UserRole).toString() : QString();
 }

@@ -19,7 +19,7 @@ public:
     // Reads the folder's listing again.
     void Refresh();
 
-    // The chosen name, or the empty text.
+    // The chosen name, or the empty text; a name that is not UTF-8 as NativeName keeps it, so it opens.
     QString FileName() const;
     int ListCount() const { return count(); }
     QString List(int index) const;

@@ -2,11 +2,18 @@
 
 #include "base/VbError.h"
 #include "platform/BitmapCheck.h"
+#include "platform/NativeName.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -19,23 +26,57 @@ const QList<QByteArray> Formats{"bmp", "gif", "jpeg", "png"};
 [[noreturn]] void refuse(const QString& path, const QString& reason) {
     throw VbError(VbErr::InvalidPicture, QStringLiteral("%1: %2 (%3)")
                                              .arg(VbError::standardDescription(VbErr::InvalidPicture), reason,
-                                                  QFileInfo(path).fileName()));
+                                                  NativeName::shown(QFileInfo(path).fileName())));
 }
 
-QByteArray readAll(const QString& path) {
+[[noreturn]] void unreadable(const QString& path) {
+    throw VbError(VbErr::PermissionDenied, QStringLiteral("%1: the file cannot be read (%2)")
+                                               .arg(VbError::standardDescription(VbErr::PermissionDenied),
+                                                    NativeName::shown(QFileInfo(path).fileName())));
+}
+
+#ifdef Q_OS_UNIX
+// By the name's bytes, so a name that is not UTF-8 opens as well.
+qint64 plainFileSize(const QString& path) {
+    struct stat info {};
+    if (::stat(NativeName::encode(path).constData(), &info) != 0) {
+        if (errno == ENOENT)
+            VbError::raise(VbErr::FileNotFound);
+        unreadable(path);
+    }
+    if (!S_ISREG(info.st_mode))
+        refuse(path, QStringLiteral("it is not a file"));
+    return info.st_size;
+}
+
+void openToRead(QFile& file, const QString& path) {
+    const int handle = ::open(NativeName::encode(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0 || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        unreadable(path);
+}
+#else
+qint64 plainFileSize(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
         VbError::raise(VbErr::FileNotFound);
-    // Only a plain file: reading a pipe or a device could wait forever or never end.
     if (!info.isFile())
         refuse(path, QStringLiteral("it is not a file"));
-    if (info.size() > MaxFileBytes)
-        refuse(path, QStringLiteral("the file is too large"));
-    QFile file(path);
+    return info.size();
+}
+
+void openToRead(QFile& file, const QString& path) {
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw VbError(VbErr::PermissionDenied,
-                      QStringLiteral("%1: the file cannot be read (%2)")
-                          .arg(VbError::standardDescription(VbErr::PermissionDenied), info.fileName()));
+        unreadable(path);
+}
+#endif
+
+// Only a plain file: reading a pipe or a device could wait forever or never end.
+QByteArray readAll(const QString& path) {
+    if (plainFileSize(path) > MaxFileBytes)
+        refuse(path, QStringLiteral("the file is too large"));
+    QFile file;
+    openToRead(file, path);
     QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes)
         refuse(path, QStringLiteral("the file is too large"));

@@ -1,6 +1,7 @@
 #include "DrawFixture.h"
 
 #include "base/VbConvert.h"
+#include "base/VbError.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "lessons/frmPreview.h"
@@ -26,6 +27,8 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -89,6 +92,19 @@ protected:
     QStringList asked;
 };
 
+std::string repeated(const std::string& text, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+// A file name of 125 "ä" and ".bmp" is 254 bytes in UTF-8, the most a file system takes being 255.
+const std::string Longest = repeated("\xC3\xA4", 125);
+const std::string LongestFile = Longest + ".bmp";
+const std::string TooLong = repeated("\xC3\xA4", 126);
+const std::string FarTooLong = repeated("\xC3\xA4", 150);
+const std::string TooLongInAscii(252, 'x');
+
 struct NameCase {
     const char* typed;
     const char* file;
@@ -115,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SaveName,
                                            NameCase{"tulip.BMP", "tulip.BMP.bmp"},
                                            NameCase{"tulip.bmp", "tulip.bmp"},
                                            NameCase{"Mias Rose", "Mias Rose.bmp"},
-                                           NameCase{"sunflower..bmp", "sunflower..bmp"}));
+                                           NameCase{"sun..flower", "sun..flower.bmp"},
+                                           NameCase{Longest.c_str(), LongestFile.c_str()}));
 
 TEST_F(CommandTest, CancellingTheSaveDialogWritesNothingAndLeavesTheNameEmpty) {
     PicName = QStringLiteral("older.bmp");
@@ -150,13 +167,11 @@ TEST_P(UnsafeName, IsRefusedAsABadFileNameAndNothingIsWrittenAnywhere) {
     EXPECT_EQ(snapshot(), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, UnsafeName,
-    ::testing::Values("../outside", "a/b", "a\\b", "..", ".hidden", "con", "NUL.bmp", "com1", "lpt9.txt",
-                      "tab\there", "bell\a", "what?", "a:b",
-                      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
-                      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
-                      "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"));
+INSTANTIATE_TEST_SUITE_P(Table, UnsafeName,
+                         ::testing::Values("../outside", "a/b", "a\\b", "..", ".hidden", "con", "NUL.bmp",
+                                           "com1", "lpt9.txt", "tab\there", "bell\a", "what?", "a:b", "   ",
+                                           "   .bmp", "rose.", "rose ", "rose. .bmp", TooLong.c_str(),
+                                           FarTooLong.c_str(), TooLongInAscii.c_str()));
 
 TEST_F(CommandTest, AWriteProtectedFolderOrFileReportsAndChangesNothing) {
     save(QStringLiteral("kept"));
@@ -186,6 +201,20 @@ TEST_F(CommandTest, ASaveInterruptedBeforeTheNewFileTakesItsPlaceKeepsTheOldDraw
     ASSERT_EQ(script->count(), 1);
     EXPECT_EQ(script->shown()[0].number, QStringLiteral("75 (Path/File access error)"));
     EXPECT_EQ(snapshot(), before) << "the old drawing intact and no half-written file left";
+}
+
+TEST(DrawingFileWrite, AFullDiskIsReportedWithTheSystemsReason) {
+    QFile full(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
+    QImage picture(640, 480, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    try {
+        DrawingFile::writeBitmap(full, picture);
+        ADD_FAILURE() << "no error";
+    } catch (const VbError& error) {
+        EXPECT_EQ(error.number(), VbErr::PathFileAccess);
+        EXPECT_EQ(error.description(), QStringLiteral("Path/File access error: ") + qt_error_string(ENOSPC));
+    }
 }
 
 TEST_F(CommandTest, AMissingPicsFolderIsMadeAgain) {

@@ -2,12 +2,16 @@
 #include "errors/ErrPtnr.h"
 #include "platform/DrawingFile.h"
 #include "platform/DrawingsFolder.h"
+#include "platform/FileListBox.h"
+#include "platform/NativeName.h"
+#include "platform/PictureFile.h"
 #include "support/TempHome.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -51,4 +55,39 @@ INSTANTIATE_TEST_SUITE_P(ProgramFolder, WritableFolder,
                          testing::Values(FolderCase{"Portable", kReadExecute | QFileDevice::WriteOwner, true},
                                          FolderCase{"SystemWide", kReadExecute, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A drawing copied in under a name that is not UTF-8 is listed by the gallery, shown readable, and opens.
+TEST(DrawingsFolder, ListsAndOpensADrawingWhoseNameIsNotUtf8) {
+    TempHome home;
+    const QString pics = home.programFolder() + QStringLiteral("/pics");
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    DrawingFile::save(picture, QStringLiteral("tulip.bmp"));
+    DrawingFile::save(picture, QStringLiteral("daisy.bmp"));
+    const QByteArray folder = QFile::encodeName(pics);
+    ASSERT_EQ(std::rename((folder + "/tulip.bmp").constData(), (folder + "/rose\xff\xc3.bmp").constData()),
+              0);
+    FileListBox list;
+    list.setPattern(QStringLiteral("*.bmp"));
+    list.setPath(pics);
+    ASSERT_EQ(list.ListCount(), 2);
+    EXPECT_EQ(list.item(1)->text(), QStringLiteral("rose\uFFFD\uFFFD.bmp"));
+    EXPECT_EQ(PictureFile::load(pics + QLatin1Char('/') + list.List(1)).size(), QSize(4, 3));
+}
+
+class NativeNames : public testing::TestWithParam<const char*> {};
+
+TEST_P(NativeNames, SurviveTheWayThroughTheProgram) {
+    const QByteArray bytes(GetParam());
+    EXPECT_EQ(NativeName::encode(NativeName::decode(bytes)), bytes);
+}
+
+// Valid UTF-8, a byte that starts nothing, overlong forms, an encoded surrogate, a cut sequence, a code
+// point beyond Unicode.
+INSTANTIATE_TEST_SUITE_P(Bytes, NativeNames,
+                         testing::Values("blume \xc3\xa4\xe2\x82\xac\xf0\x9f\x8c\xb7.bmp",
+                                         "a\x80"
+                                         "b",
+                                         "\xc0\xaf\xe0\x80\xaf", "\xed\xa0\x80", "end\xe2\x82",
+                                         "\xf4\x90\x80\x80"));
 } // namespace
