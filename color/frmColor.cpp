@@ -8,6 +8,7 @@
 #include "core/Resources.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
+#include "errors/HandlerEdge.h"
 #include "platform/Edge3D.h"
 #include "platform/MouseCodes.h"
 #include "platform/ScreenPlacement.h"
@@ -368,7 +369,10 @@ void frmColor::closeEvent(QCloseEvent* event) {
         bzlButton_Click(0);
         return;
     }
-    Form_Unload();
+    if (!HandlerEdge::run(this, [this] { Form_Unload(); })) {
+        event->ignore();
+        return;
+    }
     Forms::remove(this);
     event->accept();
 }

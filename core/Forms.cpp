@@ -1,5 +1,7 @@
 #include "core/Forms.h"
 
+#include "errors/HandlerEdge.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -28,7 +30,9 @@ QList<QWidget*> Forms::loaded() {
 }
 
 bool Forms::unload(QWidget* form) {
-    if (!form->close())
+    bool closed = false;
+    HandlerEdge::carry([&] { closed = form->close(); });
+    if (!closed)
         return false;
     remove(form);
     form->deleteLater();

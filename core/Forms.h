@@ -9,6 +9,7 @@ namespace Forms {
 void add(QWidget* form);
 void remove(QWidget* form);
 QList<QWidget*> loaded();
-// Closes the window; it stays loaded when its close handler refuses. True when it was unloaded.
+// Closes the window; it stays loaded when its close handler refuses. True when it was unloaded; an error
+// of its close handler is raised here.
 bool unload(QWidget* form);
 } // namespace Forms

@@ -1,6 +1,7 @@
 #include "base/VbError.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "errors/HandlerEdge.h"
 #include "errors/ProgramEnd.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
@@ -26,13 +27,17 @@ public:
     }
 
 protected:
+    // A failing unload stops at the handler's edge, as in the program's windows.
     void closeEvent(QCloseEvent* event) override {
         m_log << m_name + (QFile::exists(m_settings) ? QStringLiteral(" after save")
                                                      : QStringLiteral(" before save"));
         if (m_unload == Unload::Refuse)
             event->ignore();
-        if (m_unload == Unload::Fail)
-            VbError::raise(VbErr::InvalidPropertyValue);
+        if (!HandlerEdge::run(this, [this] {
+                if (m_unload == Unload::Fail)
+                    VbError::raise(VbErr::InvalidPropertyValue);
+            }))
+            event->ignore();
     }
 
 private:
