@@ -1,5 +1,6 @@
 #!/bin/bash
-# A second copy started while the first runs ends at once and silently, touching no setting.
+# A second copy started while the first runs ends at once and silently, touching no setting; also when it
+# is started without a runtime folder, or with another one (another session of the same user).
 source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
@@ -9,11 +10,14 @@ PIDS+=($FIRST)
 wait_for_window --pid "$FIRST" >/dev/null
 [ -e "$SETTINGS" ] && cp "$SETTINGS" "$WORK/settings.before" || : > "$WORK/settings.before"
 
-"$PROGRAM" 2>"$WORK/second.log" &
-SECOND=$!
-PIDS+=($SECOND)
-wait_for_exit "$SECOND" 30 || fail "the second copy did not end at once (status $?)"
-kill -0 "$FIRST" 2>/dev/null || fail "the first copy ended too"
-[ "$(xdotool search --onlyvisible --pid "$SECOND" 2>/dev/null | wc -l)" -eq 0 ] || fail "the second copy showed a window"
-if [ -e "$SETTINGS" ]; then cmp -s "$SETTINGS" "$WORK/settings.before" || fail "settings changed"; fi
-echo "second copy ended at once, first still runs"
+mkdir -m 700 "$WORK/other-runtime"
+for second in "" "env -u XDG_RUNTIME_DIR" "env XDG_RUNTIME_DIR=$WORK/other-runtime"; do
+    $second "$PROGRAM" 2>"$WORK/second.log" &
+    SECOND=$!
+    PIDS+=($SECOND)
+    wait_for_exit "$SECOND" 30 || fail "${second:-a plain start}: the second copy did not end at once (status $?)"
+    kill -0 "$FIRST" 2>/dev/null || fail "the first copy ended too"
+    [ "$(xdotool search --onlyvisible --pid "$SECOND" 2>/dev/null | wc -l)" -eq 0 ] || fail "the second copy showed a window"
+    if [ -e "$SETTINGS" ]; then cmp -s "$SETTINGS" "$WORK/settings.before" || fail "settings changed"; fi
+done
+echo "second copies ended at once, first still runs"
