@@ -1,12 +1,13 @@
 #!/bin/bash
 # A drawing saved onto a full disk (pics/ on a tiny file system of a private mount namespace): the error
-# window tells the system's reason, that no space is left, not only a generic access error.
+# window tells the system's reason, that no space is left, not only a generic access error (in English, the
+# program's language here).
 source "$(dirname "$0")/e2e_lib.sh"
 export LC_ALL=C.UTF-8
 unshare -rm true 2>/dev/null || { echo "SKIP: no private mount namespace here"; exit 77; }
 start_display
 
-printf '[Optionen]\nCShow=0\nSound=0\n' > "$SETTINGS"
+printf '[Optionen]\nCShow=0\nSound=0\nSprache=1\n' > "$SETTINGS"
 unshare -rm sh -c 'mount -t tmpfs -o size=64k pinsola-full "$1/pics" && exec "$1/pinsola"' sh "$WORK/program" \
     2>"$WORK/pinsola.log" &
 PID=$!
