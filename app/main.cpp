@@ -1,8 +1,11 @@
 #include "app/Main.h"
 #include "app/PinsolaApplication.h"
+#include "platform/DisplayPlatform.h"
 
 int main(int argc, char* argv[]) {
-    PinsolaApplication app(argc, argv);
+    std::vector<char*> arguments = DisplayPlatform::arguments(argc, argv);
+    int count = static_cast<int>(arguments.size()) - 1;
+    PinsolaApplication app(count, arguments.data());
     Allgemein::Main();
     // A start-up left early (Cancel on an error) shows no window; running on would keep the
     // single-instance lock, so every later start would end silently.
