@@ -166,7 +166,7 @@ void frmPreview::Form_Load() {
              keepOnScreen();
          }},
         {60, [this] { ResizePreview(); }},
-        {70, [this] { picPanel[StepPanel]->show(); }},
+        {70, [this] { showPanel(StepPanel); }},
         {80, [] { sound(107); }},
     });
 }
@@ -336,12 +336,11 @@ void frmPreview::bzlButton_Click(int16_t Index) {
     case 1:
         trap.run({
             {10, [this] { showBand(FinishedBand); }},
-            {20, [this] { picPanel[StepPanel]->hide(); }},
-            {30, [this] { picPanel[LessonPanel]->show(); }},
-            {40, [] { sound(107); }},
-            {50, [] { StepNo = 0; }},
-            {60, [&] { enable(0, false); }},
-            {70, [&] { enable(2, true); }},
+            {20, [this] { showPanel(LessonPanel); }},
+            {30, [] { sound(107); }},
+            {40, [] { StepNo = 0; }},
+            {50, [&] { enable(0, false); }},
+            {60, [&] { enable(2, true); }},
         });
         break;
     case 2:
@@ -387,8 +386,7 @@ void frmPreview::bzlButton_Click(int16_t Index) {
             {20, [] { SaveConfig(); }},
             {30, [this] { loadLesson(); }},
             {40, [this] { showBand(0); }},
-            {50, [this] { picPanel[LessonPanel]->hide(); }},
-            {60, [this] { picPanel[StepPanel]->show(); }},
+            {50, [this] { showPanel(StepPanel); }},
         });
         break;
     case 7:
@@ -407,9 +405,8 @@ void frmPreview::bzlButton_Click(int16_t Index) {
                      emit pictureLoaded(PictureFile::load(DrawingsFolder::resolve(PicName)));
                  }
              }},
-            {20, [this] { picPanel[FilePanel]->hide(); }},
-            {30, [this] { picPanel[StepPanel]->show(); }},
-            {40, [this] { showBand(StepNo); }},
+            {20, [this] { showPanel(StepPanel); }},
+            {30, [this] { showBand(StepNo); }},
         });
         break;
     default:
@@ -420,10 +417,15 @@ void frmPreview::bzlButton_Click(int16_t Index) {
 void frmPreview::showFilePanel() {
     ErrorTrap trap(QStringLiteral("showFilePanel"), Module);
     trap.run({
-        {10, [this] { picPanel[StepPanel]->hide(); }},
-        {20, [this] { filPics->Refresh(); }},
-        {30, [this] { picPanel[FilePanel]->show(); }},
+        {10, [this] { filPics->Refresh(); }},
+        {20, [this] { showPanel(FilePanel); }},
     });
+}
+
+// The panels share one place: the one shown is the only one, or its buttons would lie under another's.
+void frmPreview::showPanel(int panel) {
+    for (int i = 0; i < PanelCount; ++i)
+        picPanel.at(static_cast<size_t>(i))->setVisible(i == panel);
 }
 
 void frmPreview::setButtonToolTip(int16_t index, const QString& text) {

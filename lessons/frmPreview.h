@@ -49,6 +49,8 @@ public:
 
     // The drawing window's gallery command: the file panel, listing the drawings saved until now.
     void showFilePanel();
+    // Shows panel `panel` (0 to 2) and hides the others.
+    void showPanel(int panel);
 
     // The tooltip of button `index` (0 to 8).
     void setButtonToolTip(int16_t index, const QString& text);

@@ -4,12 +4,14 @@
 #include "core/Forms.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -212,6 +214,84 @@ TEST_P(OpenDrawing, SwitchesBackAndOpensTheChosenDrawing) {
 INSTANTIATE_TEST_SUITE_P(Table, OpenDrawing,
                          ::testing::Values(OpenCase{"", false}, OpenCase{"Tulpe.bmp", true},
                                            OpenCase{"<pics>/Tulpe.bmp", true}));
+
+// The ways the viewer changes its panel: the viewer's commands 1 (lesson panel), 6 (take the lesson) and
+// 8 (open the drawing), and the drawing window's gallery command.
+struct PanelSwitch {
+    const char* name;
+    int command; // -1: the gallery command
+    int panel;
+};
+const PanelSwitch kSwitches[] = {{"lessons", 1, 1}, {"take", 6, 0}, {"gallery", -1, 2}, {"open", 8, 0}};
+
+struct PanelCase {
+    std::vector<PanelSwitch> switches;
+};
+
+void PrintTo(const PanelCase& c, std::ostream* os) {
+    for (const PanelSwitch& s : c.switches)
+        *os << s.name << " ";
+}
+
+// Every pair of switches, and the sequence that once left the lesson panel's buttons over the step panel.
+std::vector<PanelCase> panelCases() {
+    std::vector<PanelCase> cases{{{kSwitches[0], kSwitches[2], kSwitches[3]}}};
+    for (const PanelSwitch& first : kSwitches)
+        for (const PanelSwitch& second : kSwitches)
+            cases.push_back({{first, second}});
+    return cases;
+}
+
+// The first widget a mouse press is delivered to.
+class PressReceiver : public QObject {
+public:
+    QWidget* widget = nullptr;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress && !widget && watched->isWidgetType())
+            widget = static_cast<QWidget*>(watched);
+        return false;
+    }
+};
+
+class Panels : public PreviewTest, public ::testing::WithParamInterface<PanelCase> {};
+
+// Only the panel of the last switch shows, and a click where the step panel's "previous step" and the
+// lesson panel's "previous lesson" lie reaches the button of the panel shown (on the file panel, the list).
+TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
+    const PanelCase& c = GetParam();
+    open();
+    for (const PanelSwitch& s : c.switches)
+        if (s.command < 0)
+            window->showFilePanel();
+        else
+            window->bzlButton_Click(static_cast<int16_t>(s.command));
+    const int panel = c.switches.back().panel;
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(window->picPanel[i]->isVisible(), static_cast<int>(i) == panel) << "panel " << i;
+
+    const std::array<QWidget*, 3> receivers{window->bzlButton.widget(0), window->bzlButton.widget(5),
+                                            window->filPics};
+    QWidget* stepButton = receivers[0];
+    const QPoint at = stepButton->mapTo(window, stepButton->rect().center());
+    PressReceiver pressed;
+    qApp->installEventFilter(&pressed);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+    qApp->removeEventFilter(&pressed);
+    const QWidget* expected = receivers[static_cast<size_t>(panel)];
+    ASSERT_NE(pressed.widget, nullptr);
+    EXPECT_TRUE(pressed.widget == expected || expected->isAncestorOf(pressed.widget))
+        << "the press went to " << pressed.widget->objectName().toStdString() << " of "
+        << pressed.widget->parentWidget()->objectName().toStdString();
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()),
+                         [](const testing::TestParamInfo<PanelCase>& info) {
+                             std::string name;
+                             for (const PanelSwitch& s : info.param.switches)
+                                 name += (name.empty() ? "" : "_") + std::string(s.name);
+                             return name;
+                         });
 
 TEST_F(PreviewTest, TheFileListShowsTheBitmapsSortedWithoutRegardToCaseAndRefreshes) {
     for (const char* name : {"rose.BMP", "Aster.bmp", "lilie.bmp", "notes.txt", "tulpe.bmpx"})
