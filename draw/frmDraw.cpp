@@ -9,6 +9,7 @@
 #include "draw/DrawLayout.h"
 #include "errors/ErrorTrap.h"
 #include "lessons/frmPreview.h"
+#include "platform/HelpFile.h"
 #include "platform/ImageControl.h"
 #include "platform/OwnedWindow.h"
 #include "platform/Twips.h"
@@ -187,6 +188,8 @@ void frmDraw::createMenu(const StoredForm& form) {
     connect(mnuHilfe, &QAction::triggered, this, &frmDraw::mnuHilfe_Click);
     connect(mnuEmail, &QAction::triggered, this, &frmDraw::mnuEmail_Click);
     connect(mnuUeber, &QAction::triggered, this, &frmDraw::mnuUeber_Click);
+    // By the time the child picks the help entry the system has said whether it can show the CHM.
+    connect(mnuHelp, &QMenu::aboutToShow, this, [] { HelpFile::askForChmViewer(); });
 }
 
 // The "?" is designed in Arial Black; where that font is missing, the heaviest sans serif stands in.

@@ -84,7 +84,7 @@ void frmDraw::bzlButton_Click(int16_t Index) {
         trap(200, [this] { mnuHelp->popup(QCursor::pos()); });
         break;
     case WebPage:
-        trap(210, [] { Shell::open(QString::fromLatin1(Addresses::WebPage)); });
+        trap(210, [] { Shell::execute(QString::fromLatin1(Addresses::WebPage)); });
         break;
     case Exit:
         exitProgram(trap);
@@ -172,14 +172,19 @@ void frmDraw::imgLang_Click(int16_t Index) {
 }
 
 void frmDraw::mnuHilfe_Click() {
-    HelpFile::open(LangIndex);
+    ErrorTrap trap(QStringLiteral("mnuHilfe_Click"), Module);
+    trap(10, [] { HelpFile::open(LangIndex); });
 }
 
 void frmDraw::mnuEmail_Click() {
-    Shell::open(QStringLiteral("mailto:") + QString::fromLatin1(Addresses::SupportMail) +
-                QStringLiteral("?Subject=") + QString::fromLatin1(AppTitle));
+    ErrorTrap trap(QStringLiteral("mnuEmail_Click"), Module);
+    trap(10, [] {
+        Shell::execute(QStringLiteral("mailto:") + QString::fromLatin1(Addresses::SupportMail) +
+                       QStringLiteral("?Subject=") + QString::fromLatin1(AppTitle));
+    });
 }
 
 void frmDraw::mnuUeber_Click() {
-    ModalWindow::exec(frmInfo::instance());
+    ErrorTrap trap(QStringLiteral("mnuUeber_Click"), Module);
+    trap(10, [] { ModalWindow::exec(frmInfo::instance()); });
 }

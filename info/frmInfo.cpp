@@ -230,9 +230,9 @@ void frmInfo::imgLang_Click(int16_t Index) {
               {50, [] { LanguageChange::announce(LangCode()); }}});
 }
 
-// A failing request is not reported: the child simply stays here.
 void frmInfo::lblHomepage_Click() {
-    Shell::open(QString::fromLatin1(Addresses::WebPage));
+    ErrorTrap trap(QStringLiteral("lblHomepage_Click"), Module);
+    trap(10, [] { Shell::execute(QString::fromLatin1(Addresses::WebPage)); });
 }
 
 void frmInfo::lblHomepage_MouseDown() {

@@ -1,5 +1,7 @@
 #include "platform/Shell.h"
 
+#include "base/VbError.h"
+
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
@@ -16,6 +18,11 @@ bool Shell::open(const QString& target) {
         return opener()(target);
     const QUrl url = QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl(target);
     return QDesktopServices::openUrl(url);
+}
+
+void Shell::execute(const QString& target) {
+    if (!open(target))
+        throw VbError(VbErr::PathFileAccess, QStringLiteral("No program could open %1").arg(target));
 }
 
 void Shell::setOpener(std::function<bool(const QString&)> replacement) {

@@ -5,8 +5,10 @@
 
 // The shell's "Open" operation on a file, web address or "mailto:" target.
 namespace Shell {
-// Returns false when nothing could open the target; callers mostly ignore that.
+// Returns false when nothing could open the target.
 bool open(const QString& target);
+// The same as a statement of a procedure: raises error 75 naming the target when nothing could open it.
+void execute(const QString& target);
 // Tests watch the requests instead of starting programs; an empty function restores the shell.
 void setOpener(std::function<bool(const QString&)> opener);
 } // namespace Shell

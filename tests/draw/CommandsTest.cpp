@@ -4,6 +4,7 @@
 #include "base/VbError.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
+#include "info/frmInfo.h"
 #include "lessons/frmPreview.h"
 #include "platform/DrawingFile.h"
 #include "platform/FileListBox.h"
@@ -27,7 +28,9 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <cctype>
 #include <cerrno>
+#include <functional>
 #include <string>
 #include <tuple>
 
@@ -308,20 +311,81 @@ TEST_F(CommandTest, TheExitQuestionsButtonsSpeakTheLanguageOfTheFlagClicked) {
 
 namespace {
 
-TEST_F(CommandTest, TheMenuOpensHelpInTheLanguageAndWritesToSupport) {
+struct ShellCase {
+    const char* what;
+    std::function<void(frmDraw*)> act;
+    bool helpPages;
+    bool opens;
+    const char* target; // <program>: the program folder
+    const char* module;
+    const char* procedure; // nullptr: nothing reported
+    int report;
+};
+
+void PrintTo(const ShellCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class ShellRequest : public CommandTest, public ::testing::WithParamInterface<ShellCase> {};
+
+// Help in the language in use, e-mail to support, the web page: what nothing can open reaches the error
+// window with its reason, and the handler goes on as the user decides (here: on with the next statement).
+TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
+    const ShellCase& c = GetParam();
     QStringList opened;
     Shell::setOpener([&](const QString& target) {
         opened << target;
-        return true;
+        return c.opens;
     });
+    if (c.helpPages) {
+        QDir(home.programFolder()).mkpath(QStringLiteral("help/en"));
+        QFile(home.programFolder() + QStringLiteral("/help/en/index.html")).open(QIODevice::WriteOnly);
+    }
+    HelpFile::forgetChmViewer();
     LangIndex = 1;
-    window->mnuHilfe->trigger();
-    window->mnuEmail->trigger();
+    c.act(window);
     Shell::setOpener({});
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened[0], HelpFile::target(1, HelpFile::hasChmViewer()));
-    EXPECT_EQ(opened[1], QStringLiteral("mailto:support@pinsola.example.org?Subject=Pinsola"));
+    const QString target =
+        QString::fromLatin1(c.target).replace(QStringLiteral("<program>"), home.programFolder());
+    EXPECT_EQ(opened, c.report == 53 ? QStringList() : QStringList{target});
+    if (!c.procedure) {
+        EXPECT_EQ(script->count(), 0);
+        return;
+    }
+    ASSERT_EQ(script->count(), 1);
+    const QString reason = c.report == 53 ? QStringLiteral("Help page not found: ") + target.mid(7)
+                                          : QStringLiteral("No program could open ") + target;
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("%1 (%2)").arg(c.report).arg(reason));
+    EXPECT_EQ(script->shown()[0].module, QString::fromLatin1(c.module));
+    EXPECT_EQ(script->shown()[0].procedure, QString::fromLatin1(c.procedure));
 }
+
+const auto help = [](frmDraw* w) { w->mnuHilfe->trigger(); };
+const auto mail = [](frmDraw* w) { w->mnuEmail->trigger(); };
+const auto web = [](frmDraw* w) { w->bzlButton_Click(8); };
+const auto infoLink = [](frmDraw*) { frmInfo::instance()->lblHomepage_Click(); };
+constexpr const char* Page = "file://<program>/help/en/index.html";
+constexpr const char* Mail = "mailto:support@pinsola.example.org?Subject=Pinsola";
+constexpr const char* Web = "https://pinsola.example.org/";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShellRequest,
+    ::testing::Values(
+        ShellCase{"help", help, true, true, Page, "frmDraw", nullptr, 0},
+        ShellCase{"e-mail", mail, true, true, Mail, "frmDraw", nullptr, 0},
+        ShellCase{"web page", web, true, true, Web, "frmDraw", nullptr, 0},
+        ShellCase{"help without its pages", help, false, true, Page, "frmDraw", "mnuHilfe_Click", 53},
+        ShellCase{"help, no browser", help, true, false, Page, "frmDraw", "mnuHilfe_Click", 75},
+        ShellCase{"e-mail, no mail program", mail, true, false, Mail, "frmDraw", "mnuEmail_Click", 75},
+        ShellCase{"web page, no browser", web, true, false, Web, "frmDraw", "bzlButton_Click", 75},
+        ShellCase{"info window's link, no browser", infoLink, true, false, Web, "frmInfo",
+                  "lblHomepage_Click", 75}),
+    [](const auto& info) {
+        std::string name;
+        for (const char* c = info.param.what; *c; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        return name;
+    });
 
 } // namespace
 

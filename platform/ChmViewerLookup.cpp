@@ -1,0 +1,91 @@
+#include "platform/ChmViewerLookup.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QPointer>
+#include <QProcess>
+
+Q_LOGGING_CATEGORY(lcChmViewer, "pinsola.help")
+
+namespace {
+constexpr int AnswerMilliseconds = 10000;
+const char* const ChmTypes[] = {"application/vnd.ms-htmlhelp", "application/x-chm"};
+} // namespace
+
+ChmViewerLookup& ChmViewerLookup::instance() {
+    static QPointer<ChmViewerLookup> lookup;
+    if (!lookup)
+        lookup = new ChmViewerLookup(QCoreApplication::instance());
+    return *lookup;
+}
+
+ChmViewerLookup::ChmViewerLookup(QObject* parent) : QObject(parent) {
+    m_deadline.setSingleShot(true);
+    m_deadline.setInterval(AnswerMilliseconds);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        qCWarning(lcChmViewer) << "xdg-mime did not answer; the help opens as HTML pages";
+        settle(false);
+    });
+}
+
+ChmViewerLookup::~ChmViewerLookup() {
+    stopQueries();
+}
+
+void ChmViewerLookup::ask() {
+    if (m_answer || !m_queries.empty())
+        return;
+#ifdef Q_OS_WIN
+    m_answer = true;
+#else
+    m_open = static_cast<int>(std::size(ChmTypes));
+    m_deadline.start();
+    for (const char* type : ChmTypes) {
+        auto* query = m_queries.emplace_back(std::make_unique<QProcess>()).get();
+        connect(query, &QProcess::finished, this, [this, query] { queryEnded(query); });
+        connect(query, &QProcess::errorOccurred, this, [this, query](QProcess::ProcessError error) {
+            if (error == QProcess::FailedToStart) {
+                qCInfo(lcChmViewer) << "xdg-mime cannot be started:" << query->errorString();
+                queryEnded(query);
+            }
+        });
+        query->start(QStringLiteral("xdg-mime"),
+                     {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(type)});
+    }
+#endif
+}
+
+// Either type with an application is enough; without one, the answer is in once both have ended.
+void ChmViewerLookup::queryEnded(QProcess* query) {
+    if (m_answer)
+        return;
+    const bool found = query->exitStatus() == QProcess::NormalExit && query->exitCode() == 0 &&
+                       query->error() != QProcess::FailedToStart &&
+                       !query->readAllStandardOutput().trimmed().isEmpty();
+    if (found || --m_open == 0)
+        settle(found);
+}
+
+void ChmViewerLookup::settle(bool present) {
+    m_answer = present;
+    m_deadline.stop();
+    for (const auto& query : m_queries)
+        if (query->state() != QProcess::NotRunning)
+            query->kill();
+}
+
+void ChmViewerLookup::forget() {
+    stopQueries();
+    m_answer.reset();
+    m_open = 0;
+}
+
+void ChmViewerLookup::stopQueries() {
+    m_deadline.stop();
+    for (const auto& query : m_queries) {
+        query->disconnect(this);
+        query->kill();
+        query->waitForFinished();
+    }
+    m_queries.clear();
+}
