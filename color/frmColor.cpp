@@ -10,6 +10,7 @@
 #include "errors/ErrorTrap.h"
 #include "errors/HandlerEdge.h"
 #include "platform/Edge3D.h"
+#include "platform/FocusMark.h"
 #include "platform/MouseCodes.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/SystemColors.h"
@@ -17,12 +18,14 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -97,13 +100,13 @@ frmColor::frmColor() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
 
 void frmColor::createControls() {
     const StoredForm& form = design();
-    createPalette(form);
     createLabels(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), this,
                      [this](int16_t index) { bzlButton_Click(index); });
-    // Made after the close button, so the button keeps the focus the window gives when it becomes active
-    // and Tab leads on to the slider.
+    // Made in the order Tab takes: the close button first, so it keeps the focus the window gives when it
+    // becomes active, then the slider and the palette.
     createSlider(form);
+    createPalette(form);
 }
 
 void frmColor::createPalette(const StoredForm& form) {
@@ -121,7 +124,12 @@ void frmColor::createPalette(const StoredForm& form) {
         Edge3D::drawEdge(painter, {0, 0, picture.width(), picture.height()}, Edge3D::Sunken);
     painter.drawImage(m_paletteOrigin, m_palette);
     painter.end();
+    m_paletteFace = picture;
     picCol->picture() = std::move(picture);
+    m_grid = PaletteGrid(m_palette.size(), StoredForm::number(bag, QStringLiteral("gridcolumns"), 1),
+                         StoredForm::number(bag, QStringLiteral("gridrows"), 1));
+    // Tab reaches it; a click only picks, as it always did.
+    picCol->setFocusPolicy(Qt::TabFocus);
     picCol->setCursor(QCursor(QPixmap::fromImage(Resources::picture(text(bag, "mouseicon"))), 0, 0));
     picCol->installEventFilter(this);
 }
@@ -252,18 +260,49 @@ void frmColor::kmoSlider_ValueChanged() {
 
 void frmColor::picCol_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
     ErrorTrap trap(QStringLiteral("picCol_MouseDown"), Module);
-    trap.run({
+    if (takePaletteColor(trap, QPointF(X, Y)))
+        trap(40, [&] { Form_MouseDown(Button, Shift, X, Y); });
+}
+
+void frmColor::picCol_KeyDown(int key) {
+    ErrorTrap trap(QStringLiteral("picCol_KeyDown"), Module);
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        takePaletteColor(trap, QRectF(m_grid.cellRect(m_markedCell)).center());
+        return;
+    }
+    trap(40, [&] {
+        m_markedCell = m_grid.moved(m_markedCell, key);
+        showPaletteMark();
+    });
+}
+
+// The colour under `at` (palette pixels) becomes the pen colour, shown in the swatch and taken by the
+// canvas; its cell is where the keys go on from. False when the procedure is to be left.
+bool frmColor::takePaletteColor(ErrorTrap& trap, QPointF at) {
+    return trap.run({
         {10,
          [&] {
-             const QPoint at(static_cast<int>(std::floor(X)), static_cast<int>(std::floor(Y)));
-             if (!m_palette.valid(at))
+             const QPoint pixel(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+             if (!m_palette.valid(pixel))
                  VbError::raise(VbErr::InvalidProcedureCall);
-             PenColor = static_cast<int32_t>(rgbValue(m_palette.pixel(at)));
+             PenColor = static_cast<int32_t>(rgbValue(m_palette.pixel(pixel)));
+             m_markedCell = m_grid.cellAt(pixel);
+             showPaletteMark();
          }},
         {20, [this] { setSwatchColor(static_cast<uint32_t>(PenColor)); }},
         {30, [] { emit PenChoice::instance().ColorPicked(static_cast<uint32_t>(PenColor)); }},
-        {40, [&] { Form_MouseDown(Button, Shift, X, Y); }},
     });
+}
+
+// While the palette has the keyboard focus, the marked cell is framed.
+void frmColor::showPaletteMark() {
+    QPixmap picture = m_paletteFace;
+    if (picCol->hasFocus()) {
+        QPainter painter(&picture);
+        FocusMark::draw(painter, m_grid.cellRect(m_markedCell).translated(m_paletteOrigin));
+    }
+    picCol->picture() = std::move(picture);
+    picCol->update();
 }
 
 // The press moves the window while the button is held; where it was pressed does not matter.
@@ -357,6 +396,19 @@ bool frmColor::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         m_drag.end();
         return true;
+    case QEvent::KeyPress: {
+        static constexpr int Keys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,   Qt::Key_Down,
+                                       Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (std::find(std::begin(Keys), std::end(Keys), key) == std::end(Keys))
+            return false;
+        picCol_KeyDown(key);
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        showPaletteMark();
+        return false;
     default:
         return false;
     }

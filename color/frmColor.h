@@ -1,5 +1,6 @@
 #pragma once
 
+#include "color/PaletteGrid.h"
 #include "color/kmoSlider.h"
 #include "color/kmoSliderContainer.h"
 #include "platform/ButtonArray.h"
@@ -13,6 +14,7 @@
 #include <QWidget>
 #include <cstdint>
 
+class ErrorTrap;
 class QLabel;
 
 // The colour and pen-width window beside the drawing window: the child picks the pen colour in the
@@ -42,6 +44,9 @@ public:
     void Form_Unload();
     void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void picCol_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    // A key on the palette: the arrow keys move the focus mark from colour to colour, Space and Enter take
+    // the marked colour as a click would.
+    void picCol_KeyDown(int key);
     void kmoSlider_ValueChanged();
     void bzlButton_Click(int16_t Index);
 
@@ -68,8 +73,15 @@ private:
     QSize sizeInTwips() const;
     uint32_t swatchColor() const;
     void setSwatchColor(uint32_t rgb);
+    bool takePaletteColor(ErrorTrap& trap, QPointF at);
+    void showPaletteMark();
 
     QImage m_palette;
+    // The palette box as painted, without the focus mark.
+    QPixmap m_paletteFace;
+    PaletteGrid m_grid;
+    // The cell the keys start from: the last one picked or marked.
+    QPoint m_markedCell;
     // Where the palette picture lies inside picCol, inside its border.
     QPoint m_paletteOrigin;
     QPixmap m_background;

@@ -115,6 +115,8 @@ void frmDraw::createControls() {
     createMenu(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), picPanel,
                      [this](int16_t index) { bzlButton_Click(index); });
+    // Tab leads through the ten buttons, then the flags.
+    ImageControl::joinTabOrder(bzlButton.widget(bzlButton.count() - 1), imgLang);
     useHeavyFontForHelpButton();
     frmPreview::setDrawingWindow(this, picPanel);
 }

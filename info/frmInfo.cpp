@@ -90,6 +90,8 @@ void frmInfo::createControls() {
     cmdOK->setGeometry(Twips::toPixels(StoredForm::twipsRect(ok)));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
+    // OK keeps the focus the window gives; Tab leads on to the flags.
+    ImageControl::joinTabOrder(cmdOK, imgLang);
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
 }

@@ -1,20 +1,30 @@
 #pragma once
 
 #include <QLabel>
+#include <span>
 
-// An image control: shows a picture and raises Click when a press on it is released over it.
+// An image control: shows a picture and raises Click when a press on it is released over it. Reached with
+// Tab, it shows a focus mark and Space or Enter click it too.
 class ImageControl : public QLabel {
     Q_OBJECT
 
 public:
-    explicit ImageControl(QWidget* parent = nullptr) : QLabel(parent) {}
+    explicit ImageControl(QWidget* parent = nullptr);
+
+    // Puts the controls there are into the tab order after `previous`, as they are read: row by row, each
+    // row from left to right.
+    static void joinTabOrder(QWidget* previous, std::span<ImageControl* const> controls);
 
 signals:
     void Click();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -9,7 +9,8 @@ clientheight=2535
 [imgBg]
 picture=:/art/frmColor/background.jpg
 
-; borderstyle 1: a sunken border of 2 pixels around the palette.
+; borderstyle 1: a sunken border of 2 pixels around the palette. The palette's colours are cells of equal
+; size in gridcolumns columns and gridrows rows.
 [picCol]
 left=360
 top=240
@@ -18,6 +19,8 @@ height=2040
 borderstyle=1
 picture=:/art/frmColor/palette.png
 mouseicon=:/art/frmColor/pointer.png
+gridcolumns=19
+gridrows=6
 
 [kmoSlider]
 left=7800

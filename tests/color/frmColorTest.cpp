@@ -7,6 +7,7 @@
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -217,6 +219,67 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PressCase{"RightButtonOnWhite", Qt::RightButton, WhitePatch + PaletteInBox, 0xFFFFFF},
                       PressCase{"LeftButtonOnBlack", Qt::LeftButton, BlackPatch + PaletteInBox, 0x000000},
                       PressCase{"TheBorderIsNoColour", Qt::LeftButton, QPoint(1, 1), 0x0000C0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct KeysCase {
+    const char* name;
+    std::vector<Qt::Key> keys;
+    QPoint cell;
+    bool picks;
+};
+
+void PrintTo(const KeysCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PaletteKeys : public ColorWindowTest, public ::testing::WithParamInterface<KeysCase> {};
+
+// Tab leads from the close button over the slider to the palette; the arrows move the focus mark over the
+// 25 x 22 pixel cells and stop at the edges, and Space or Enter picks the marked colour as a click would.
+TEST_P(PaletteKeys, ArrowsMoveAVisibleMarkAndSpaceOrEnterPicksItsColour) {
+    const KeysCase& c = GetParam();
+    DrawingCanvas* canvas = openCanvas(5);
+    frmColor* window = openColorWindow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (int tab = 0; tab < 2; ++tab)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(window->picCol->hasFocus());
+    for (Qt::Key key : c.keys)
+        QTest::keyClick(QApplication::focusWidget(), key);
+
+    const QRect cell(PaletteInBox + QPoint(c.cell.x() * 25, c.cell.y() * 22), QSize(25, 22));
+    const QImage shown = window->picCol->grab().toImage();
+    for (const QPoint& edge :
+         {QPoint(cell.left(), cell.center().y()), QPoint(cell.center().x(), cell.bottom())}) {
+        EXPECT_EQ(shown.pixel(edge) & 0xFFFFFFu, 0x000000u)
+            << "outer mark at " << edge.x() << "," << edge.y();
+        const QPoint inner = edge + (edge.x() == cell.left() ? QPoint(1, 0) : QPoint(0, -1));
+        EXPECT_EQ(shown.pixel(inner) & 0xFFFFFFu, 0xFFFFFFu)
+            << "inner mark at " << inner.x() << "," << inner.y();
+    }
+    const QRgb colour =
+        QImage(QStringLiteral(":/art/frmColor/palette.png")).pixel(cell.center() - PaletteInBox);
+    const uint32_t expected =
+        c.picks ? static_cast<uint32_t>(qRed(colour) | qGreen(colour) << 8 | qBlue(colour) << 16) : 0x0000C0u;
+    EXPECT_EQ(static_cast<uint32_t>(Allgemein::PenColor), expected);
+    EXPECT_EQ(canvas->ForeColor(), expected);
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PaletteKeys,
+    ::testing::Values(KeysCase{"RightRightDownSpace",
+                               {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space},
+                               {2, 1},
+                               true},
+                      KeysCase{"EdgesStopTheMark", {Qt::Key_Left, Qt::Key_Up, Qt::Key_Return}, {0, 0}, true},
+                      KeysCase{"PastTheBottomEdgeThenOnAndEnter",
+                               {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Enter},
+                               {1, 4},
+                               true},
+                      KeysCase{"ArrowsAlonePickNothing", {Qt::Key_Down, Qt::Key_Right}, {1, 1}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DefaultCase {
