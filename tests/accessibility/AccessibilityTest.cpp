@@ -14,13 +14,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMultiMap>
-#include <QPushButton>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -191,67 +189,6 @@ TEST_F(Accessibility, EveryControlIsNamedInTheProgramsLanguage) {
         }
     }
     EXPECT_EQ(script.count(), 1) << "no text failed to load";
-}
-
-struct FlagKeys {
-    const char* what;
-    // The control the keys start from, in its window shown.
-    std::function<QWidget*()> start;
-    int16_t from;
-    int tabs;
-    Qt::Key key;
-    int16_t picked;
-    const char* name;
-};
-
-QWidget* lastDrawingButton() {
-    frmDraw* drawing = frmDraw::instance();
-    drawing->setFixedSize(800, 600);
-    drawing->show();
-    return drawing->bzlButton.widget(9);
-}
-
-QWidget* startScreenOK() {
-    MainShown = 0;
-    frmInfo* info = frmInfo::instance();
-    info->show();
-    return info->cmdOK;
-}
-
-const FlagKeys kFlagKeys[] = {
-    {"drawing window, Tab from the last button to the first flag", lastDrawingButton, 1, 1, Qt::Key_Space, 0,
-     "Deutsch"},
-    {"drawing window, Tab on to the second flag", lastDrawingButton, 0, 2, Qt::Key_Return, 1, "English"},
-    {"drawing window, the top row's last flag is the third", lastDrawingButton, 0, 3, Qt::Key_Space, 4,
-     "Español"},
-    {"drawing window, the bottom row follows", lastDrawingButton, 0, 4, Qt::Key_Space, 6, "Français"},
-    {"start screen, Tab from OK to the third flag", startScreenOK, 0, 3, Qt::Key_Space, 2, "Svenska"},
-    {"start screen, Tab to the last flag", startScreenOK, 0, 6, Qt::Key_Enter, 6, "Français"},
-};
-
-// Tab reaches the language flags after the buttons, row by row as they are read, each still called by its
-// language; Space or Enter picks that language, as a click does. The keys come from the window system to the
-// window, whichever is active.
-TEST_F(Accessibility, TabReachesTheFlagsAndSpaceOrEnterPicksTheLanguage) {
-    for (const FlagKeys& c : kFlagKeys) {
-        SCOPED_TRACE(c.what);
-        LangIndex = c.from;
-        QWidget* start = c.start();
-        QWidget* window = start->window();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        start->setFocus();
-        for (int tab = 0; tab < c.tabs; ++tab)
-            QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
-        ASSERT_NE(window->focusWidget(), nullptr);
-        EXPECT_EQ(window->focusWidget()->accessibleName(), QString::fromUtf8(c.name));
-        QTest::keyClick(window->windowHandle(), c.key);
-        EXPECT_EQ(LangIndex, c.picked);
-        EXPECT_EQ(ReadOption(QStringLiteral("Sprache"), {}), QString::number(c.picked));
-        for (QWidget* form : Forms::loaded())
-            Forms::unload(form);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    EXPECT_EQ(script.count(), 0);
 }
 
 struct SliderStep {

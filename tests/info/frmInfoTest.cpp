@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -75,15 +76,28 @@ struct FlagCase {
     int16_t clicked;
     const char* stored; // nullptr: nothing written
     const char* purpose;
+    int tabs = 0; // from OK to the flag, then picked with `key`; 0: clicked with the mouse
+    Qt::Key key = Qt::Key_Space;
 };
 
 class Flag : public InfoTest, public ::testing::WithParamInterface<FlagCase> {};
 
+// Tab leads from OK over the flags, which keep their languages' names; Space or Enter picks as a click does.
 TEST_P(Flag, StoresAnotherLanguageAtOnceAndRelabels) {
     const FlagCase& c = GetParam();
     LangIndex = c.current;
     window->Sprache();
-    QTest::mouseClick(window->imgLang[static_cast<size_t>(c.clicked)], Qt::LeftButton);
+    ImageControl* flag = window->imgLang[static_cast<size_t>(c.clicked)];
+    if (c.tabs == 0)
+        QTest::mouseClick(flag, Qt::LeftButton);
+    window->cmdOK->setFocus();
+    for (int tab = 0; tab < c.tabs; ++tab)
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    if (c.tabs > 0) {
+        EXPECT_EQ(window->focusWidget(), flag);
+        EXPECT_EQ(flag->accessibleName(), flag->toolTip()) << "called by its language";
+        QTest::keyClick(window->windowHandle(), c.key);
+    }
     EXPECT_EQ(LangIndex, c.clicked);
     EXPECT_EQ(window->Label[1]->text(), QString::fromUtf8(c.purpose));
     if (c.stored) {
@@ -94,12 +108,14 @@ TEST_P(Flag, StoresAnotherLanguageAtOnceAndRelabels) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Flag,
-                         ::testing::Values(FlagCase{0, 1, "1", "Learn to draw flowers, step by step"},
-                                           FlagCase{1, 0, "0", "Blumen malen lernen, Schritt für Schritt"},
-                                           FlagCase{1, 1, nullptr, "Learn to draw flowers, step by step"},
-                                           FlagCase{0, 0, nullptr,
-                                                    "Blumen malen lernen, Schritt für Schritt"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, Flag,
+    ::testing::Values(FlagCase{0, 1, "1", "Learn to draw flowers, step by step"},
+                      FlagCase{1, 0, "0", "Blumen malen lernen, Schritt für Schritt"},
+                      FlagCase{1, 1, nullptr, "Learn to draw flowers, step by step"},
+                      FlagCase{0, 0, nullptr, "Blumen malen lernen, Schritt für Schritt"},
+                      FlagCase{0, 1, "1", "Learn to draw flowers, step by step", 2},
+                      FlagCase{1, 0, "0", "Blumen malen lernen, Schritt für Schritt", 1, Qt::Key_Enter}));
 
 TEST_F(InfoTest, TheLinkTurnsRedWhilePressedThenBrightBlueAndOpensTheWebPage) {
     QStringList opened;

@@ -224,21 +224,14 @@ struct PanelSwitch {
 };
 const PanelSwitch kSwitches[] = {{"lessons", 1, 1}, {"take", 6, 0}, {"gallery", -1, 2}, {"open", 8, 0}};
 
-struct PanelCase {
-    std::vector<PanelSwitch> switches;
-};
-
-void PrintTo(const PanelCase& c, std::ostream* os) {
-    for (const PanelSwitch& s : c.switches)
-        *os << s.name << " ";
-}
+using PanelCase = std::vector<PanelSwitch>;
 
 // Every pair of switches, and the sequence that once left the lesson panel's buttons over the step panel.
 std::vector<PanelCase> panelCases() {
-    std::vector<PanelCase> cases{{{kSwitches[0], kSwitches[2], kSwitches[3]}}};
+    std::vector<PanelCase> cases{{kSwitches[0], kSwitches[2], kSwitches[3]}};
     for (const PanelSwitch& first : kSwitches)
         for (const PanelSwitch& second : kSwitches)
-            cases.push_back({{first, second}});
+            cases.push_back({first, second});
     return cases;
 }
 
@@ -258,21 +251,20 @@ class Panels : public PreviewTest, public ::testing::WithParamInterface<PanelCas
 // Only the panel of the last switch shows, and a click where the step panel's "previous step" and the
 // lesson panel's "previous lesson" lie reaches the button of the panel shown (on the file panel, the list).
 TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
-    const PanelCase& c = GetParam();
+    const PanelCase& switches = GetParam();
     open();
-    for (const PanelSwitch& s : c.switches)
+    for (const PanelSwitch& s : switches)
         if (s.command < 0)
             window->showFilePanel();
         else
             window->bzlButton_Click(static_cast<int16_t>(s.command));
-    const int panel = c.switches.back().panel;
+    const int panel = switches.back().panel;
     for (size_t i = 0; i < 3; ++i)
         EXPECT_EQ(window->picPanel[i]->isVisible(), static_cast<int>(i) == panel) << "panel " << i;
 
     const std::array<QWidget*, 3> receivers{window->bzlButton.widget(0), window->bzlButton.widget(5),
                                             window->filPics};
-    QWidget* stepButton = receivers[0];
-    const QPoint at = stepButton->mapTo(window, stepButton->rect().center());
+    const QPoint at = receivers[0]->mapTo(window, receivers[0]->rect().center());
     PressReceiver pressed;
     qApp->installEventFilter(&pressed);
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
@@ -285,13 +277,12 @@ TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
     EXPECT_EQ(script->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()),
-                         [](const testing::TestParamInfo<PanelCase>& info) {
-                             std::string name;
-                             for (const PanelSwitch& s : info.param.switches)
-                                 name += (name.empty() ? "" : "_") + std::string(s.name);
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()), [](const auto& info) {
+    std::string name;
+    for (const PanelSwitch& s : info.param)
+        name += (name.empty() ? "" : "_") + std::string(s.name);
+    return name;
+});
 
 TEST_F(PreviewTest, TheFileListShowsTheBitmapsSortedWithoutRegardToCaseAndRefreshes) {
     for (const char* name : {"rose.BMP", "Aster.bmp", "lilie.bmp", "notes.txt", "tulpe.bmpx"})

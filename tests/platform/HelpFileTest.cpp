@@ -49,10 +49,6 @@ struct Desktop {
     bool opensChm;
 };
 
-void PrintTo(const Desktop& desktop, std::ostream* os) {
-    *os << desktop.what;
-}
-
 // A process that runs: one that ended but was not yet collected does not.
 bool running(const QString& pid) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
