@@ -12,6 +12,7 @@
 #include "platform/HelpFile.h"
 #include "platform/ImageControl.h"
 #include "platform/OwnedWindow.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Twips.h"
 #include "platform/WindowDestroyWatch.h"
 
@@ -24,6 +25,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <limits>
 
 using namespace Allgemein;
 
@@ -371,7 +373,24 @@ void frmDraw::paintOpenedPicture(const QImage& picture) {
 }
 
 void frmDraw::showColorWindow() {
-    OwnedWindow::show(frmColor::instance(), this);
+    frmColor* window = frmColor::instance();
+    keepOffCanvas(window);
+    OwnedWindow::show(window, this);
+}
+
+// The colour window's default place, made for a full-size screen, covers the top of the canvas on a
+// small or scaled screen (at 200 % a laptop's screen is 800 pixels high): there it goes up above the
+// canvas, as far as the screen allows. A place the child chose stays where it is.
+void frmDraw::keepOffCanvas(QWidget* colorWindow) {
+    if (!ReadOption(QStringLiteral("CTop"), QString()).isEmpty())
+        return;
+    const QRect canvas(picBild->mapToGlobal(QPoint(0, 0)), picBild->size());
+    QRect frame = colorWindow->frameGeometry();
+    if (!frame.intersects(canvas))
+        return;
+    frame.moveBottom(canvas.top() - 1);
+    colorWindow->move(
+        ScreenPlacement::withinReach(frame, ScreenPlacement::screens(), std::numeric_limits<int>::max()));
 }
 
 void frmDraw::Form_Activate() {

@@ -95,6 +95,7 @@ private:
     frmPreview* lessonViewer();
     void paintOpenedPicture(const QImage& picture);
     void showColorWindow();
+    void keepOffCanvas(QWidget* colorWindow);
     void saveDrawing(ErrorTrap& trap);
     void toggleSound(ErrorTrap& trap);
     void exitProgram(ErrorTrap& trap);

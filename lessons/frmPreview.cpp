@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <limits>
 
 using namespace Allgemein;
 
@@ -158,6 +159,7 @@ void frmPreview::Form_Load() {
         {20, [this] { filPics->setPath(DrawingsFolder::path()); }},
         {30, [this] { loadLesson(); }},
         {40, [&] { place = defaultPosition(); }},
+        {45, [&] { place = whollyOnScreen(place); }},
         {50,
          [&] {
              PreviewLeft = VbConvert::toLong(ReadOption(QStringLiteral("PLeft"), QString::number(place.x())));
@@ -179,6 +181,19 @@ QPoint frmPreview::defaultPosition() const {
     const double panelTop = panel ? panel->y() * Twips::perPixelY() : 0.0;
     return QPoint(VbConvert::toLong(windowWidth * 0.08),
                   VbConvert::toLong(panelTop - height() * Twips::perPixelY() * 1.1));
+}
+
+// The default place, made for a full-size screen, can lie partly above a small or scaled one (at 200 % a
+// laptop's screen is 800 pixels high): a first start shows the viewer wholly on the screen.
+QPoint frmPreview::whollyOnScreen(QPoint twips) const {
+    const QRect frame(QPoint(Twips::toPixelsX(twips.x()), Twips::toPixelsY(twips.y())),
+                      frameGeometry().size());
+    const QPoint place =
+        ScreenPlacement::withinReach(frame, ScreenPlacement::screens(), std::numeric_limits<int>::max());
+    if (place == frame.topLeft())
+        return twips;
+    return {VbConvert::toLong(place.x() * Twips::perPixelX()),
+            VbConvert::toLong(place.y() * Twips::perPixelY())};
 }
 
 // A place outside every screen (a stored one from a larger desktop, or the default above a drawing

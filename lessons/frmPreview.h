@@ -79,6 +79,7 @@ private:
     void createPanels(const StoredForm& form);
     void nameControls();
     QPoint defaultPosition() const;
+    QPoint whollyOnScreen(QPoint twips) const;
     void keepOnScreen();
 
     void loadLesson();

@@ -1,0 +1,61 @@
+#!/bin/bash
+# A first start on a 2560 x 1600 laptop screen at the scales desktops set (125 %, 150 %, 200 %): every
+# window lies wholly on the screen and the colour window keeps off the canvas; at 200 % a stroke of pen
+# width 10 is 10 logical (20 screen) pixels thick.
+source "$(dirname "$0")/e2e_lib.sh"
+Xvfb -displayfd 1 -noreset -screen 0 2560x1600x24 -nolisten tcp > "$WORK/display" 2>"$WORK/xvfb.log" &
+PIDS+=($!)
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$WORK/display")"
+unset QT_QPA_PLATFORM
+
+# Sets WX, WY, WW, WH to window $1's place and size in screen pixels.
+place_of() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^X=/WX=/; s/^Y=/WY=/; s/^WIDTH=/WW=/; s/^HEIGHT=/WH=/')"; }
+
+for scale in 1.25 1.5 2; do
+    step="scale $scale"
+    rm -f "$SETTINGS"
+    printf '[Optionen]\nSound=0\nWidth=10\nColor=255\n' > "$SETTINGS"
+    QT_SCALE_FACTOR=$scale "$PROGRAM" 2>"$WORK/pinsola.log" &
+    PID=$!
+    PIDS+=($PID)
+    for _ in $(seq 150); do
+        [ "$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | wc -l)" -ge 3 ] && break
+        sleep 0.1
+    done
+    windows=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null)
+    [ "$(wc -l <<<"$windows")" -ge 3 ] || fail "$step: the three windows do not show"
+    for id in $windows; do
+        place_of "$id"
+        [ "$WX" -ge 0 ] && [ "$WY" -ge 0 ] && [ $(( WX + WW )) -le 2560 ] && [ $(( WY + WH )) -le 1600 ] ||
+            fail "$step: a window of ${WW}x$WH at $WX,$WY is not wholly on the screen"
+    done
+    # The drawing window's layout rules work in logical pixels: the canvas at its lower right.
+    wait_for_drawing_window "$PID" || fail "$step"
+    eval "$(awk -v x="$X" -v y="$Y" -v w="$WIDTH" -v h="$HEIGHT" -v s="$scale" 'BEGIN {
+        w /= s; h /= s; m = int(w * 0.03 + 0.5); cw = int(w - 3 * m - 169); ch = int(cw * 3 / 4)
+        printf "CX=%d CY=%d CW=%d CH=%d\n", x + (w - cw - m) * s, y + (h - ch - m) * s, cw * s, ch * s }')"
+    for id in $windows; do
+        place_of "$id"
+        ratio=$(awk -v w="$WW" -v h="$WH" -v s="$scale" 'BEGIN { print int(w / s + 0.5) "x" int(h / s + 0.5) }')
+        [ "$ratio" = 626x169 ] || continue
+        # (Logical pixels rounded to screen pixels may touch by one or two.)
+        [ $(( WY + WH )) -le $(( CY + 2 )) ] || [ "$WX" -ge $(( CX + CW )) ] ||
+            fail "$step: the colour window (${WW}x$WH at $WX,$WY) covers the canvas at $CX,$CY"
+    done
+    if [ "$scale" = 2 ]; then
+        y=$(( CY + CH * 3 / 4 ))
+        drag $(( CX + CW / 3 )) "$y" $(( CX + CW * 2 / 3 )) "$y"
+        for _ in $(seq 50); do
+            import -window root -crop "1x80+$(( CX + CW / 2 ))+$(( y - 40 ))" +repage "$WORK/column.png"
+            thickness=$(convert "$WORK/column.png" -fill black -opaque red -fill white +opaque black \
+                -format '%[fx:int((1-mean)*h+.5)]' info:)
+            [ "$thickness" -gt 0 ] && break
+            sleep 0.1
+        done
+        [ "$thickness" = 20 ] || fail "$step: the stroke is $thickness screen pixels thick, not 20"
+    fi
+    kill -TERM "$PID"
+    wait_for_exit "$PID" 50 || fail "$step: exit status $?"
+done
+echo "at 125 %, 150 % and 200 % every window lay on the screen; a 10-pixel pen drew 10 logical pixels"
