@@ -23,10 +23,15 @@ bool sectionOf(const QByteArray& line, QByteArray& name) {
 
 QString IniReader::readKey(const QString& fileName, const QString& section, const QString& key,
                            const QString& fallback, int bufferSize) {
-    const int limit = qMax(0, bufferSize - 1);
     QFile file(fileName);
     if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return withoutTrailingBlanks(fallback).left(limit);
+        return withoutTrailingBlanks(fallback).left(qMax(0, bufferSize - 1));
+    return readKey(file, section, key, fallback, bufferSize);
+}
+
+QString IniReader::readKey(QIODevice& file, const QString& section, const QString& key,
+                           const QString& fallback, int bufferSize) {
+    const int limit = qMax(0, bufferSize - 1);
     bool inSection = false;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine().trimmed();

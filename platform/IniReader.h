@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 // Reads one key of an INI-form text file in the system's 8-bit code page: section and key compare
 // without regard to case, the value is the rest of the line after the first '=' without surrounding
 // blanks, cut to `bufferSize` − 1 characters. A missing file, section or key gives `fallback` with its
@@ -9,4 +11,7 @@
 namespace IniReader {
 QString readKey(const QString& fileName, const QString& section, const QString& key, const QString& fallback,
                 int bufferSize);
-}
+// The same for a file already open for reading.
+QString readKey(QIODevice& file, const QString& section, const QString& key, const QString& fallback,
+                int bufferSize);
+} // namespace IniReader

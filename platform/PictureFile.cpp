@@ -71,6 +71,12 @@ void openToRead(QFile& file, const QString& path) {
 }
 #endif
 
+void refuseTooLarge(const QString& path, QSize size) {
+    if (size.width() > PictureFile::MaxSide || size.height() > PictureFile::MaxSide ||
+        qint64{size.width()} * size.height() * 4 > qint64{PictureFile::MaxDecodedMiB} * 1024 * 1024)
+        refuse(path, QStringLiteral("it is too large (%1 × %2 pixels)").arg(size.width()).arg(size.height()));
+}
+
 // Only a plain file: reading a pipe or a device could wait forever or never end.
 QByteArray readAll(const QString& path) {
     if (plainFileSize(path) > MaxFileBytes)
@@ -86,7 +92,10 @@ QByteArray readAll(const QString& path) {
 } // namespace
 
 QImage PictureFile::load(const QString& path) {
-    const QByteArray bytes = readAll(path);
+    return decode(readAll(path), path);
+}
+
+QImage PictureFile::decode(const QByteArray& bytes, const QString& path) {
     if (bytes.isEmpty())
         refuse(path, QStringLiteral("the file is empty"));
     QBuffer buffer;
@@ -103,12 +112,9 @@ QImage PictureFile::load(const QString& path) {
             refuse(path, problem);
     }
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxSide || size.height() > MaxSide ||
-        qint64{size.width()} * size.height() * 4 > qint64{MaxDecodedMiB} * 1024 * 1024)
-        refuse(path,
-               size.isValid()
-                   ? QStringLiteral("it is too large (%1 × %2 pixels)").arg(size.width()).arg(size.height())
-                   : QStringLiteral("its header is damaged"));
+    if (!size.isValid())
+        refuse(path, QStringLiteral("its header is damaged"));
+    refuseTooLarge(path, size);
     QImageReader::setAllocationLimit(MaxDecodedMiB);
     QImage picture;
     if (!reader.read(&picture))

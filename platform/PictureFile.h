@@ -15,4 +15,6 @@ constexpr int MaxDecodedMiB = 128;
 // Raises 53 when the file is missing, 70 when it cannot be read and 481 (with the reason) when it is no
 // picture that may be shown.
 QImage load(const QString& path);
+// The same checks and decoding for a file's bytes already read; `path` names the file in a refusal.
+QImage decode(const QByteArray& bytes, const QString& path);
 } // namespace PictureFile
