@@ -119,5 +119,7 @@ QImage PictureFile::decode(const QByteArray& bytes, const QString& path) {
     QImage picture;
     if (!reader.read(&picture))
         refuse(path, reader.errorString());
+    // The size a header gives need not be the picture's: a GIF's screen may be larger than its image.
+    refuseTooLarge(path, picture.size());
     return picture;
 }

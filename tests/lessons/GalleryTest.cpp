@@ -230,6 +230,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "too large (100000 × 100000 pixels)"},
         BadFileCase{"rle8_overrun", "Lauf.bmp", overrunningRle8, Readable, false, "481",
                     "runs reach beyond the picture"},
+        // Found by fuzzing: a GIF whose 1 × 1 image lies on a screen 32784 pixels wide, which the size its
+        // reader reports does not tell.
+        BadFileCase{"gif_screen_wider_than_its_image", "Breit.bmp",
+                    [] {
+                        // "GIF89a", a screen of 32784 × 2 with two colours, an image of 1 × 1, the end.
+                        return QByteArray::fromHex("474946383961"
+                                                   "10800200800000ffffff000000"
+                                                   "2c000000000100010000"
+                                                   "0202440100"
+                                                   "3b");
+                    },
+                    Readable, false, "481", "too large (32784 × 2 pixels)"},
         BadFileCase{"text_named_bmp", "Notiz.BMP", [] { return QByteArray("Kein Bild, nur Text.\n"); },
                     Readable, false, "481", "it is not a picture"},
         BadFileCase{"zero_bytes", "Leer.bmp", [] { return QByteArray(); }, Readable, false, "481",
