@@ -115,6 +115,13 @@ void DrawingCanvas::clear() {
     changed(m_picture.rect());
 }
 
+void DrawingCanvas::setPicture(const QImage& picture) {
+    growTo(size().expandedTo(picture.size()));
+    m_picture.fill(Qt::white);
+    QPainter(&m_picture).drawImage(0, 0, picture);
+    changed(m_picture.rect());
+}
+
 void DrawingCanvas::paintPicture(const QImage& picture, const QRect& target) {
     growTo(size());
     QPainter painter(&m_picture);

@@ -38,6 +38,9 @@ public:
     QImage undoCopy() const;
     // An empty white page.
     void clear();
+    // A page holding `picture` at its top-left corner at its own size, white elsewhere; the picture stays
+    // whole also where it reaches beyond the canvas.
+    void setPicture(const QImage& picture);
     // Draws a picture stretched into `target` (canvas pixels).
     void paintPicture(const QImage& picture, const QRect& target);
 

@@ -7,6 +7,7 @@
 #include "core/Forms.h"
 #include "core/Resources.h"
 #include "draw/DrawLayout.h"
+#include "draw/DrawingRecovery.h"
 #include "errors/ErrorTrap.h"
 #include "lessons/frmPreview.h"
 #include "platform/HelpFile.h"
@@ -103,6 +104,7 @@ void frmDraw::createControls() {
     connect(picBild, &DrawingCanvas::MouseMove, this, &frmDraw::picBild_MouseMove);
     connect(picBild, &DrawingCanvas::MouseUp, this, &frmDraw::picBild_MouseUp);
     followPenChoice();
+    m_recovery = new DrawingRecovery([this] { return picBild->Image(); }, this);
 
     const KeyedPropertyBag& panel = form.control(QStringLiteral("picPanel"));
     picPanel = new PictureBox(this);
@@ -269,6 +271,13 @@ void frmDraw::Form_Load() {
              picBild->setForeColor(static_cast<uint32_t>(PenColor));
              picBild->setDrawWidth(PenWidth);
          }},
+        // The drawing of a session that ended by accident comes back, with nothing to undo.
+        {80,
+         [this] {
+             const QImage left = DrawingRecovery::leftDrawing();
+             if (!left.isNull())
+                 picBild->setPicture(left);
+         }},
     });
 }
 
@@ -370,6 +379,7 @@ frmPreview* frmDraw::lessonViewer() {
 // Stretched over the whole drawing surface, whatever the drawing's own size.
 void frmDraw::paintOpenedPicture(const QImage& picture) {
     picBild->paintPicture(picture, picBild->rect());
+    m_recovery->changed();
 }
 
 void frmDraw::showColorWindow() {
@@ -447,6 +457,8 @@ void frmDraw::picBild_MouseMove(int16_t, int16_t, float X, float Y) {
 }
 
 void frmDraw::picBild_MouseUp(int16_t, int16_t, float, float) {
+    if (StrokeActive == 1)
+        m_recovery->changed();
     StrokeActive = 0;
 }
 

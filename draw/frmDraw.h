@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+class DrawingRecovery;
 class ImageControl;
 class QAction;
 class QLabel;
@@ -108,4 +109,5 @@ private:
     QPixmap m_background;
     std::array<bool, 2> m_logoStretched{};
     QPointer<frmPreview> m_lessonViewer;
+    DrawingRecovery* m_recovery = nullptr;
 };

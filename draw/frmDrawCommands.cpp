@@ -6,6 +6,7 @@
 #include "base/VbError.h"
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
+#include "draw/DrawingRecovery.h"
 #include "errors/ErrorTrap.h"
 #include "info/frmInfo.h"
 #include "lessons/Drucker.h"
@@ -54,11 +55,13 @@ void frmDraw::bzlButton_Click(int16_t Index) {
                    }},
                   {30, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
                   {40, [this] { picBild->clear(); }},
-                  {50, [this] { picBild->update(); }}});
+                  {50, [this] { picBild->update(); }},
+                  {55, [this] { m_recovery->discard(); }}});
         break;
     case Undo:
         trap.run({{60, [this] { picBild->restoreUndoCopy(); }},
-                  {70, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }}});
+                  {70, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
+                  {75, [this] { m_recovery->changed(); }}});
         break;
     case Gallery:
         trap(80, [this] { lessonViewer()->showFilePanel(); });
@@ -141,6 +144,14 @@ void frmDraw::exitProgram(ErrorTrap& trap) {
                        confirmed =
                            MsgBox::show(this, GetLang(114), MsgBox::Buttons::YesNo, GetLang(100),
                                         MsgBox::Icon::Question, MsgBox::Default::First) == MsgBox::AnswerYes;
+                   }},
+                  // A chosen end gives up the drawing not saved, so it does not come back at the next start.
+                  {225,
+                   [&] {
+                       if (!confirmed)
+                           return;
+                       m_recovery->discard();
+                       m_recovery->finish();
                    }}}) &&
         confirmed)
         endProgram(trap);

@@ -7,7 +7,7 @@ build=${1:-build}
 cmake --build "$build" --target window-shot brizel-render brizel language_files >/dev/null
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 Xvfb -displayfd 1 -screen 0 1700x1300x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &

@@ -13,6 +13,7 @@
 #include "platform/InputBox.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
+#include "platform/RecoveryFile.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 
@@ -258,6 +259,24 @@ TEST_F(CommandTest, ExitAnsweredNoKeepsRunningAndSavesNothing) {
     EXPECT_EQ(asked.size(), 1);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(QFile::exists(home.settingsFile()));
+}
+
+TEST_F(CommandTest, AFinishedStrokeIsKeptUntilANewPageOrAConfirmedExitGivesItUp) {
+    const QString kept = RecoveryFile::path();
+    const auto isKept = [&] { return QFile::exists(kept); };
+    stroke({20, 20}, {200, 120});
+    ASSERT_TRUE(QTest::qWaitFor(isKept));
+    EXPECT_EQ(RecoveryFile::read().convertToFormat(QImage::Format_RGB32), canvas->Image());
+    window->bzlButton_Click(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !isKept(); })) << "a new page";
+    stroke({20, 20}, {200, 120});
+    ASSERT_TRUE(QTest::qWaitFor(isKept)) << "the next stroke, within a second of the last write";
+    answer = MsgBox::AnswerNo;
+    window->bzlButton_Click(9);
+    EXPECT_TRUE(isKept()) << "an exit answered No";
+    answer = MsgBox::AnswerYes;
+    window->bzlButton_Click(9);
+    EXPECT_FALSE(isKept()) << "gone once the confirmed exit is done";
 }
 
 TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {

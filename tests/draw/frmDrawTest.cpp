@@ -5,12 +5,17 @@
 #include "lessons/frmPreview.h"
 #include "platform/ButtonArray.h"
 #include "platform/ImageControl.h"
+#include "platform/RecoveryFile.h"
 #include "platform/Twips.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
 
 namespace {
 
@@ -184,6 +189,88 @@ TEST_F(FormTest, TheFlagsCarryTheirLanguagesNames) {
 } // namespace
 
 namespace {
+
+// A drawing left by an earlier session, as the program keeps it: a red bar on white, 400 × 300.
+const QRect Bar(50, 100, 300, 20);
+QByteArray leftBitmap() {
+    QImage picture(400, 300, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(Bar, Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "BMP");
+    return bytes;
+}
+
+// The messages of the drawing's recovery while it lives.
+class RecoveryLog {
+public:
+    RecoveryLog() : m_previous(qInstallMessageHandler(&collect)) { lines().clear(); }
+    ~RecoveryLog() { qInstallMessageHandler(m_previous); }
+    RecoveryLog(const RecoveryLog&) = delete;
+    RecoveryLog& operator=(const RecoveryLog&) = delete;
+    static QStringList& lines() {
+        static QStringList collected;
+        return collected;
+    }
+
+private:
+    static void collect(QtMsgType, const QMessageLogContext& context, const QString& message) {
+        if (qstrcmp(context.category, "pinsola.recovery") == 0)
+            lines() << message;
+    }
+    QtMessageHandler m_previous;
+};
+
+struct LeftCase {
+    const char* name;
+    // Nothing: no drawing was left.
+    QByteArray (*content)();
+    bool comesBack;
+    const char* logged;
+};
+
+void PrintTo(const LeftCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LeftDrawing : public DrawTest, public ::testing::WithParamInterface<LeftCase> {};
+
+// Whatever the state folder holds, the window opens without an error window; only a sound picture comes
+// back, and a file that is none is removed so it is not tried again.
+TEST_P(LeftDrawing, ComesBackAtTheStartOnlyWhenItIsASoundPicture) {
+    const LeftCase& c = GetParam();
+    const QString kept = RecoveryFile::path();
+    if (c.content) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(kept).path()));
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.content());
+    }
+    RecoveryLog log;
+    open();
+    const QImage shown = canvas->Image();
+    const int red = c.comesBack ? Bar.width() * Bar.height() : 0;
+    EXPECT_EQ(count(shown, Bar, qRgb(255, 0, 0)), red);
+    EXPECT_EQ(count(shown, shown.rect(), qRgb(255, 255, 255)), shown.width() * shown.height() - red);
+    EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "nothing to undo";
+    EXPECT_EQ(QFile::exists(kept), c.comesBack) << "kept while it is not saved";
+    ASSERT_EQ(log.lines().size(), c.logged ? 1 : 0) << log.lines().join('\n').toStdString();
+    if (c.logged)
+        EXPECT_TRUE(log.lines()[0].contains(QString::fromUtf8(c.logged))) << log.lines()[0].toStdString();
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LeftDrawing,
+    ::testing::Values(LeftCase{"sound", leftBitmap, true, "did not end normally"},
+                      LeftCase{"truncated", [] { return leftBitmap().left(leftBitmap().size() / 2); }, false,
+                               "the file ends before its picture data"},
+                      LeftCase{"foreign", [] { return QByteArray("[Optionen]\nWidth=5\n"); }, false,
+                               "it is not a picture"},
+                      LeftCase{"none", nullptr, false, nullptr}),
+    [](const testing::TestParamInfo<LeftCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FormTest, ThePanelIsFramedByADarkAndAWhiteOutline) {
     open();

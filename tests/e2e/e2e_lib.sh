@@ -4,7 +4,7 @@ trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (status $?)" >&2' ERR
 
 PROGRAM_SOURCE="$1"
 WORK="$(mktemp -d)"
-export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_RUNTIME_DIR="$WORK/runtime"
+export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_STATE_HOME="$WORK/home/.local/state" XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR" "$WORK/program"
 chmod 700 "$XDG_RUNTIME_DIR"
 # The program folder as shipped: the executable, the button library, the sound module, the language files

@@ -10,7 +10,7 @@
 
 TempHome::TempHome()
     : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_oldDataHome(qgetenv("XDG_DATA_HOME")),
-      m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")) {
+      m_oldStateHome(qgetenv("XDG_STATE_HOME")), m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
@@ -23,6 +23,7 @@ TempHome::TempHome()
         QFile::link(library, programFolder() + QStringLiteral("/") + QFileInfo(library).fileName());
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (m_dir.path() + QStringLiteral("/state")).toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
     ProgramFolder::setPath(programFolder());
 }
@@ -31,6 +32,7 @@ TempHome::~TempHome() {
     ProgramFolder::setPath({});
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
     qputenv("XDG_DATA_HOME", m_oldDataHome);
+    qputenv("XDG_STATE_HOME", m_oldStateHome);
     qputenv("XDG_RUNTIME_DIR", m_oldRuntimeDir);
 }
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh per-user configuration folder, data folder (not created), runtime folder and program folder for one
-// test; all are restored after it.
+// A fresh per-user configuration folder, data and state folders (not created), runtime folder and program
+// folder for one test; all are restored after it.
 class TempHome {
 public:
     TempHome();
@@ -29,5 +29,6 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_oldConfigHome;
     QByteArray m_oldDataHome;
+    QByteArray m_oldStateHome;
     QByteArray m_oldRuntimeDir;
 };
