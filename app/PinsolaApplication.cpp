@@ -3,6 +3,7 @@
 #include "base/SystemColorTable.h"
 #include "base/VbError.h"
 #include "core/Allgemein.h"
+#include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
 
 #include <QPointer>
@@ -49,5 +50,10 @@ bool PinsolaApplication::notify(QObject* receiver, QEvent* event) {
 
 bool PinsolaApplication::anyWindowShown() {
     const QWidgetList windows = topLevelWidgets();
-    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+    // The error window stays up a moment after its decision, until the program has gone on: it then counts
+    // as gone.
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+        const auto* errorWindow = qobject_cast<const ErrPtnr*>(w);
+        return w->isVisible() && (!errorWindow || errorWindow->awaitsDecision());
+    });
 }

@@ -28,6 +28,8 @@ public:
     static QString LPSTRToVBString(const QString& buffer);
 
     void cmdContinue_Click(int index);
+    // Whether the window waits for the user's decision; after it, it stays up until the program goes on.
+    bool awaitsDecision() const { return m_decision != nullptr; }
     void cmdProtocol_Click(int index);
 
     QString BuildProtocol() const;

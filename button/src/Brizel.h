@@ -173,6 +173,7 @@ private:
     void applyCursor();
 
     bool IsPointerOver() const;
+    bool IsOnFace(const QPoint& local) const;
     void OverTimerTick();
     void HandleMouseDown(int16_t button, int16_t shift, float x, float y);
     void HandleClick();
