@@ -1,9 +1,11 @@
 // The drawing window's costs where the child waits: Sprache when the window becomes active (twenty
 // language-file reads and the relabelling), the canvas's cost per stroke segment (pen width 50 on a 1200 x
-// 900 canvas, drawn and repainted through its dirty rectangle) next to the same segment drawn the way Qt's
-// Scribble example draws it, the cost of the undo copy a press takes on a 2400 x 1800 canvas, and a whole
-// stroke through the drawing window's pointer handlers (press, twenty moves, release, events handled).
+// 900 canvas, drawn and repainted through its dirty rectangle; also with a lesson step traced under the
+// strokes) next to the same segment drawn the way Qt's Scribble example draws it, the cost of the undo copy
+// a press takes on a 2400 x 1800 canvas, and a whole stroke through the drawing window's pointer handlers
+// (press, twenty moves, release, events handled).
 #include "core/Allgemein.h"
+#include "core/Resources.h"
 #include "draw/DrawingCanvas.h"
 #include "draw/frmDraw.h"
 #include "platform/ProgramFolder.h"
@@ -56,11 +58,16 @@ private:
     QImage image;
 };
 
+// Argument 1: with a lesson step traced under the strokes.
 void BM_CanvasSegmentWidth50(benchmark::State& state) {
     DrawingCanvas canvas;
     canvas.resize(Canvas);
     canvas.setDrawWidth(PenWidth);
     canvas.setForeColor(0xFF0000);
+    if (state.range(0) != 0)
+        canvas.setTracing(Resources::LoadResPicture(112, Resources::PictureKind::Bitmap)
+                              .copy(0, 1200, 400, 300)
+                              .convertToFormat(QImage::Format_RGB32));
     canvas.show();
     QApplication::processEvents();
     int step = 0;
@@ -70,7 +77,7 @@ void BM_CanvasSegmentWidth50(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_CanvasSegmentWidth50)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CanvasSegmentWidth50)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_ScribbleSegmentWidth50(benchmark::State& state) {
     ScribbleArea area;

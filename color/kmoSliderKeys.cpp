@@ -2,8 +2,15 @@
 // of the range, Home and End to Min and Max. Up and Right lead towards Max in either orientation.
 #include "color/kmoSlider.h"
 
+#include "platform/PageKeys.h"
+
 #include <QKeyEvent>
 #include <algorithm>
+
+// The page keys move the thumb while the slider has the keyboard, before they step through the lesson.
+bool kmoSlider::event(QEvent* event) {
+    return PageKeys::claim(event) || QWidget::event(event);
+}
 
 void kmoSlider::keyPressEvent(QKeyEvent* event) {
     const qint64 page = std::max<qint64>(1, (qint64(m_Max) - m_Min) / 10);

@@ -14,6 +14,8 @@ inline int16_t PenWidth = 0;
 inline int32_t PenColor = 0;
 inline int16_t LessonNo = 0;
 inline int16_t GridOn = 0;
+// The current step laid faintly under the strokes on the canvas.
+inline int16_t TraceOn = 0;
 inline int16_t PreviewSize = 0;
 inline int16_t ColorWinOpen = 0;
 inline int16_t StepNo = 0;
@@ -41,6 +43,11 @@ void NoteBadOption(const QString& key, const QString& stored, const QString& fal
 // Stores the default of every option noted since the last report and raises one error (380) naming them
 // all, so bad settings cost one error window at one start.
 void ReportBadOptions();
+// A key only the machine-wide settings decide (a school's or a parent's), never the user's own.
+QString ReadSystemOption(const QString& key, const QString& fallback);
+// False where the machine-wide settings say AllowExit=0: a grown-up answers a sum before the program
+// may end, so that a child in a kiosk session cannot leave it by accident.
+bool ExitAllowed();
 
 QString GetLang(int16_t id);
 // The ISO code of the language in use ("de", "en"…); empty where the index names no language.

@@ -59,9 +59,9 @@ int16_t integer(const char* key, int16_t fallback, int16_t low, int16_t high) {
 
 // Switches are toggled by complement, so a hand-written 1 would toggle to -2, still on, for ever: any
 // number but 0 is read as on (-1).
-int16_t boolean(const char* key) {
+int16_t boolean(const char* key, int16_t fallback = VbConvert::True) {
     using Range = std::numeric_limits<int16_t>;
-    return VbConvert::fromBool(integer(key, VbConvert::True, Range::min(), Range::max()) != 0);
+    return VbConvert::fromBool(integer(key, fallback, Range::min(), Range::max()) != 0);
 }
 } // namespace
 
@@ -94,6 +94,14 @@ void ReportBadOptions() {
                   VbError::standardDescription(VbErr::InvalidPropertyValue) + QStringLiteral(": ") + values);
 }
 
+QString ReadSystemOption(const QString& key, const QString& fallback) {
+    return SettingsStore::GetSystemSetting(AppTitle, Section, key, fallback);
+}
+
+bool ExitAllowed() {
+    return VbConvert::toInteger(ReadSystemOption(QStringLiteral("AllowExit"), QStringLiteral("-1"))) != 0;
+}
+
 void LoadConfig() {
     ErrorTrap trap(QStringLiteral("LoadConfig"), QStringLiteral("Allgemein"));
     trap.run({
@@ -108,6 +116,7 @@ void LoadConfig() {
         {50, [] { PreviewSize = boolean("PSize"); }},
         {60, [] { ColorWinOpen = boolean("CShow"); }},
         {70, [] { GridOn = boolean("Gitter"); }},
+        {80, [] { TraceOn = boolean("Trace", VbConvert::False); }},
     });
 }
 
@@ -121,6 +130,7 @@ void SaveConfig() {
         {50, [] { WriteOption("PSize", QString::number(PreviewSize)); }},
         {60, [] { WriteOption("CShow", QString::number(ColorWinOpen)); }},
         {70, [] { WriteOption("Gitter", QString::number(GridOn)); }},
+        {80, [] { WriteOption("Trace", QString::number(TraceOn)); }},
     });
 }
 

@@ -11,6 +11,10 @@
 
 namespace {
 
+// Faint enough to draw over, clear enough to follow.
+constexpr double TraceOpacity = 0.25;
+constexpr QRgb Paper = 0xFFFFFFFF;
+
 QColor qcolor(uint32_t rgb) {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
@@ -33,6 +37,12 @@ QImage visiblePart(const QImage& picture, QSize size) {
     visible.fill(Qt::white);
     copyArea(visible, picture, visible.rect());
     return visible;
+}
+
+// The largest 4:3 area from the top-left corner, where the drawing of a lesson's shape lies.
+QRect fourByThree(QSize size) {
+    const int width = std::min(size.width(), size.height() * 4 / 3);
+    return QRect(0, 0, width, width * 3 / 4);
 }
 
 } // namespace
@@ -130,11 +140,51 @@ void DrawingCanvas::paintPicture(const QImage& picture, const QRect& target) {
     changed(target & m_picture.rect());
 }
 
+void DrawingCanvas::setTracing(const QImage& picture) {
+    m_tracing = picture;
+    m_traceLayer = QImage();
+    update();
+}
+
+void DrawingCanvas::makeTraceLayer() {
+    m_traceLayer = QImage(size(), QImage::Format_RGB32);
+    m_traceLayer.fill(Qt::white);
+    QPainter painter(&m_traceLayer);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setOpacity(TraceOpacity);
+    painter.drawImage(fourByThree(size()), m_tracing);
+}
+
+// The strokes cover the layer, the white paper lets it show through: a pixel of the picture that is white
+// shows the layer's pixel instead.
+void DrawingCanvas::paintTraced(QPainter& painter, const QRect& area) {
+    if (m_traceLayer.size() != size())
+        makeTraceLayer();
+    QImage shown(area.size(), QImage::Format_RGB32);
+    const QRect drawn = area & m_picture.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* layer = reinterpret_cast<const QRgb*>(m_traceLayer.constScanLine(y)) + area.left();
+        auto* out = reinterpret_cast<QRgb*>(shown.scanLine(y - area.top()));
+        std::copy_n(layer, area.width(), out);
+        if (y < drawn.top() || y > drawn.bottom())
+            continue;
+        const auto* picture = reinterpret_cast<const QRgb*>(m_picture.constScanLine(y));
+        for (int x = drawn.left(); x <= drawn.right(); ++x)
+            if (picture[x] != Paper)
+                out[x - area.left()] = picture[x];
+    }
+    painter.drawImage(area.topLeft(), shown);
+}
+
 // The picture and its undo copy are made at the first change and grow with the canvas at the next
 // change after it has grown; where the picture does not reach yet, the canvas is white.
 void DrawingCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QRect area = event->rect();
+    const QRect area = event->rect() & rect();
+    if (tracing()) {
+        paintTraced(painter, area);
+        return;
+    }
     const QRect drawn = area & m_picture.rect();
     if (!drawn.isEmpty())
         painter.drawImage(drawn.topLeft(), m_picture, drawn);
@@ -158,4 +208,10 @@ void DrawingCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     emit MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), float(at.x()),
                  float(at.y()));
+}
+
+// The layer to trace is stretched over the whole canvas, so all of it changes with the size.
+void DrawingCanvas::resizeEvent(QResizeEvent*) {
+    if (tracing())
+        update();
 }

@@ -44,6 +44,12 @@ public:
     // Draws a picture stretched into `target` (canvas pixels).
     void paintPicture(const QImage& picture, const QRect& target);
 
+    // A picture to trace: shown faintly under the strokes, stretched over the canvas's 4:3 area. It is
+    // never part of the drawing (not in Image(), the undo copy, a saved file or a print); a null picture
+    // takes it away.
+    void setTracing(const QImage& picture);
+    bool tracing() const { return !m_tracing.isNull(); }
+
 signals:
     void MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void MouseMove(int16_t Button, int16_t Shift, float X, float Y);
@@ -54,10 +60,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void growTo(QSize size);
     void changed(const QRect& area);
+    void makeTraceLayer();
+    void paintTraced(QPainter& painter, const QRect& area);
 
     QImage m_picture;
     QImage m_undo;
@@ -67,4 +76,7 @@ private:
     uint32_t m_foreColor = 0;
     int16_t m_drawWidth = 1;
     QPointF m_position;
+    QImage m_tracing;
+    // The picture to trace as it shows, faint on white, as large as the canvas.
+    QImage m_traceLayer;
 };

@@ -41,6 +41,13 @@ QString text(const KeyedPropertyBag& bag, const char* key) {
     return bag.readProperty(QString::fromLatin1(key)).toString();
 }
 
+// A tooltip with the keyboard shortcut that does the same, in the keyboard's words of the language.
+QString withShortcut(const QString& tip, const QKeySequence& key) {
+    if (tip.isEmpty() || key.isEmpty())
+        return tip;
+    return tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
 template <class Label = QLabel> Label* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
     auto* label = new Label(parent);
     label->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
@@ -122,6 +129,7 @@ void frmDraw::createControls() {
     // Tab leads through the ten buttons, then the flags.
     ImageControl::joinTabOrder(bzlButton.widget(bzlButton.count() - 1), imgLang);
     useHeavyFontForHelpButton();
+    createShortcuts();
     frmPreview::setDrawingWindow(this, picPanel);
 }
 
@@ -366,12 +374,15 @@ void frmDraw::Form_Resize() {
     });
 }
 
-// The lesson viewer, loaded on first use; a drawing opened in it is painted onto the canvas.
+// The lesson viewer, loaded on first use; a drawing opened in it is painted onto the canvas, and the
+// step it shows is traced there while tracing is on.
 frmPreview* frmDraw::lessonViewer() {
     frmPreview* viewer = frmPreview::instance();
     if (m_lessonViewer != viewer) {
         m_lessonViewer = viewer;
         connect(viewer, &frmPreview::pictureLoaded, this, &frmDraw::paintOpenedPicture);
+        connect(viewer, &frmPreview::tracingChanged, picBild, &DrawingCanvas::setTracing);
+        picBild->setTracing(viewer->tracing());
     }
     return viewer;
 }
@@ -411,7 +422,10 @@ void frmDraw::Sprache() {
     ErrorTrap trap(QStringLiteral("Sprache"), Module);
     static constexpr std::array<int16_t, 10> ButtonTips{130, 143, 125, 133, 122, 140, 119, 120, 131, 115};
     for (int i = 0; i < static_cast<int>(ButtonTips.size()); ++i)
-        if (!trap(10 + 10 * i, [&] { bzlButton.widget(i)->setToolTip(GetLang(ButtonTips[i])); }))
+        if (!trap(10 + 10 * i, [&] {
+                bzlButton.widget(i)->setToolTip(
+                    withShortcut(GetLang(ButtonTips[i]), shortcutOf(static_cast<int16_t>(i))));
+            }))
             return;
     if (!trap.run({
             {110, [this] { mnuHelp->setTitle(GetLang(120)); }},
@@ -419,14 +433,15 @@ void frmDraw::Sprache() {
             {130, [this] { mnuUeber->setText(GetLang(113)); }},
         }))
         return;
-    static const std::array<int16_t, 9> ViewerTips{124, 142, 123, 129, 128, 124, 0, 123, 0};
+    static const std::array<int16_t, 10> ViewerTips{124, 142, 123, 129, 128, 124, 0, 123, 0, 217};
     for (int16_t i = 0; i < static_cast<int16_t>(ViewerTips.size()); ++i)
         if (!trap(140 + 10 * i, [&] {
-                frmPreview::instance()->setButtonToolTip(i, ViewerTips[i] ? GetLang(ViewerTips[i])
-                                                                          : QStringLiteral("OK"));
+                frmPreview::instance()->setButtonToolTip(
+                    i, ViewerTips[i] ? withShortcut(GetLang(ViewerTips[i]), frmPreview::shortcutOf(i))
+                                     : QStringLiteral("OK"));
             }))
             return;
-    trap(230, [this] {
+    trap(240, [this] {
         imgLogo[0]->setVisible(LangIndex == 0);
         imgLogo[1]->setVisible(LangIndex != 0);
     });
@@ -466,8 +481,11 @@ void frmDraw::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-    else if (event->type() == QEvent::LanguageChange)
+    else if (event->type() == QEvent::LanguageChange) {
         nameControls();
+        // The tooltips name their keys in Qt's words, which follow the language only now.
+        Sprache();
+    }
 }
 
 // The desktop's close (Alt+F4, the window list) asks as the exit button does, and only a confirmed exit

@@ -5,6 +5,7 @@
 #include "platform/PictureBox.h"
 #include "platform/StoredForm.h"
 
+#include <QKeySequence>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -55,6 +56,9 @@ public:
     // 1 while a mouse button is held on the canvas.
     int16_t StrokeActive = 0;
 
+    // The keyboard shortcut of command button `index`, empty where it has none; its tooltip names it.
+    static QKeySequence shortcutOf(int16_t index);
+
     // Puts the texts of the current language on this window, its menu and the lesson viewer's buttons.
     void Sprache();
 
@@ -89,6 +93,8 @@ private:
     void createLogos(const StoredForm& form);
     void createLabels(const StoredForm& form);
     void createMenu(const StoredForm& form);
+    void createShortcuts();
+    void pressButton(int16_t index);
     void useHeavyFontForHelpButton();
     void nameControls();
     QSize initialClientSize() const;

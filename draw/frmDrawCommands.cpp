@@ -7,6 +7,7 @@
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "draw/DrawingRecovery.h"
+#include "draw/GrownUpQuestion.h"
 #include "errors/ErrorTrap.h"
 #include "info/frmInfo.h"
 #include "lessons/Drucker.h"
@@ -137,7 +138,12 @@ void frmDraw::toggleSound(ErrorTrap& trap) {
               {190, [this] { bzlButton[SoundButton].setForeColor(SoundOn ? Black : Red); }}});
 }
 
+// The exit button, Ctrl+Q and the desktop's close all come here. In a kiosk session (AllowExit=0 in
+// the machine-wide settings) a grown-up's sum comes before the usual question.
 void frmDraw::exitProgram(ErrorTrap& trap) {
+    bool allowed = false;
+    if (!trap.run({{215, [&] { allowed = ExitAllowed() || GrownUpQuestion::ask(this); }}}) || !allowed)
+        return;
     bool confirmed = false;
     if (trap.run({{220,
                    [&] {

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <algorithm>
 #include <limits>
 
@@ -81,6 +82,7 @@ frmPreview::frmPreview() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) 
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     nameControls();
+    createShortcuts();
 }
 
 void frmPreview::createControls() {
@@ -151,11 +153,40 @@ void frmPreview::nameControls() {
     });
 }
 
+QKeySequence frmPreview::shortcutOf(int16_t index) {
+    switch (index) {
+    case 0:
+        return QKeySequence(Qt::Key_PageUp);
+    case 2:
+        return QKeySequence(Qt::Key_PageDown);
+    default:
+        return {};
+    }
+}
+
+// Page Up and Page Down step through the lesson from any window of the program, as the step panel's
+// buttons do, while that panel is shown and the button could be clicked.
+void frmPreview::createShortcuts() {
+    for (const int16_t button : {int16_t(0), int16_t(2)}) {
+        auto* shortcut = new QShortcut(shortcutOf(button), this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, [this, button] {
+            if (picPanel[StepPanel]->isVisibleTo(this) && bzlButton[button].Enabled())
+                bzlButton_Click(button);
+        });
+    }
+}
+
 void frmPreview::Form_Load() {
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     QPoint place;
     trap.run({
-        {10, [this] { bzlButton[0].setEnabled(VbConvert::False); }},
+        {10,
+         [this] {
+             bzlButton[0].setEnabled(VbConvert::False);
+             bzlButton[TraceButton].setValue(TraceOn ? VbConvert::True : VbConvert::False);
+         }},
         {20, [this] { filPics->setPath(DrawingsFolder::path()); }},
         {30, [this] { loadLesson(); }},
         {40, [&] { place = defaultPosition(); }},
@@ -281,16 +312,22 @@ void frmPreview::paintPanel(PictureBox* panel) {
 // Band `band` of the lesson bitmap, stretched to the preview's inner size. The bitmap stays in its
 // palette format, a quarter of its size in colours; only the band shown is turned into colours.
 void frmPreview::showBand(int band) {
-    const QImage colours = m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize))
-                               .convertToFormat(QImage::Format_RGB32);
+    m_band = m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize))
+                 .convertToFormat(QImage::Format_RGB32);
     QPixmap shown(picPreview->size());
     shown.fill(picPreview->backColor());
     QPainter painter(&shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, shown.size() != BandSize);
-    painter.drawImage(shown.rect(), colours);
+    painter.drawImage(shown.rect(), m_band);
     painter.end();
     picPreview->picture() = std::move(shown);
     picPreview->update();
+    if (TraceOn)
+        emit tracingChanged(m_band);
+}
+
+QImage frmPreview::tracing() const {
+    return TraceOn ? m_band : QImage();
 }
 
 void frmPreview::showPicture(const QImage& picture) {
@@ -372,6 +409,14 @@ void frmPreview::bzlButton_Click(int16_t Index) {
                          enable(0, true);
                  }
              }},
+        });
+        break;
+    case TraceButton:
+        trap.run({
+            {10, [] { sound(105); }},
+            {20, [] { TraceOn = static_cast<int16_t>(~TraceOn); }},
+            {30, [this] { bzlButton[TraceButton].setValue(TraceOn ? VbConvert::True : VbConvert::False); }},
+            {40, [this] { emit tracingChanged(tracing()); }},
         });
         break;
     case 3:

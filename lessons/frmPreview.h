@@ -8,6 +8,7 @@
 #include "platform/WindowDrag.h"
 
 #include <QImage>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -52,7 +53,14 @@ public:
     // Shows panel `panel` (0 to 2) and hides the others.
     void showPanel(int panel);
 
-    // The tooltip of button `index` (0 to 8).
+    // The tracing switch of the step panel.
+    static constexpr int16_t TraceButton = 9;
+    // The keyboard shortcut of button `index`: Page Up and Page Down for the steps; empty for the others.
+    static QKeySequence shortcutOf(int16_t index);
+    // The band shown, to be traced on the canvas; null while tracing is off.
+    QImage tracing() const;
+
+    // The tooltip of button `index` (0 to 9).
     void setButtonToolTip(int16_t index, const QString& text);
     QString buttonToolTip(int16_t index) const;
 
@@ -62,6 +70,8 @@ public:
 signals:
     // Command 8 opened this drawing; the drawing window paints it stretched over its canvas.
     void pictureLoaded(const QImage& picture);
+    // Tracing was switched, or another band is shown while it is on: tracing() now gives `band`.
+    void tracingChanged(const QImage& band);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -78,6 +88,7 @@ private:
     void createControls();
     void createPanels(const StoredForm& form);
     void nameControls();
+    void createShortcuts();
     QPoint defaultPosition() const;
     QPoint whollyOnScreen(QPoint twips) const;
     void keepOnScreen();
@@ -91,6 +102,7 @@ private:
 
     QPixmap m_background;
     QImage m_lesson;
+    QImage m_band;
     int16_t m_lessonCount = 0;
     WindowDrag m_drag;
 };

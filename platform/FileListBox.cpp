@@ -1,6 +1,7 @@
 #include "platform/FileListBox.h"
 
 #include "platform/NativeName.h"
+#include "platform/PageKeys.h"
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -38,4 +39,8 @@ QString FileListBox::FileName() const {
 QString FileListBox::List(int index) const {
     const QListWidgetItem* listed = item(index);
     return listed ? listed->data(Qt::UserRole).toString() : QString();
+}
+
+bool FileListBox::event(QEvent* event) {
+    return PageKeys::claim(event) || QListWidget::event(event);
 }

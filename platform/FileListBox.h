@@ -28,6 +28,10 @@ signals:
     // A name was chosen, with the pointer or the keyboard.
     void Click();
 
+protected:
+    // The page keys page through the list while it has the keyboard.
+    bool event(QEvent* event) override;
+
 private:
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");

@@ -2,6 +2,7 @@
 
 #include "base/VbError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -11,18 +12,52 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcSettings, "pinsola.settings.store")
 
 namespace {
+
+#ifdef Q_OS_WIN
+const QString RegistryBranch = QStringLiteral("\\Software\\VB and VBA Program Settings\\");
+#endif
+
+// The user's own store only: what lies beside it machine-wide is read by systemStores(), in the order
+// the system names its folders.
 std::unique_ptr<QSettings> open(const QString& appName) {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + appName,
-        QSettings::NativeFormat);
+    auto settings = std::make_unique<QSettings>(
+        QStringLiteral("HKEY_CURRENT_USER") + RegistryBranch + appName, QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
+    auto settings =
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
 #endif
+    settings->setFallbacksEnabled(false);
+    return settings;
+}
+
+// The machine-wide stores, the most important first.
+std::vector<std::unique_ptr<QSettings>> systemStores(const QString& appName) {
+    std::vector<std::unique_ptr<QSettings>> stores;
+#ifdef Q_OS_WIN
+    stores.push_back(std::make_unique<QSettings>(
+        QStringLiteral("HKEY_LOCAL_MACHINE") + RegistryBranch + appName, QSettings::NativeFormat));
+#else
+    QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS");
+    if (folders.isEmpty())
+        folders = QStringLiteral("/etc/xdg");
+    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        // Relative entries are invalid in the variable and would name a folder of the working directory.
+        if (QDir::isAbsolutePath(folder))
+            stores.push_back(std::make_unique<QSettings>(
+                QDir(folder).filePath(appName + QLatin1Char('/') + appName + QStringLiteral(".conf")),
+                QSettings::IniFormat));
+    }
+#endif
+    for (auto& store : stores)
+        store->setFallbacksEnabled(false);
+    return stores;
 }
 
 // The key as it is spelled in the store, or `key` itself when it is not there yet.
@@ -69,14 +104,36 @@ void writeFailed(const QString& file) {
     throw VbError(VbErr::PathFileAccess, VbError::standardDescription(VbErr::PathFileAccess) +
                                              QStringLiteral(": %1 (%2)").arg(file, reason));
 }
+
+std::optional<QString> lookUp(QSettings& settings, const QString& section, const QString& key) {
+    settings.beginGroup(section);
+    const QString spelled = storedSpelling(settings, key);
+    std::optional<QString> value;
+    if (settings.contains(spelled))
+        value = settings.value(spelled).toString();
+    settings.endGroup();
+    return value;
+}
+
+std::optional<QString> lookUpSystemWide(const QString& appName, const QString& section, const QString& key) {
+    for (const auto& store : systemStores(appName))
+        if (std::optional<QString> value = lookUp(*store, section, key))
+            return value;
+    return std::nullopt;
+}
+
 } // namespace
 
 QString SettingsStore::GetSetting(const QString& appName, const QString& section, const QString& key,
                                   const QString& fallback) {
-    auto settings = open(appName);
-    settings->beginGroup(section);
-    const QString spelled = storedSpelling(*settings, key);
-    return settings->contains(spelled) ? settings->value(spelled).toString() : fallback;
+    if (std::optional<QString> own = lookUp(*open(appName), section, key))
+        return *own;
+    return lookUpSystemWide(appName, section, key).value_or(fallback);
+}
+
+QString SettingsStore::GetSystemSetting(const QString& appName, const QString& section, const QString& key,
+                                        const QString& fallback) {
+    return lookUpSystemWide(appName, section, key).value_or(fallback);
 }
 
 void SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,

@@ -5,9 +5,16 @@
 // The per-user application settings store: values as text under application title, section and key;
 // key names compare without regard to case. Linux: the INI file "<title>/<title>.conf" in the user's
 // configuration folder; Windows: the registry branch of earlier versions of the program.
+// Beside it, read only, the machine-wide store a school or a parent fills for every account: the same
+// file in the system's configuration folders ($XDG_CONFIG_DIRS, /etc/xdg by default), or the same branch
+// under HKEY_LOCAL_MACHINE on Windows. The program never writes there.
 namespace SettingsStore {
+// The user's value; where the user has none, the machine-wide one; else `fallback`.
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback);
+// Only the machine-wide value, for what the user is not to decide.
+QString GetSystemSetting(const QString& appName, const QString& section, const QString& key,
+                         const QString& fallback);
 // Raises 75 with the system's reason when the store cannot be written; after that, failing writes to the
 // same store are not raised again until one succeeds.
 void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);

@@ -52,6 +52,8 @@ IDS = {
     213: "screen reader: the picture of flowers in the info window",
     214: "screen reader: the list of saved drawings",
     215: "screen reader: the lesson viewer window",
+    216: "grown-up's question before closing in a kiosk session, above the sum",
+    217: "tooltip: tracing the lesson picture on the canvas on or off",
 }
 
 NBSP = "\u00a0"  # French puts a no-break space before ":" and "?"
@@ -98,6 +100,8 @@ TEXTS = {
         213: "Blumen",
         214: "Gespeicherte Bilder",
         215: "Malschule",
+        216: "Pinsola beenden darf nur ein Erwachsener:",
+        217: "Nachzeichnen ein/aus",
     },
     "english.lng": {
         100: "Pinsola",
@@ -140,6 +144,8 @@ TEXTS = {
         213: "Flowers",
         214: "Saved drawings",
         215: "Drawing lessons",
+        216: "Only a grown-up may close Pinsola:",
+        217: "Tracing on/off",
     },
     "swedish.lng": {
         100: "Pinsola",
@@ -182,6 +188,8 @@ TEXTS = {
         213: "Blommor",
         214: "Sparade teckningar",
         215: "Ritskola",
+        216: "Bara en vuxen får stänga Pinsola:",
+        217: "Rita efter bilden på/av",
     },
     "italian.lng": {
         100: "Pinsola",
@@ -224,6 +232,8 @@ TEXTS = {
         213: "Fiori",
         214: "Disegni salvati",
         215: "Scuola di disegno",
+        216: "Solo un adulto può chiudere Pinsola:",
+        217: "Ricalca il disegno sì/no",
     },
     "spanish.lng": {
         100: "Pinsola",
@@ -266,6 +276,8 @@ TEXTS = {
         213: "Flores",
         214: "Dibujos guardados",
         215: "Escuela de dibujo",
+        216: "Solo un adulto puede cerrar Pinsola:",
+        217: "Calcar el dibujo sí/no",
     },
     "french.lng": {
         100: "Pinsola",
@@ -308,6 +320,8 @@ TEXTS = {
         213: "Fleurs",
         214: "Dessins enregistrés",
         215: "École de dessin",
+        216: f"Seul un adulte peut fermer Pinsola{NBSP}:",
+        217: "Décalquer le modèle oui/non",
     },
 }
 

@@ -44,6 +44,9 @@ shot 'CShow=0\nImage=20\nGitter=-1\nPSize=0\n' 829x624 "$work/d.png" --step 2 --
 # to the canvas's left.
 shot 'CShow=0\nSprache=1\nImage=30\nGitter=0\nPLeft=600\nPTop=2250\n' 1280x960 "$work/d.png" --flower --step 5 --screen docs/lesson-and-drawing.png
 
+# Tracing on: the lesson viewer's step laid faintly under the strokes on the canvas, the viewer beside it.
+shot 'CShow=0\nSprache=1\nImage=7\nGitter=0\nTrace=-1\nPLeft=600\nPTop=2250\n' 1280x960 "$work/d.png" --step 4 --screen docs/tracing.png
+
 # The error window, brought up by a damaged drawing in the file panel.
 rm -f "${drawings[@]}"
 drawings=("$build/Pinsola/pics/Aster.bmp")

@@ -191,8 +191,9 @@ TEST(Main, TheLanguagePickedOnTheStartScreenIsTheDrawingWindowsLanguage) {
     Main();
     QTest::mouseClick(frmInfo::instance()->imgLang[1], Qt::LeftButton);
     QTest::mouseClick(frmInfo::instance()->cmdOK, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [] { return frmDraw::instance()->bzlButton.widget(0)->toolTip() == QStringLiteral("New page"); }));
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        return frmDraw::instance()->bzlButton.widget(0)->toolTip() == QStringLiteral("New page (Ctrl+N)");
+    }));
     EXPECT_EQ(script.count(), 0);
     unloadAll();
 }

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace Allgemein;
 
@@ -38,8 +39,10 @@ TEST(LoadConfig, FirstRunGivesTheDefaultsAndWritesNothing) {
     TempHome home;
     ErrorScript script;
     clearOptions();
+    TraceOn = -1;
     LoadConfig();
     EXPECT_TRUE(current() == (Options{-1, 1, 5, 0, -1, -1, -1}));
+    EXPECT_EQ(TraceOn, 0) << "tracing starts off";
     EXPECT_EQ(script.count(), 0);
     EXPECT_FALSE(QFile::exists(home.settingsFile()));
 }
@@ -164,11 +167,12 @@ TEST(SaveConfig, WritesEveryKeyAsDecimalText) {
     PreviewSize = -1;
     ColorWinOpen = 0;
     GridOn = -2;
+    TraceOn = -1;
     SaveConfig();
     QSettings stored(home.settingsFile(), QSettings::IniFormat);
     const std::pair<const char*, const char*> expected[] = {
-        {"Sound", "0"},  {"Image", "17"}, {"Width", "12"}, {"Color", "16711680"},
-        {"PSize", "-1"}, {"CShow", "0"},  {"Gitter", "-2"}};
+        {"Sound", "0"},  {"Image", "17"}, {"Width", "12"},  {"Color", "16711680"},
+        {"PSize", "-1"}, {"CShow", "0"},  {"Gitter", "-2"}, {"Trace", "-1"}};
     for (auto [key, value] : expected)
         EXPECT_EQ(stored.value(QStringLiteral("Optionen/") + key).toString(), QString::fromLatin1(value))
             << key;
@@ -183,7 +187,7 @@ TEST(SaveConfig, RoundTripsThroughLoadConfigAndRewritesUnchangedValues) {
     SaveConfig();
     QFile file(home.settingsFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().count('='), 7);
+    EXPECT_EQ(file.readAll().count('='), 8);
     clearOptions();
     LoadConfig();
     EXPECT_TRUE(current() == (Options{-1, 1, 5, 0, -1, -1, -1}));
@@ -203,6 +207,56 @@ TEST(SaveConfig, ReplacesKeysStoredInAnotherSpelling) {
     const QByteArray content = file.readAll();
     EXPECT_TRUE(content.contains("WIDTH=3"));
     EXPECT_EQ(content.toLower().count("width="), 1);
+}
+
+// A school's or a parent's machine-wide settings fill in what the user has not set, and are never written.
+struct Layered {
+    const char* key;
+    const char* user;   // nullptr: the user has no such key
+    const char* system; // nullptr: the machine-wide file has none
+    const char* used;
+};
+
+class MachineWideSettings : public ::testing::TestWithParam<Layered> {};
+
+TEST_P(MachineWideSettings, FillInWhatTheUserHasNotSetAndAreNeverWritten) {
+    const Layered& c = GetParam();
+    TempHome home;
+    if (c.user)
+        home.storeOption(QString::fromLatin1(c.key), QString::fromLatin1(c.user));
+    if (c.system)
+        home.storeSystemOption(QString::fromLatin1(c.key), QString::fromLatin1(c.system));
+    QFile system(home.systemSettingsFile());
+    const QByteArray before = system.open(QIODevice::ReadOnly) ? system.readAll() : QByteArray();
+    system.close();
+    ErrorScript script;
+    EXPECT_EQ(ReadOption(QString::fromLatin1(c.key), QStringLiteral("default")), QString::fromLatin1(c.used));
+    SaveConfig();
+    WriteOption(QString::fromLatin1(c.key), QStringLiteral("written"));
+    EXPECT_EQ(system.open(QIODevice::ReadOnly) ? system.readAll() : QByteArray(), before);
+    EXPECT_EQ(ReadOption(QString::fromLatin1(c.key), QStringLiteral("default")), QStringLiteral("written"));
+    EXPECT_EQ(script.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MachineWideSettings,
+    ::testing::Values(Layered{"Width", nullptr, nullptr, "default"}, Layered{"Width", nullptr, "9", "9"},
+                      Layered{"Width", "7", "9", "7"}, Layered{"Width", "7", nullptr, "7"},
+                      Layered{"Trace", nullptr, "-1", "-1"}, Layered{"Sprache", "0", "4", "0"},
+                      Layered{"sprache", nullptr, "4", "4"}, Layered{"Gitter", "", "0", ""}));
+
+TEST(ExitAllowed, OnlyTheMachineWideSettingsCanForbidIt) {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {nullptr, nullptr, true}, {nullptr, "0", false}, {"0", nullptr, true},
+        {"-1", "0", false},       {nullptr, "-1", true}, {nullptr, "1", true}};
+    for (const auto& [user, system, allowed] : cases) {
+        TempHome home;
+        if (user)
+            home.storeOption(QStringLiteral("AllowExit"), QString::fromLatin1(user));
+        if (system)
+            home.storeSystemOption(QStringLiteral("allowexit"), QString::fromLatin1(system));
+        EXPECT_EQ(ExitAllowed(), allowed) << (user ? user : "-") << " / " << (system ? system : "-");
+    }
 }
 
 } // namespace

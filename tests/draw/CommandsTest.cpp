@@ -5,12 +5,14 @@
 #include "color/frmColor.h"
 #include "core/Allgemein.h"
 #include "info/frmInfo.h"
+#include "lessons/Drucker.h"
 #include "lessons/frmPreview.h"
 #include "platform/DrawingFile.h"
 #include "platform/FileListBox.h"
 #include "platform/HelpFile.h"
 #include "platform/ImageControl.h"
 #include "platform/InputBox.h"
+#include "platform/LanguageChange.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
 #include "platform/RecoveryFile.h"
@@ -26,7 +28,11 @@
 #include <QFile>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
@@ -279,6 +285,35 @@ TEST_F(CommandTest, AFinishedStrokeIsKeptUntilANewPageOrAConfirmedExitGivesItUp)
     EXPECT_FALSE(isKept()) << "gone once the confirmed exit is done";
 }
 
+// AllowExit=0 in the machine-wide settings: the exit button and the desktop's close ask a grown-up's sum,
+// in the program's language, and only its right answer leads on to the usual question.
+TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
+    home.installGermanAndEnglish();
+    home.storeSystemOption(QStringLiteral("AllowExit"), QStringLiteral("0"));
+    answer = MsgBox::AnswerNo;
+    const std::tuple<bool, int, int> cases[] = {// desktop close?, answer off the sum by, questions asked
+                                                {false, 1, 0},
+                                                {true, -3, 0},
+                                                {false, 0, 1},
+                                                {true, 0, 2}};
+    for (const auto& [desktop, off, questions] : cases) {
+        QString prompt;
+        InputBox::setResponder([&, off = off](const QString& shown, const QString&) {
+            prompt = shown;
+            const QRegularExpressionMatch sum =
+                QRegularExpression(QStringLiteral("(\\d+) \\+ (\\d+) = \\?$")).match(shown);
+            return QString::number(sum.captured(1).toInt() + sum.captured(2).toInt() + off);
+        });
+        desktop ? window->Form_QueryUnload() : window->bzlButton_Click(9);
+        EXPECT_TRUE(prompt.startsWith(QStringLiteral("Pinsola beenden darf nur ein Erwachsener:"))) << prompt.toStdString();
+        EXPECT_EQ(asked.size(), questions) << "desktop " << desktop << ", off by " << off;
+        EXPECT_TRUE(window->isVisible());
+    }
+    InputBox::setResponder([](const QString&, const QString&) { return QString(); });
+    window->bzlButton_Click(9);
+    EXPECT_EQ(asked.size(), 2) << "Cancel is no answer";
+}
+
 TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {
     window->bzlButton_Click(4);
     EXPECT_TRUE(frmColor::instance()->isVisible());
@@ -292,7 +327,7 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     EXPECT_FALSE(QFile::exists(home.settingsFile())) << "the current language's flag writes nothing";
     QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
     EXPECT_EQ(LangIndex, 1);
-    EXPECT_EQ(window->bzlButton.widget(0)->toolTip(), QStringLiteral("New page"));
+    EXPECT_EQ(window->bzlButton.widget(0)->toolTip(), QStringLiteral("New page (Ctrl+N)"));
     EXPECT_FALSE(window->imgLogo[0]->isVisibleTo(window));
     EXPECT_TRUE(window->imgLogo[1]->isVisibleTo(window));
     QSettings stored(home.settingsFile(), QSettings::IniFormat);
@@ -410,6 +445,153 @@ TEST_F(CommandTest, TheGalleryCommandShowsTheViewersFileListWithDrawingsSavedSin
     EXPECT_TRUE(viewer->picPanel[2]->isVisibleTo(viewer));
     ASSERT_EQ(viewer->filPics->ListCount(), 1);
     EXPECT_EQ(viewer->filPics->List(0), QStringLiteral("poppy.bmp"));
+}
+
+} // namespace
+
+namespace {
+
+// The page the print command prints, rendered at 100 dots per inch.
+QImage printedPage(frmDraw* window) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    Drucker::setPrinterForTests(&printer);
+    window->bzlButton_Click(5);
+    Drucker::setPrinterForTests(nullptr);
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), printer.outputFileName(),
+                       dir.filePath(QStringLiteral("page"))});
+    return QImage(dir.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
+}
+
+// The pixels of `image` that are neither white nor the pen's colour.
+int foreign(const QImage& image, QRgb pen) {
+    int found = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y) | 0xFF000000;
+            found += pixel != 0xFFFFFFFF && pixel != pen ? 1 : 0;
+        }
+    return found;
+}
+
+TEST_F(CommandTest, TracingShowsOnTheCanvasOnlyNeverInTheUndoCopyTheSavedFileOrThePrint) {
+    const QRgb pen = qRgb(0xC0, 0, 0); // PenColor 0x0000C0, red in the low byte
+    frmPreview* viewer = frmPreview::instance();
+    stroke({20, 20}, {300, 200});
+    QTest::mouseClick(viewer->bzlButton.widget(frmPreview::TraceButton), Qt::LeftButton);
+    ASSERT_EQ(TraceOn, -1);
+    EXPECT_EQ(viewer->bzlButton[frmPreview::TraceButton].Value(), -1) << "the switch shows it is on";
+    QTest::mouseClick(viewer->bzlButton.widget(2), Qt::LeftButton);
+    const QImage firstStep = canvas->grab().toImage();
+    QTest::mouseClick(viewer->bzlButton.widget(2), Qt::LeftButton);
+    const QImage shown = canvas->grab().toImage();
+    EXPECT_GT(foreign(shown, pen), 1000) << "the step lies faintly on the canvas";
+    EXPECT_NE(shown, firstStep) << "and follows the viewer's step";
+    EXPECT_EQ(shown.pixel(20, 20) | 0xFF000000, pen) << "under the strokes";
+
+    stroke({40, 250}, {500, 100});
+    EXPECT_EQ(foreign(canvas->Image(), pen), 0);
+    EXPECT_EQ(foreign(canvas->undoCopy(), pen), 0);
+    save(QStringLiteral("traced"));
+    const QImage saved(pics() + "/traced.bmp");
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(foreign(saved, pen), 0) << "the saved drawing holds strokes on white only";
+    const QImage pageTraced = printedPage(window);
+    ASSERT_FALSE(pageTraced.isNull());
+    QTest::mouseClick(viewer->bzlButton.widget(frmPreview::TraceButton), Qt::LeftButton);
+    EXPECT_EQ(pageTraced, printedPage(window)) << "the printed page is the same with tracing on and off";
+    EXPECT_EQ(TraceOn, 0);
+    EXPECT_EQ(foreign(canvas->grab().toImage(), pen), 0) << "switched off, the canvas is white again";
+    EXPECT_EQ(script->count(), 0);
+}
+
+// The grown-ups' keys, pressed as a keyboard does, each run their button's command; a key whose button is
+// disabled does nothing.
+TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    frmPreview* viewer = frmPreview::instance();
+    QStringList titles;
+    InputBox::setResponder([&](const QString&, const QString& title) {
+        titles << title;
+        return QString();
+    });
+    QStringList opened;
+    Shell::setOpener([&](const QString& target) {
+        opened << target;
+        return true;
+    });
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+    Drucker::setPrinterForTests(&printer);
+    answer = MsgBox::AnswerNo;
+    QImage white(canvas->size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QImage before;
+    struct Row {
+        const char* name;
+        QKeyCombination key;
+        std::function<void()> before;
+        std::function<bool()> ran;
+    };
+    const Row rows[] = {
+        {"Ctrl+N", Qt::CTRL | Qt::Key_N,
+         [&] {
+             stroke({20, 20}, {200, 20});
+         },
+         [&] { return canvas->Image() == white; }},
+        {"Ctrl+Z, nothing to undo", Qt::CTRL | Qt::Key_Z, {}, [&] { return canvas->Image() == white; }},
+        {"Ctrl+Z", Qt::CTRL | Qt::Key_Z,
+         [&] {
+             stroke({20, 20}, {200, 20});
+             before = canvas->Image();
+             stroke({20, 60}, {200, 60});
+         },
+         [&] { return canvas->Image() == before; }},
+        {"Ctrl+S", Qt::CTRL | Qt::Key_S, {}, [&] { return titles == QStringList{GetLang(133)}; }},
+        {"Ctrl+P", Qt::CTRL | Qt::Key_P, {}, [&] { return QFileInfo(printer.outputFileName()).size() > 0; }},
+        {"Ctrl+O", Qt::CTRL | Qt::Key_O, {}, [&] { return viewer->picPanel[2]->isVisibleTo(viewer); }},
+        {"Page Down, file panel shown", QKeyCombination(Qt::Key_PageDown), {}, [&] { return StepNo == 0; }},
+        {"Page Down", QKeyCombination(Qt::Key_PageDown), [&] { viewer->bzlButton_Click(8); },
+         [&] { return StepNo == 1; }},
+        {"Page Up", QKeyCombination(Qt::Key_PageUp), {}, [&] { return StepNo == 0; }},
+        {"F1", QKeyCombination(Qt::Key_F1), {}, [&] { return opened.size() == 1; }},
+        {"Ctrl+Q", Qt::CTRL | Qt::Key_Q, {}, [&] { return asked == QStringList{GetLang(114)}; }},
+    };
+    for (const Row& row : rows) {
+        if (row.before)
+            row.before();
+        QTest::keyClick(window, row.key.key(), row.key.keyboardModifiers());
+        EXPECT_TRUE(row.ran()) << row.name;
+    }
+    Drucker::setPrinterForTests(nullptr);
+    Shell::setOpener({});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(script->count(), 0);
+}
+
+TEST_F(CommandTest, TheTooltipsNameTheShortcutsInTheKeyboardsWordsOfTheLanguage) {
+    home.installGermanAndEnglish();
+    const std::tuple<int, const char*, const char*, const char*> languages[] = {
+        {1, "en", "New page (Ctrl+N)", "Next (PgDown)"},
+        {0, "de", "Neues Blatt (Strg+N)", "Weiter (Bild abwärts)"}};
+    for (const auto& [index, code, newPage, next] : languages) {
+        LangIndex = static_cast<int16_t>(index);
+        LanguageChange::announce(QString::fromLatin1(code));
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return window->bzlButton.widget(0)->toolTip() == QString::fromUtf8(newPage);
+        })) << window->bzlButton.widget(0)->toolTip().toStdString();
+        EXPECT_EQ(frmPreview::instance()->buttonToolTip(2), QString::fromUtf8(next));
+        EXPECT_EQ(window->bzlButton.widget(4)->toolTip(), GetLang(122)) << "no key, no mention";
+    }
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(frmPreview::TraceButton),
+              QStringLiteral("Nachzeichnen ein/aus"));
 }
 
 } // namespace

@@ -11,6 +11,8 @@ void DrawTest::SetUp() {
     Allgemein::PenColor = 0x0000C0;
     Allgemein::PenWidth = 5;
     Allgemein::ColorWinOpen = 0;
+    Allgemein::TraceOn = 0;
+    Allgemein::StepNo = 0;
     Allgemein::LangIndex = 0;
 }
 

@@ -99,12 +99,13 @@ TEST_P(Sprache, PutsTheLanguagesTextsOnButtonsMenuViewerAndLogo) {
     Allgemein::LangIndex = c.langIndex;
     open();
     window->Sprache();
-    EXPECT_EQ(window->bzlButton.widget(0)->toolTip(), QString::fromUtf8(c.newPageTip));
-    EXPECT_EQ(window->bzlButton.widget(9)->toolTip(), QString::fromUtf8(c.exitTip));
+    // Followed by the shortcut in Qt's words of the language (see CommandsTest).
+    EXPECT_TRUE(window->bzlButton.widget(0)->toolTip().startsWith(QString::fromUtf8(c.newPageTip) + " ("));
+    EXPECT_TRUE(window->bzlButton.widget(9)->toolTip().startsWith(QString::fromUtf8(c.exitTip) + " ("));
     EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
     EXPECT_FALSE(window->mnuHilfe->text().isEmpty());
     EXPECT_EQ(frmPreview::instance()->buttonToolTip(6), QStringLiteral("OK"));
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(0), Allgemein::GetLang(124));
+    EXPECT_TRUE(frmPreview::instance()->buttonToolTip(0).startsWith(Allgemein::GetLang(124) + " ("));
     EXPECT_FALSE(frmPreview::instance()->buttonToolTip(0).isEmpty());
     EXPECT_EQ(window->imgLogo[0]->isVisibleTo(window), c.germanLogo);
     EXPECT_EQ(window->imgLogo[1]->isVisibleTo(window), !c.germanLogo);

@@ -1,7 +1,8 @@
 #!/bin/bash
 # A whole session as a family would have it, on the installed program, driven by pointer and keyboard only:
 # English picked on the start screen, a lesson followed and another one chosen, two strokes in two colours,
-# one undone, the drawing saved twice as "flower", a new page, the drawing opened again from the gallery,
+# one undone, a third over the lesson's step traced on the canvas, the drawing saved twice as "flower" (with
+# nothing of the tracing in it), a new page, the drawing opened again from the gallery,
 # printed on an office printer that cannot print to the paper's edges, sound off, French, and the end
 # (under a window manager through Alt+F4, answered No once, then Yes). Then the files it leaves are checked from
 # outside. Arguments: the build folder, and optionally a window manager to run (e.g. openbox).
@@ -106,18 +107,18 @@ preview() { shot; screen_pixel $(( VX + 16 + $1 )) $(( VY + 16 + $2 )); }
 step="the grid over the first step, switched off"
 # The grid is on at first: an orange line two pixels wide every 50 pixels.
 [ "$(preview 50 10)" = "255,182,47" ] || fail "$step: no grid line at 50,10 at first"
-viewer_button 72 48 95
+viewer_button 48 48 95
 preview_shows_band 1 0 || fail "$step: the preview is not the lesson's first step alone"
 step="next step five times: the finished flower"
 for _ in 1 2 3 4 5; do viewer_button 160 8 95; done
 preview_shows_band 1 5 || fail "$step"
 step="half size"
-viewer_button 128 48 95
+viewer_button 104 48 95
 window_of_size 240 270 >/dev/null || fail "$step: the viewer is not 240 x 270"
 step="full size again"
 # In half size the 249-pixel panel sticks out of the 240-pixel window by 4 pixels on the left, below the
 # 200 x 150 preview.
-viewer_button 128 48 -4 166
+viewer_button 104 48 -4 166
 window_of_size 440 420 >/dev/null || fail "$step: the viewer is not 440 x 420"
 step="the lesson panel: the next lesson, taken"
 viewer_button 104 8 95
@@ -166,6 +167,19 @@ step="undo the second stroke"
 click_panel_button 1
 wait_for_pixel $(( CX + S2X )) $(( CY + (S2Y0 + S2Y1) / 2 )) "255,255,255" || fail "$step: it is still there"
 
+# How many colours the canvas shows: white and the strokes', and the faint step's while tracing is on.
+canvas_colours() {
+    import -window root -crop "${CW}x${CH}+${CX}+${CY}" +repage "$WORK/canvas.png"
+    convert "$WORK/canvas.png" -format %k info:
+}
+step="tracing on, and a stroke over the step"
+viewer_button 160 48 95
+S3Y=$(( CH / 4 )); S3X0=$(( CW / 10 )); S3X1=$(( CW * 3 / 10 ))
+drag $(( CX + S3X0 )) $(( CY + S3Y )) $(( CX + S3X1 )) $(( CY + S3Y ))
+wait_for_pixel $(( CX + (S3X0 + S3X1) / 2 )) $(( CY + S3Y )) "$SECOND" || fail "$step: the canvas does not show it"
+for _ in $(seq 50); do [ "$(canvas_colours)" -gt 3 ] && break; sleep 0.1; done
+[ "$(canvas_colours)" -gt 3 ] || fail "$step: the canvas shows no step to trace"
+
 step="save as flower"
 save_as flower || fail "$step: no input dialog"
 for _ in $(seq 100); do [ -s "$PICS/flower.bmp" ] && break; sleep 0.1; done
@@ -182,6 +196,11 @@ xdotool key alt+y
 for _ in $(seq 100); do [ "$(stat -c %Y "$PICS/flower.bmp")" -gt 946684800 ] && break; sleep 0.1; done
 [ "$(stat -c %Y "$PICS/flower.bmp")" -gt 946684800 ] || fail "$step: the drawing was not written again"
 cmp -s "$PICS/flower.bmp" "$WORK/first-save.bmp" || fail "$step: the second save differs from the first"
+
+step="tracing off"
+viewer_button 160 48 95
+for _ in $(seq 50); do [ "$(canvas_colours)" = 3 ] && break; sleep 0.1; done
+[ "$(canvas_colours)" = 3 ] || fail "$step: the canvas shows $(canvas_colours) colours, not white and two strokes"
 
 step="new page"
 click_panel_button 0
@@ -236,6 +255,8 @@ wait_for_exit "$PID" 100 || fail "$step: the program still runs"
 
 step="the saved drawing"
 file "$PICS/flower.bmp" | grep -q " x 24," || fail "$step: not a 24-bit bitmap: $(file "$PICS/flower.bmp")"
+[ "$(convert "$PICS/flower.bmp" -format %k info:)" = 3 ] ||
+    fail "$step: besides white and the two strokes it holds $(convert "$PICS/flower.bmp" -format %k info:) colours: the step traced?"
 convert "$PICS/flower.bmp" "$WORK/saved.png"
 [ "$(pixel_of "$WORK/saved.png" $(( (S1X0 + S1X1) / 2 )) "$S1Y")" = "$FIRST" ] ||
     fail "$step: the first stroke is not $FIRST"
@@ -268,7 +289,7 @@ convert "$WORK/page.png" -crop "${PW}x$(( PH - picture_bottom ))+0+$picture_bott
 awk '{ exit !($1 > 0.0005) }' "$WORK/footer" || fail "$step: no footer below the picture"
 
 step="the settings"
-for line in "Image=2" "Sprache=6" "Sound=0" "Gitter=0" "PSize=-1" "CShow=-1"; do
+for line in "Image=2" "Sprache=6" "Sound=0" "Gitter=0" "PSize=-1" "CShow=-1" "Trace=0"; do
     settings_hold "$line" || fail "$step: no $line in $(tr '\n' ' ' < "$SETTINGS")"
 done
 IFS=, read -r r g b <<< "$SECOND"

@@ -15,7 +15,7 @@ namespace {
 // Every id the program asks for.
 const int kIds[] = {100, 101, 103, 113, 114, 115, 119, 120, 121, 122, 123, 124, 125, 128,
                     129, 130, 131, 132, 133, 134, 135, 140, 142, 143, 200, 201, 202, 203,
-                    204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215};
+                    204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217};
 // Menu entries carry an access key; the other texts are tooltips, titles and prompts shown as they are.
 const int kMenuEntries[] = {113, 121};
 // Texts that ask the user something.

@@ -10,7 +10,8 @@
 
 TempHome::TempHome()
     : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_oldDataHome(qgetenv("XDG_DATA_HOME")),
-      m_oldStateHome(qgetenv("XDG_STATE_HOME")), m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")) {
+      m_oldStateHome(qgetenv("XDG_STATE_HOME")), m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")),
+      m_oldConfigDirs(qgetenv("XDG_CONFIG_DIRS")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
@@ -22,6 +23,7 @@ TempHome::TempHome()
     for (const QString library : {QStringLiteral(BUTTON_LIBRARY), QStringLiteral(SOUND_LIBRARY)})
         QFile::link(library, programFolder() + QStringLiteral("/") + QFileInfo(library).fileName());
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", (m_dir.path() + QStringLiteral("/system")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
     qputenv("XDG_STATE_HOME", (m_dir.path() + QStringLiteral("/state")).toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
@@ -34,6 +36,7 @@ TempHome::~TempHome() {
     qputenv("XDG_DATA_HOME", m_oldDataHome);
     qputenv("XDG_STATE_HOME", m_oldStateHome);
     qputenv("XDG_RUNTIME_DIR", m_oldRuntimeDir);
+    qputenv("XDG_CONFIG_DIRS", m_oldConfigDirs);
 }
 
 QString TempHome::configFolder() const {
@@ -54,6 +57,15 @@ QString TempHome::settingsFile() const {
 
 void TempHome::storeOption(const QString& key, const QString& value) const {
     QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Optionen/") + key, value);
+}
+
+QString TempHome::systemSettingsFile() const {
+    return m_dir.path() + QStringLiteral("/system/Pinsola/Pinsola.conf");
+}
+
+void TempHome::storeSystemOption(const QString& key, const QString& value) const {
+    QSettings settings(systemSettingsFile(), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Optionen/") + key, value);
 }
 

@@ -24,6 +24,10 @@ public:
     void installGermanAndEnglish() const;
     // Writes one key of section "Optionen" straight into the settings file, as a user could.
     void storeOption(const QString& key, const QString& value) const;
+    // The machine-wide settings file ($XDG_CONFIG_DIRS points at this test's own folder, empty at first)
+    // and one key written into it, as a school's administrator would.
+    QString systemSettingsFile() const;
+    void storeSystemOption(const QString& key, const QString& value) const;
 
 private:
     QTemporaryDir m_dir;
@@ -31,4 +35,5 @@ private:
     QByteArray m_oldDataHome;
     QByteArray m_oldStateHome;
     QByteArray m_oldRuntimeDir;
+    QByteArray m_oldConfigDirs;
 };

@@ -1,0 +1,17 @@
+#include "draw/GrownUpQuestion.h"
+
+#include "core/Allgemein.h"
+#include "platform/InputBox.h"
+
+#include <QRandomGenerator>
+
+bool GrownUpQuestion::ask(QWidget* owner) {
+    // Two numbers from 6 to 9: a sum over ten, quick for a grown-up and out of reach of a small child;
+    // new each time, so a child who watched once cannot repeat the answer.
+    const int first = QRandomGenerator::global()->bounded(6, 10);
+    const int second = QRandomGenerator::global()->bounded(6, 10);
+    const QString prompt = Allgemein::GetLang(216) + QStringLiteral("\n\n%1 + %2 = ?").arg(first).arg(second);
+    bool number = false;
+    const int answer = InputBox::ask(owner, prompt, Allgemein::GetLang(100)).trimmed().toInt(&number);
+    return number && answer == first + second;
+}
