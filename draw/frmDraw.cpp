@@ -41,11 +41,16 @@ QString text(const KeyedPropertyBag& bag, const char* key) {
     return bag.readProperty(QString::fromLatin1(key)).toString();
 }
 
-// A tooltip with the keyboard shortcut that does the same, in the keyboard's words of the language.
-QString withShortcut(const QString& tip, const QKeySequence& key) {
-    if (tip.isEmpty() || key.isEmpty())
-        return tip;
-    return tip + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+// A button's tooltip with the keyboard shortcut that does the same, in the keyboard's words of the
+// language; a screen reader keeps calling the button by its text alone.
+void label(QWidget* button, const QString& text, const QKeySequence& key) {
+    if (text.isEmpty() || key.isEmpty()) {
+        button->setToolTip(text);
+        return;
+    }
+    button->setAccessibleName(text);
+    button->setToolTip(text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
+                       QLatin1Char(')'));
 }
 
 template <class Label = QLabel> Label* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
@@ -423,8 +428,7 @@ void frmDraw::Sprache() {
     static constexpr std::array<int16_t, 10> ButtonTips{130, 143, 125, 133, 122, 140, 119, 120, 131, 115};
     for (int i = 0; i < static_cast<int>(ButtonTips.size()); ++i)
         if (!trap(10 + 10 * i, [&] {
-                bzlButton.widget(i)->setToolTip(
-                    withShortcut(GetLang(ButtonTips[i]), shortcutOf(static_cast<int16_t>(i))));
+                label(bzlButton.widget(i), GetLang(ButtonTips[i]), shortcutOf(static_cast<int16_t>(i)));
             }))
             return;
     if (!trap.run({
@@ -436,9 +440,9 @@ void frmDraw::Sprache() {
     static const std::array<int16_t, 10> ViewerTips{124, 142, 123, 129, 128, 124, 0, 123, 0, 217};
     for (int16_t i = 0; i < static_cast<int16_t>(ViewerTips.size()); ++i)
         if (!trap(140 + 10 * i, [&] {
-                frmPreview::instance()->setButtonToolTip(
-                    i, ViewerTips[i] ? withShortcut(GetLang(ViewerTips[i]), frmPreview::shortcutOf(i))
-                                     : QStringLiteral("OK"));
+                label(frmPreview::instance()->bzlButton.widget(i),
+                      ViewerTips[i] ? GetLang(ViewerTips[i]) : QStringLiteral("OK"),
+                      frmPreview::shortcutOf(i));
             }))
             return;
     trap(240, [this] {

@@ -488,10 +488,6 @@ void frmPreview::showPanel(int panel) {
         picPanel.at(static_cast<size_t>(i))->setVisible(i == panel);
 }
 
-void frmPreview::setButtonToolTip(int16_t index, const QString& text) {
-    bzlButton.widget(index)->setToolTip(text);
-}
-
 QString frmPreview::buttonToolTip(int16_t index) const {
     return bzlButton.widget(index)->toolTip();
 }

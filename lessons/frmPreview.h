@@ -61,7 +61,6 @@ public:
     QImage tracing() const;
 
     // The tooltip of button `index` (0 to 9).
-    void setButtonToolTip(int16_t index, const QString& text);
     QString buttonToolTip(int16_t index) const;
 
     // The lesson count read at the last activation.

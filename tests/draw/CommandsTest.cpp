@@ -305,7 +305,8 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
             return QString::number(sum.captured(1).toInt() + sum.captured(2).toInt() + off);
         });
         desktop ? window->Form_QueryUnload() : window->bzlButton_Click(9);
-        EXPECT_TRUE(prompt.startsWith(QStringLiteral("Pinsola beenden darf nur ein Erwachsener:"))) << prompt.toStdString();
+        EXPECT_TRUE(prompt.startsWith(QStringLiteral("Pinsola beenden darf nur ein Erwachsener:")))
+            << prompt.toStdString();
         EXPECT_EQ(asked.size(), questions) << "desktop " << desktop << ", off by " << off;
         EXPECT_TRUE(window->isVisible());
     }
@@ -525,6 +526,10 @@ TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
         opened << target;
         return true;
     });
+    QDir(home.programFolder()).mkpath(QStringLiteral("help/de"));
+    QFile page(home.programFolder() + QStringLiteral("/help/de/index.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
