@@ -167,14 +167,16 @@ step="undo the second stroke"
 click_panel_button 1
 wait_for_pixel $(( CX + S2X )) $(( CY + (S2Y0 + S2Y1) / 2 )) "255,255,255" || fail "$step: it is still there"
 
-# How many colours the canvas shows: white and the strokes', and the faint step's while tracing is on.
+# How many colours the canvas shows right of the viewer (which may lie over its left edge): white and the
+# strokes', and the faint step's while tracing is on.
 canvas_colours() {
-    import -window root -crop "${CW}x${CH}+${CX}+${CY}" +repage "$WORK/canvas.png"
+    local left=$(( VX + 441 > CX ? VX + 441 : CX ))
+    import -window root -crop "$(( CX + CW - left ))x${CH}+${left}+${CY}" +repage "$WORK/canvas.png"
     convert "$WORK/canvas.png" -format %k info:
 }
 step="tracing on, and a stroke over the step"
 viewer_button 160 48 95
-S3Y=$(( CH / 4 )); S3X0=$(( CW / 10 )); S3X1=$(( CW * 3 / 10 ))
+S3Y=$(( CH * 4 / 10 )); S3X0=$(( CW * 6 / 10 )); S3X1=$(( CW * 8 / 10 ))
 drag $(( CX + S3X0 )) $(( CY + S3Y )) $(( CX + S3X1 )) $(( CY + S3Y ))
 wait_for_pixel $(( CX + (S3X0 + S3X1) / 2 )) $(( CY + S3Y )) "$SECOND" || fail "$step: the canvas does not show it"
 for _ in $(seq 50); do [ "$(canvas_colours)" -gt 3 ] && break; sleep 0.1; done
