@@ -188,7 +188,10 @@ int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName
     if (shownHook())
         QTimer::singleShot(0, this, [this] { shownHook()(*this); });
     const QScopedValueRollback<bool> deciding(m_deciding, true);
-    waitForDecision();
+    // Ended without a decision (the session ends, the program quits): the failing procedure is left rather
+    // than retried, which would fail again at once, for ever.
+    if (!waitForDecision())
+        return Cancel;
     return m_chosenAction;
 }
 
@@ -196,9 +199,10 @@ int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName
 // pressed. It is hidden only once the program has gone on: an error that follows at once finds it still
 // up, where hiding and showing it again would race a window manager, which then leaves it unframed where
 // its frame was while its picture stays where it was, so that no click reaches its buttons.
-void ErrPtnr::waitForDecision() {
+bool ErrPtnr::waitForDecision() {
     QEventLoop decision;
     m_decision = &decision;
+    m_decided = false;
     show();
     keepOnTop();
     m_cmdContinue[Ignore]->setFocus(Qt::ActiveWindowFocusReason);
@@ -210,6 +214,7 @@ void ErrPtnr::waitForDecision() {
         if (!m_deciding)
             hide();
     });
+    return m_decided;
 }
 
 void ErrPtnr::keepOnTop() {
@@ -288,6 +293,7 @@ QString ErrPtnr::defaultProgInfo() const {
 
 void ErrPtnr::cmdContinue_Click(int index) {
     m_chosenAction = static_cast<int16_t>(index);
+    m_decided = true;
     if (m_decision)
         m_decision->quit();
 }

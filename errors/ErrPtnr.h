@@ -64,7 +64,7 @@ private:
     void setErrorRows(const std::array<QString, 4>& values);
     int16_t protocolWhileDeciding(const QString& procedureName, const QString& moduleName);
     void ArrangeFrames();
-    void waitForDecision();
+    bool waitForDecision();
     void keepOnTop();
     void AppendProtocolLog();
     void startNewLogWhenFull() const;
@@ -79,6 +79,7 @@ private:
     int16_t m_chosenAction = Retry;
     bool m_deciding = false;
     QEventLoop* m_decision = nullptr;
+    bool m_decided = false;
     std::array<QGroupBox*, 5> m_frames{};
     QLabel* m_lblComment = nullptr;
     QLabel* m_lblProgInfo = nullptr;
