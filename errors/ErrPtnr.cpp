@@ -432,8 +432,11 @@ void ErrPtnr::webProtocol() {
     Shell::open(QString::fromLatin1(Addresses::WebPage));
 }
 
+// Only a decision closes it while it asks for one. Once answered it may close: the program's end closes
+// every window still shown, and the error window refusing would keep the program running without one.
 void ErrPtnr::closeEvent(QCloseEvent* event) {
-    event->ignore();
+    if (m_decision)
+        event->ignore();
 }
 
 void ErrPtnr::reject() {}
