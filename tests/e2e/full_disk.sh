@@ -21,7 +21,11 @@ click_panel_button 3
 for _ in $(seq 100); do [ "$(windows)" -gt "$before" ] && break; sleep 0.1; done
 xdotool type --delay 20 "tulip"
 xdotool key Return
-wait_for_window --name "Fehler / Error" >/dev/null || fail "no error window"
+ERROR=$(wait_for_window --name "Fehler / Error") || fail "no error window"
 grep -q "75 (Path/File access error: No space left on device)" "$WORK/program/pinsola.EPT" ||
     fail "the error does not say the disk is full: $(grep -a 'error :' "$WORK/program/pinsola.EPT")"
+# "Beenden" ends the program where it stands.
+eval "$(xdotool getwindowgeometry --shell "$ERROR")"
+xdotool mousemove --window "$ERROR" $((WIDTH * 6307 / 7215)) $((HEIGHT - HEIGHT * 368 / 5670)) click 1
+wait_for_exit "$PID" 50 || fail "the program did not end (status $?)"
 echo "a full disk is reported as such"
