@@ -7,12 +7,16 @@ source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
 printf '[Optionen]\nColor=255\nWidth=9\nCShow=0\nSound=0\n' > "$SETTINGS"
-"$PROGRAM" 2>"$WORK/pinsola.log" &
-PID=$!
-PIDS+=($PID)
+# Starts the program, its messages in $WORK/$1.log, and waits for its drawing window.
+start_program() {
+    "$PROGRAM" 2>"$WORK/$1.log" &
+    PID=$!
+    PIDS+=($PID)
+    wait_for_drawing_window "$PID" || fail "$step: no drawing window"
+}
 
 step="wait for the drawing window"
-wait_for_drawing_window "$PID" || fail "$step"
+start_program pinsola
 # The lower half of the canvas: the lesson viewer and the colour window float over its top.
 x0=$(( CX + CW * 4 / 10 )); y0=$(( CY + CH * 5 / 10 ))
 x1=$(( CX + CW * 8 / 10 )); y1=$(( CY + CH * 8 / 10 ))
@@ -53,10 +57,7 @@ for _ in $(seq 50); do [ -s "$KEPT" ] && break; sleep 0.1; done
 step="killed with -9 and started again, the stroke is back"
 kill -9 "$PID"
 wait "$PID" 2>/dev/null || true
-"$PROGRAM" 2>"$WORK/second.log" &
-PID=$!
-PIDS+=($PID)
-wait_for_drawing_window "$PID" || fail "$step: no drawing window"
+start_program second
 check_stroke 255,0,0
 grep -q "did not end normally" "$WORK/second.log" || fail "$step: not in the log: $(cat "$WORK/second.log")"
 echo "the stroke came back after kill -9"
@@ -72,10 +73,7 @@ grep -q "^PLeft=" "$SETTINGS" || fail "$step: the lesson viewer's place was not 
 echo "the session's end stored the options and kept the drawing"
 
 step="started after the session's end, the stroke is back"
-"$PROGRAM" 2>"$WORK/third.log" &
-PID=$!
-PIDS+=($PID)
-wait_for_drawing_window "$PID" || fail "$step: no drawing window"
+start_program third
 check_stroke 255,0,0
 
 step="a confirmed exit gives the drawing up"
@@ -90,10 +88,7 @@ wait_for_exit "$PID" 50 || fail "$step: the program still runs"
 [ ! -e "$KEPT" ] || fail "$step: $KEPT is still there"
 
 step="the start after a confirmed exit shows a white page"
-"$PROGRAM" 2>"$WORK/fourth.log" &
-PID=$!
-PIDS+=($PID)
-wait_for_drawing_window "$PID" || fail "$step: no drawing window"
+start_program fourth
 check_stroke 255,255,255
 [ ! -s "$WORK/program/pinsola.EPT" ] || fail "errors were logged: $(cat "$WORK/program/pinsola.EPT")"
 echo "after a confirmed exit the next start shows a white page"
