@@ -10,7 +10,7 @@
 // draw the same glyph of the library's embedded symbol font at 18 pt, so neither pays for a font fallback the
 // other avoids. "screen_paints_per_iteration" counts the paint events that reached each widget: 2 on both
 // sides.
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <brizel/BrizelLoader.h>
 #include <brizel/IBrizel.h>

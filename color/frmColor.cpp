@@ -3,18 +3,18 @@
 #include "base/VbConvert.h"
 #include "base/VbError.h"
 #include "color/PenChoice.h"
+#include "controls/Edge3D.h"
+#include "controls/FocusMark.h"
+#include "controls/MouseCodes.h"
+#include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
 #include "core/Resources.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
 #include "errors/HandlerEdge.h"
-#include "platform/Edge3D.h"
-#include "platform/FocusMark.h"
-#include "platform/MouseCodes.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/SystemColors.h"
-#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

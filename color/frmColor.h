@@ -3,10 +3,10 @@
 #include "color/PaletteGrid.h"
 #include "color/kmoSlider.h"
 #include "color/kmoSliderContainer.h"
-#include "platform/ButtonArray.h"
-#include "platform/PictureBox.h"
-#include "platform/StoredForm.h"
-#include "platform/WindowDrag.h"
+#include "controls/ButtonArray.h"
+#include "controls/PictureBox.h"
+#include "controls/StoredForm.h"
+#include "controls/WindowDrag.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -5,10 +5,10 @@
 #include "base/VbError.h"
 #include "color/SliderMath.h"
 #include "color/kmoSliderAccessible.h"
+#include "controls/Twips.h"
 #include "errors/Err.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SystemColors.h"
-#include "platform/Twips.h"
 
 #include <brizel/PropertyBag.h>
 

@@ -3,8 +3,8 @@
 #include "color/ControlPicture.h"
 #include "color/PictureHolder.h"
 #include "color/kmoSliderContainer.h"
-#include "platform/Edge3D.h"
-#include "platform/MouseCodes.h"
+#include "controls/Edge3D.h"
+#include "controls/MouseCodes.h"
 
 #include <QImage>
 #include <QWidget>

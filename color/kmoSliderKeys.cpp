@@ -2,7 +2,7 @@
 // of the range, Home and End to Min and Max. Up and Right lead towards Max in either orientation.
 #include "color/kmoSlider.h"
 
-#include "platform/PageKeys.h"
+#include "controls/PageKeys.h"
 
 #include <QKeyEvent>
 #include <algorithm>

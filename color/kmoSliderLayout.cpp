@@ -2,9 +2,9 @@
 #include "color/kmoSlider.h"
 
 #include "base/VbConvert.h"
+#include "controls/Twips.h"
 #include "errors/ErrorTrap.h"
 #include "platform/SystemColors.h"
-#include "platform/Twips.h"
 
 #include <QPainter>
 #include <optional>

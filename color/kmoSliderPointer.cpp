@@ -1,8 +1,8 @@
 // Pointer handling of kmoSlider and the widget events that feed the host notifications.
 #include "color/kmoSlider.h"
 
+#include "controls/MouseCodes.h"
 #include "errors/ErrorTrap.h"
-#include "platform/MouseCodes.h"
 
 #include <QMouseEvent>
 #include <QPainter>

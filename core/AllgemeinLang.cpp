@@ -2,7 +2,7 @@
 
 #include "base/VbError.h"
 #include "errors/ErrorTrap.h"
-#include "platform/IniReader.h"
+#include "formats/IniReader.h"
 
 #include <array>
 

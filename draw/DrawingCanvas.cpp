@@ -1,7 +1,7 @@
 #include "draw/DrawingCanvas.h"
 
 #include "base/VbError.h"
-#include "platform/MouseCodes.h"
+#include "controls/MouseCodes.h"
 
 #include <QMouseEvent>
 #include <QPainter>

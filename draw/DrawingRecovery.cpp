@@ -1,7 +1,7 @@
 #include "draw/DrawingRecovery.h"
 
 #include "base/VbError.h"
-#include "platform/RecoveryFile.h"
+#include "draw/RecoveryFile.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>

@@ -1,7 +1,7 @@
 #include "draw/GrownUpQuestion.h"
 
+#include "controls/InputBox.h"
 #include "core/Allgemein.h"
-#include "platform/InputBox.h"
 
 #include <QRandomGenerator>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/ButtonArray.h"
+#include "controls/PictureBox.h"
+#include "controls/StoredForm.h"
 #include "draw/DrawingCanvas.h"
-#include "platform/ButtonArray.h"
-#include "platform/PictureBox.h"
-#include "platform/StoredForm.h"
 
 #include <QKeySequence>
 #include <QPixmap>

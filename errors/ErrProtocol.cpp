@@ -1,6 +1,6 @@
 #include "errors/ErrProtocol.h"
 
-#include "platform/Cp1252.h"
+#include "formats/Cp1252.h"
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");

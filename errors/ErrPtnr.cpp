@@ -1,14 +1,14 @@
 #include "errors/ErrPtnr.h"
 
 #include "base/Addresses.h"
+#include "controls/MsgBox.h"
+#include "controls/Twips.h"
 #include "errors/Err.h"
-#include "platform/Cp1252.h"
+#include "formats/Cp1252.h"
 #include "platform/LinePrinter.h"
-#include "platform/MsgBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramVersion.h"
 #include "platform/Shell.h"
-#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QClipboard>

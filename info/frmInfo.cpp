@@ -2,16 +2,16 @@
 
 #include "base/Addresses.h"
 #include "base/VbConvert.h"
+#include "controls/Edge3D.h"
+#include "controls/ImageControl.h"
+#include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
 #include "core/Resources.h"
 #include "errors/ErrorTrap.h"
-#include "platform/Edge3D.h"
-#include "platform/ImageControl.h"
 #include "platform/LanguageChange.h"
 #include "platform/ProgramVersion.h"
 #include "platform/Shell.h"
-#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

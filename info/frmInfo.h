@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/StoredForm.h"
+#include "controls/StoredForm.h"
 
 #include <QWidget>
 #include <array>

@@ -1,15 +1,15 @@
 #include "lessons/frmPreview.h"
 
 #include "base/VbConvert.h"
+#include "controls/MouseCodes.h"
+#include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
 #include "core/Resources.h"
 #include "errors/ErrorTrap.h"
-#include "platform/DrawingsFolder.h"
-#include "platform/MouseCodes.h"
-#include "platform/PictureFile.h"
+#include "formats/PictureFile.h"
+#include "lessons/DrawingsFolder.h"
 #include "platform/ScreenPlacement.h"
-#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QCursor>

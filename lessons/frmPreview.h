@@ -1,11 +1,11 @@
 #pragma once
 
+#include "controls/ButtonArray.h"
+#include "controls/FileListBox.h"
+#include "controls/PictureBox.h"
+#include "controls/StoredForm.h"
+#include "controls/WindowDrag.h"
 #include "lessons/GridOverlay.h"
-#include "platform/ButtonArray.h"
-#include "platform/FileListBox.h"
-#include "platform/PictureBox.h"
-#include "platform/StoredForm.h"
-#include "platform/WindowDrag.h"
 
 #include <QImage>
 #include <QKeySequence>

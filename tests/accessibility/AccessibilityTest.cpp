@@ -5,9 +5,9 @@
 #include "draw/frmDraw.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
+#include "formats/Cp1252.h"
 #include "info/frmInfo.h"
 #include "lessons/frmPreview.h"
-#include "platform/Cp1252.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

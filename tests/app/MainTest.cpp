@@ -1,9 +1,9 @@
 #include "app/Main.h"
+#include "controls/ImageControl.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
 #include "draw/frmDraw.h"
 #include "info/frmInfo.h"
-#include "platform/ImageControl.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

@@ -1,6 +1,6 @@
 #include "BrizelFixture.h"
 
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <QTemporaryDir>
 

@@ -1,8 +1,8 @@
 #include "SliderHost.h"
 
+#include "controls/KeyedPropertyBag.h"
 #include "errors/Err.h"
 #include "errors/ErrPtnr.h"
-#include "platform/KeyedPropertyBag.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 #include "color/frmColor.h"
 #include "color/PenChoice.h"
+#include "controls/OwnedWindow.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
 #include "draw/frmDraw.h"
-#include "platform/OwnedWindow.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

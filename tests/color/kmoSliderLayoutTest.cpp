@@ -1,6 +1,6 @@
 #include "SliderHost.h"
 
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

@@ -1,12 +1,12 @@
 #include "DrawFixture.h"
 
 #include "color/frmColor.h"
+#include "controls/ButtonArray.h"
+#include "controls/ImageControl.h"
+#include "controls/Twips.h"
 #include "core/Allgemein.h"
+#include "draw/RecoveryFile.h"
 #include "lessons/frmPreview.h"
-#include "platform/ButtonArray.h"
-#include "platform/ImageControl.h"
-#include "platform/RecoveryFile.h"
-#include "platform/Twips.h"
 
 #include <QAction>
 #include <QBuffer>

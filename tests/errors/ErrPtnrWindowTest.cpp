@@ -1,10 +1,10 @@
 #include "base/VbError.h"
+#include "controls/MsgBox.h"
+#include "controls/Twips.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
 #include "platform/LinePrinter.h"
-#include "platform/MsgBox.h"
 #include "platform/Shell.h"
-#include "platform/Twips.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

@@ -1,6 +1,6 @@
 // The button library's reading of a stored property set: any set a stored window may hold, read by a
 // button of the library loaded as the program loads it, then painted and written back.
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <brizel/BrizelFactory.h>
 #include <brizel/BrizelLoader.h>

@@ -1,5 +1,5 @@
 // The language-file reader: any bytes a language file may hold, read for keys of its section and others.
-#include "platform/IniReader.h"
+#include "formats/IniReader.h"
 
 #include <QBuffer>
 #include <cstdlib>

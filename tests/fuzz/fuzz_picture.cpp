@@ -1,6 +1,6 @@
 // The gallery's picture reader: any bytes a file in the drawings folder may hold.
 #include "base/VbError.h"
-#include "platform/PictureFile.h"
+#include "formats/PictureFile.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

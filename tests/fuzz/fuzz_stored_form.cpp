@@ -1,6 +1,6 @@
 // The stored-window design reader: any text a design may hold, read the way the windows read it.
 #include "base/VbError.h"
-#include "platform/StoredForm.h"
+#include "controls/StoredForm.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

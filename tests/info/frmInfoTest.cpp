@@ -1,6 +1,6 @@
 #include "info/frmInfo.h"
+#include "controls/ImageControl.h"
 #include "core/Allgemein.h"
-#include "platform/ImageControl.h"
 #include "platform/ProgramVersion.h"
 #include "platform/Shell.h"
 #include "support/ErrorScript.h"

@@ -1,5 +1,5 @@
 #include "core/Allgemein.h"
-#include "platform/Cp1252.h"
+#include "formats/Cp1252.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 

@@ -1,8 +1,8 @@
 #include "PreviewFixture.h"
 
+#include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
-#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/HelpFile.h"
+#include "draw/HelpFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 

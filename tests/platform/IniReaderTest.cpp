@@ -1,5 +1,5 @@
-#include "platform/IniReader.h"
-#include "platform/Cp1252.h"
+#include "formats/IniReader.h"
+#include "formats/Cp1252.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "platform/ProgramFolder.h"
+#include "controls/FileListBox.h"
+#include "draw/DrawingFile.h"
 #include "errors/ErrPtnr.h"
-#include "platform/DrawingFile.h"
-#include "platform/DrawingsFolder.h"
-#include "platform/FileListBox.h"
+#include "formats/PictureFile.h"
+#include "lessons/DrawingsFolder.h"
 #include "platform/NativeName.h"
-#include "platform/PictureFile.h"
 #include "support/TempHome.h"
 
 #include <QDir>

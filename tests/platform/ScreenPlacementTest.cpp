@@ -1,5 +1,5 @@
 #include "platform/ScreenPlacement.h"
-#include "platform/WindowDrag.h"
+#include "controls/WindowDrag.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 
 #include "HostContainer.h"
 
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <brizel/BrizelFactory.h>
 #include <brizel/IBrizel.h>

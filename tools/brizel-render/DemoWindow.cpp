@@ -1,6 +1,6 @@
 #include "DemoWindow.h"
 
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <brizel/BrizelFactory.h>
 #include <brizel/IBrizel.h>

@@ -3,7 +3,7 @@
 #include "DemoWindow.h"
 #include "RenderOptions.h"
 
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <brizel/BrizelLoader.h>
 

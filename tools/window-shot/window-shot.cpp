@@ -4,13 +4,13 @@
 // viewer on the asked step or panel. Run on an X display (tools/make-window-pictures.sh starts Xvfb for it).
 #include "app/Main.h"
 #include "color/frmColor.h"
+#include "controls/OwnedWindow.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorDispatcher.h"
 #include "info/frmInfo.h"
 #include "lessons/frmPreview.h"
-#include "platform/OwnedWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

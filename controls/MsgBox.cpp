@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include "controls/MsgBox.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/KeyedPropertyBag.h"
+#include "controls/KeyedPropertyBag.h"
 
 #include <QColor>
 #include <QFont>

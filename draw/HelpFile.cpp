@@ -1,4 +1,4 @@
-#include "platform/HelpFile.h"
+#include "draw/HelpFile.h"
 
 #include "base/VbError.h"
 #include "platform/ChmViewerLookup.h"

@@ -1,6 +1,6 @@
-#include "platform/RecoveryFile.h"
+#include "draw/RecoveryFile.h"
 
-#include "platform/PictureFile.h"
+#include "formats/PictureFile.h"
 
 #include <QDir>
 #include <QFile>

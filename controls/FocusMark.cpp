@@ -1,4 +1,4 @@
-#include "platform/FocusMark.h"
+#include "controls/FocusMark.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/WindowDrag.h"
+#include "controls/WindowDrag.h"
 
 #include "platform/ScreenPlacement.h"
 

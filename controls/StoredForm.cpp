@@ -1,4 +1,4 @@
-#include "platform/StoredForm.h"
+#include "controls/StoredForm.h"
 
 #include "base/VbConvert.h"
 #include "base/VbError.h"

@@ -1,7 +1,7 @@
-#include "platform/PictureFile.h"
+#include "formats/PictureFile.h"
 
 #include "base/VbError.h"
-#include "platform/BitmapCheck.h"
+#include "formats/BitmapCheck.h"
 #include "platform/NativeName.h"
 
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "platform/PageKeys.h"
+#include "controls/PageKeys.h"
 
 #include <QKeyEvent>
 

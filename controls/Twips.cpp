@@ -1,4 +1,4 @@
-#include "platform/Twips.h"
+#include "controls/Twips.h"
 
 #include "base/VbError.h"
 

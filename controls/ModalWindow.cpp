@@ -1,4 +1,4 @@
-#include "platform/ModalWindow.h"
+#include "controls/ModalWindow.h"
 
 #include <QEvent>
 #include <QEventLoop>

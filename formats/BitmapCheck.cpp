@@ -1,4 +1,4 @@
-#include "platform/BitmapCheck.h"
+#include "formats/BitmapCheck.h"
 
 #include <QtEndian>
 #include <cstdint>

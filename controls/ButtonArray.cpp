@@ -1,9 +1,9 @@
-#include "platform/ButtonArray.h"
+#include "controls/ButtonArray.h"
 
 #include "base/VbError.h"
+#include "controls/ButtonSite.h"
+#include "controls/Twips.h"
 #include "platform/ButtonLibrary.h"
-#include "platform/ButtonSite.h"
-#include "platform/Twips.h"
 
 #include <brizel/BrizelFactory.h>
 

@@ -1,4 +1,4 @@
-#include "platform/OwnedWindow.h"
+#include "controls/OwnedWindow.h"
 
 #include <QEvent>
 #include <QList>

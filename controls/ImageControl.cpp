@@ -1,6 +1,6 @@
-#include "platform/ImageControl.h"
+#include "controls/ImageControl.h"
 
-#include "platform/FocusMark.h"
+#include "controls/FocusMark.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/PictureBox.h"
+#include "controls/PictureBox.h"
 
 #include <QPaintEvent>
 #include <QPainter>

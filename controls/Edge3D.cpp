@@ -1,4 +1,4 @@
-#include "platform/Edge3D.h"
+#include "controls/Edge3D.h"
 
 #include "platform/SystemColors.h"
 

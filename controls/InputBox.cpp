@@ -1,4 +1,4 @@
-#include "platform/InputBox.h"
+#include "controls/InputBox.h"
 
 #include <QInputDialog>
 

@@ -1,4 +1,4 @@
-#include "platform/DrawingsFolder.h"
+#include "lessons/DrawingsFolder.h"
 
 #include "platform/ProgramFolder.h"
 

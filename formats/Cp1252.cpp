@@ -1,4 +1,4 @@
-#include "platform/Cp1252.h"
+#include "formats/Cp1252.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "platform/FileListBox.h"
+#include "controls/FileListBox.h"
 
+#include "controls/PageKeys.h"
 #include "platform/NativeName.h"
-#include "platform/PageKeys.h"
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {

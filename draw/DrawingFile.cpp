@@ -1,7 +1,7 @@
-#include "platform/DrawingFile.h"
+#include "draw/DrawingFile.h"
 
 #include "base/VbError.h"
-#include "platform/DrawingsFolder.h"
+#include "lessons/DrawingsFolder.h"
 
 #include <QBuffer>
 #include <QDir>

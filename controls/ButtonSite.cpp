@@ -1,4 +1,4 @@
-#include "platform/ButtonSite.h"
+#include "controls/ButtonSite.h"
 
 #include <brizel/BrizelTypes.h>
 

@@ -1,6 +1,6 @@
-#include "platform/IniReader.h"
+#include "formats/IniReader.h"
 
-#include "platform/Cp1252.h"
+#include "formats/Cp1252.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "platform/MouseCodes.h"
+#include "controls/MouseCodes.h"
 
 int16_t MouseCodes::button(Qt::MouseButtons buttons) {
     int16_t code = 0;
