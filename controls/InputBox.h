@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QString>
 #include <functional>
 
@@ -9,7 +11,6 @@ class QWidget;
 namespace InputBox {
 QString ask(QWidget* owner, const QString& prompt, const QString& title, const QString& defaultAnswer = {});
 
-// Tests answer instead of the user (prompt and title are handed over); an empty function restores the
-// real dialog.
-void setResponder(std::function<QString(const QString& prompt, const QString& title)> responder);
+// Tests answer instead of the user (prompt and title are handed over).
+inline Seam<std::function<QString(const QString& prompt, const QString& title)>> answerSeam;
 } // namespace InputBox

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QString>
 #include <functional>
 
@@ -18,7 +20,6 @@ inline constexpr const char* ApplicationTitle = "Pinsola";
 int show(QWidget* owner, const QString& text, Buttons buttons, const QString& title = ApplicationTitle,
          Icon icon = Icon::None, Default defaultButton = Default::First);
 
-// Tests answer instead of the user (the text and title are handed over); an empty function
-// restores the real message box.
-void setResponder(std::function<int(const QString& text, const QString& title)> responder);
+// Tests answer instead of the user (the text and title are handed over).
+inline Seam<std::function<int(const QString& text, const QString& title)>> answerSeam;
 } // namespace MsgBox

@@ -19,7 +19,6 @@ inline int16_t TraceOn = 0;
 inline int16_t PreviewSize = 0;
 inline int16_t ColorWinOpen = 0;
 inline int16_t StepNo = 0;
-inline QString PicName;
 inline int16_t MainShown = 0;
 inline int16_t StartupInfo = 0;
 inline QByteArray WavData;

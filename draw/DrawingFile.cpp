@@ -12,7 +12,10 @@
 #include <cstdio>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <qt_windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -21,16 +24,18 @@ namespace {
 // The longest file name, in bytes, that the file systems of every system take.
 constexpr int MaxNameBytes = 255;
 
-std::function<bool(const QString&, const QString&)>& replaceOverride() {
-    static std::function<bool(const QString&, const QString&)> replacement;
-    return replacement;
-}
-
-// Renames over an existing file in one step, so the target is either the old or the new file.
+// Renames over an existing file in one step, so the target is either the old or the new file. A link in
+// the drawings folder is replaced, never followed.
 bool replaceFile(const QString& from, const QString& to) {
-    if (replaceOverride())
-        return replaceOverride()(from, to);
+    if (const auto& replace = DrawingFile::replaceSeam.standIn())
+        return replace(from, to);
+#ifdef Q_OS_WIN
+    return MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(from).utf16()),
+                       reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
 }
 
 bool isDeviceName(const QString& name) {
@@ -70,7 +75,10 @@ void DrawingFile::writeBitmap(QFile& file, const QImage& picture) {
     }
     if (!file.flush())
         raiseWithReason(VbErr::PathFileAccess, file.errorString());
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+    if (!FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))))
+        raiseWithReason(VbErr::PathFileAccess, qt_error_string(int(GetLastError())));
+#else
     if (::fsync(file.handle()) != 0)
         raiseWithReason(VbErr::PathFileAccess, QString::fromLocal8Bit(std::strerror(errno)));
 #endif
@@ -113,8 +121,4 @@ void DrawingFile::save(const QImage& picture, const QString& name) {
     if (!replaceFile(file.fileName(), target))
         VbError::raise(VbErr::PathFileAccess);
     file.setAutoRemove(false);
-}
-
-void DrawingFile::setReplaceForTests(std::function<bool(const QString&, const QString&)> replace) {
-    replaceOverride() = std::move(replace);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QFile>
 #include <QImage>
 #include <QString>
@@ -22,6 +24,6 @@ void writeBitmap(QFile& file, const QImage& picture);
 // name that is not plain, 76 when the folder cannot be made, 70 when the folder or the file is
 // write-protected and 75 (with the system's reason) when the new file cannot be written or take its place.
 void save(const QImage& picture, const QString& name);
-// Tests make the final step, putting the finished file in place, fail; an empty function restores it.
-void setReplaceForTests(std::function<bool(const QString& from, const QString& to)> replace);
+// Tests make the final step, putting the finished file in place, fail.
+inline Seam<std::function<bool(const QString& from, const QString& to)>> replaceSeam;
 } // namespace DrawingFile

@@ -50,9 +50,6 @@ public:
     QAction* mnuEmail = nullptr;
     QAction* mnuUeber = nullptr;
 
-    // Printer page margins in millimetres: left, right, top, bottom; read from the default printer as a
-    // drawing is printed.
-    std::array<int16_t, 4> PageMargin{};
     // 1 while a mouse button is held on the canvas.
     int16_t StrokeActive = 0;
 
@@ -75,6 +72,9 @@ public:
     void picBild_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void picBild_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void picBild_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+
+    // The file name the last save asked for, with ".bmp"; empty after a cancelled save dialog.
+    const QString& PicName() const { return m_picName; }
 
     // Whether imgLogo(i) is stretched to its size instead of showing its picture at its own size.
     bool logoStretched(int index) const { return m_logoStretched.at(static_cast<size_t>(index)); }
@@ -112,6 +112,10 @@ private:
     void paintPanel();
     void placeLogos(double clientWidth, int16_t margin);
 
+    // Printer page margins in millimetres: left, right, top, bottom; read from the default printer as a
+    // drawing is printed.
+    std::array<int16_t, 4> PageMargin{};
+    QString m_picName;
     QPixmap m_background;
     std::array<bool, 2> m_logoStretched{};
     QPointer<frmPreview> m_lessonViewer;

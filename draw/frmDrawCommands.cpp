@@ -101,25 +101,33 @@ void frmDraw::bzlButton_Click(int16_t Index) {
 void frmDraw::saveDrawing(ErrorTrap& trap) {
     bool replaceAllowed = true;
     trap.run({
-        {90, [this] { PicName = InputBox::ask(this, GetLang(132), GetLang(133)); }},
+        {90,
+         [this] {
+             m_picName = InputBox::ask(this, GetLang(132), GetLang(133));
+             lessonViewer()->chooseDrawing(m_picName);
+         }},
         {100,
          [&] {
-             if (PicName.isEmpty())
+             if (m_picName.isEmpty())
                  replaceAllowed = false;
          }},
     });
     if (!replaceAllowed)
         return;
     trap.run({
-        {110, [] { PicName = DrawingFile::withExtension(PicName); }},
+        {110,
+         [this] {
+             m_picName = DrawingFile::withExtension(m_picName);
+             lessonViewer()->chooseDrawing(m_picName);
+         }},
         {120,
-         [] {
-             if (!DrawingFile::isPlainName(PicName))
+         [this] {
+             if (!DrawingFile::isPlainName(m_picName))
                  VbError::raise(VbErr::BadFileName);
          }},
         {130,
          [&] {
-             if (!QFileInfo::exists(QDir(DrawingsFolder::path()).filePath(PicName)))
+             if (!QFileInfo::exists(QDir(DrawingsFolder::path()).filePath(m_picName)))
                  return;
              replaceAllowed = MsgBox::show(this, GetLang(134) + QStringLiteral("\r\n") + GetLang(135),
                                            MsgBox::Buttons::YesNo, GetLang(132), MsgBox::Icon::Question,
@@ -128,7 +136,7 @@ void frmDraw::saveDrawing(ErrorTrap& trap) {
         {140,
          [&] {
              if (replaceAllowed)
-                 DrawingFile::save(picBild->Image(), PicName);
+                 DrawingFile::save(picBild->Image(), m_picName);
          }},
     });
 }

@@ -46,19 +46,6 @@ const QString kNotice =
     QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support wenden sollten, "
                    "falls es wiederholt auftritt.");
 
-std::function<void(ErrPtnr&)>& shownHook() {
-    static std::function<void(ErrPtnr&)> hook;
-    return hook;
-}
-std::function<QDateTime()>& fixedClock() {
-    static std::function<QDateTime()> fixed;
-    return fixed;
-}
-std::optional<SystemVersion>& fixedVersion() {
-    static std::optional<SystemVersion> version;
-    return version;
-}
-
 QRect twipsRect(int left, int top, int width, int height) {
     return {Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width), Twips::toPixelsY(height)};
 }
@@ -185,8 +172,8 @@ int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName
     QApplication::beep();
     qCWarning(lcErrPtnr).noquote() << "error" << Err().Number << Err().Description << "in" << moduleName
                                    << procedureName << "line" << Err().Erl;
-    if (shownHook())
-        QTimer::singleShot(0, this, [this] { shownHook()(*this); });
+    if (const auto& shown = shownSeam.standIn())
+        QTimer::singleShot(0, this, [this, shown] { shown(*this); });
     const QScopedValueRollback<bool> deciding(m_deciding, true);
     // Ended without a decision (the session ends, the program quits): the failing procedure is left rather
     // than retried, which would fail again at once, for ever.
@@ -299,17 +286,19 @@ void ErrPtnr::cmdContinue_Click(int index) {
 }
 
 QString ErrPtnr::BuildProtocol() const {
-    ErrProtocolData data;
-    data.progInfoCaption = m_frames[framProgInfo]->title();
-    data.progInfo = m_lblProgInfo->text();
-    data.errorCaption = m_frames[framFehler]->title();
+    ErrProtocolData protocol;
+    protocol.progInfoCaption = m_frames[framProgInfo]->title();
+    protocol.progInfo = m_lblProgInfo->text();
+    protocol.errorCaption = m_frames[framFehler]->title();
     for (int i = 0; i < 4; ++i) {
-        data.titles[i] = m_lblErrTitel[i]->text();
-        data.values[i] = m_lblError[i]->text();
+        protocol.titles[i] = m_lblErrTitel[i]->text();
+        protocol.values[i] = m_lblError[i]->text();
     }
-    data.when = fixedClock() ? fixedClock()() : QDateTime::currentDateTime();
-    data.system = fixedVersion() ? *fixedVersion() : SystemVersion::current();
-    return ErrProtocol::build(data);
+    const auto& clock = clockSeam.standIn();
+    protocol.when = clock ? clock() : QDateTime::currentDateTime();
+    const auto& system = systemVersionSeam.standIn();
+    protocol.system = system ? *system : SystemVersion::current();
+    return ErrProtocol::build(protocol);
 }
 
 QString ErrPtnr::folderWithSeparator() const {
@@ -440,15 +429,3 @@ void ErrPtnr::closeEvent(QCloseEvent* event) {
 }
 
 void ErrPtnr::reject() {}
-
-void ErrPtnr::setShownHook(std::function<void(ErrPtnr&)> hook) {
-    shownHook() = std::move(hook);
-}
-
-void ErrPtnr::setClock(std::function<QDateTime()> fixed) {
-    fixedClock() = std::move(fixed);
-}
-
-void ErrPtnr::setSystemVersion(std::optional<SystemVersion> version) {
-    fixedVersion() = std::move(version);
-}

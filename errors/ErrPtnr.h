@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Seam.h"
 #include "errors/ErrProtocol.h"
 #include "errors/ErrorDispatcher.h"
 
@@ -44,11 +45,11 @@ public:
     QLabel* lblComment() const { return m_lblComment; }
     QGroupBox* frame(int index) const { return m_frames.at(index); }
 
-    // Test seams: what runs once the window is shown (a test presses a button there), the clock
-    // and the system version of the protocol. Empty values restore the real ones.
-    static void setShownHook(std::function<void(ErrPtnr&)> hook);
-    static void setClock(std::function<QDateTime()> clock);
-    static void setSystemVersion(std::optional<SystemVersion> version);
+    // Where tests stand in: what runs once the window is shown (a test presses a button there), the
+    // clock and the system version of the protocol.
+    static inline Seam<std::function<void(ErrPtnr&)>> shownSeam;
+    static inline Seam<std::function<QDateTime()>> clockSeam;
+    static inline Seam<std::optional<SystemVersion>> systemVersionSeam;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

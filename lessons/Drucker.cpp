@@ -106,18 +106,10 @@ void PrintPicture(QPrinter& printer, const QImage& picture, const std::array<int
         VbError::raise(VbErr::PrinterError);
 }
 
-namespace {
-QPrinter* testPrinter = nullptr;
-}
-
-void setPrinterForTests(QPrinter* printer) {
-    testPrinter = printer;
-}
-
 void PrintOnDefaultPrinter(const QImage& picture, const std::array<int16_t, 4>& margins,
                            const QString& fontFamily, const QString& footer) {
-    if (testPrinter) {
-        PrintPicture(*testPrinter, picture, margins, fontFamily, footer);
+    if (QPrinter* standIn = printerSeam.standIn()) {
+        PrintPicture(*standIn, picture, margins, fontFamily, footer);
         return;
     }
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QImage>
 #include <QMarginsF>
 #include <QRectF>
@@ -62,8 +64,7 @@ void PrintPicture(QPrinter& printer, const QImage& picture, const std::array<int
 // The same on the default printer; without a printer error 482 is raised.
 void PrintOnDefaultPrinter(const QImage& picture, const std::array<int16_t, 4>& margins,
                            const QString& fontFamily, const QString& footer);
-// Tests print the print command's page to this printer (a PDF file) instead; nullptr restores the
-// default printer.
-void setPrinterForTests(QPrinter* printer);
+// Tests print the print command's page to this printer (a PDF file) instead.
+inline Seam<QPrinter*> printerSeam;
 
 } // namespace Drucker

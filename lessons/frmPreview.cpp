@@ -344,14 +344,18 @@ void frmPreview::showPicture(const QImage& picture) {
 void frmPreview::filPics_Click() {
     ErrorTrap trap(QStringLiteral("filPics_Click"), Module);
     trap.run({
-        {10, [this] { PicName = QDir(DrawingsFolder::path()).filePath(filPics->FileName()); }},
+        {10, [this] { chooseDrawing(filPics->FileName()); }},
         {20,
          [this] {
              // A name whose file has gone since the listing only records the name.
-             if (QFileInfo::exists(PicName))
-                 showPicture(PictureFile::load(PicName));
+             if (QFileInfo::exists(m_chosenDrawing))
+                 showPicture(PictureFile::load(m_chosenDrawing));
          }},
     });
+}
+
+void frmPreview::chooseDrawing(const QString& nameOrPath) {
+    m_chosenDrawing = DrawingsFolder::resolve(nameOrPath);
 }
 
 void frmPreview::sound(int16_t id) {
@@ -460,9 +464,9 @@ void frmPreview::bzlButton_Click(int16_t Index) {
         trap.run({
             {10,
              [this] {
-                 if (!PicName.isEmpty()) {
+                 if (!m_chosenDrawing.isEmpty()) {
                      sound(107);
-                     emit pictureLoaded(PictureFile::load(DrawingsFolder::resolve(PicName)));
+                     emit pictureLoaded(PictureFile::load(m_chosenDrawing));
                  }
              }},
             {20, [this] { showPanel(StepPanel); }},

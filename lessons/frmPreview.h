@@ -32,7 +32,6 @@ public:
     static void setDrawingWindow(QWidget* window, QWidget* panel);
 
     PictureBox* picPreview = nullptr;
-    GridOverlay* imgGitter = nullptr;
     std::array<PictureBox*, 3> picPanel{};
     FileListBox* filPics = nullptr;
     ButtonArray bzlButton;
@@ -52,6 +51,10 @@ public:
     void showFilePanel();
     // Shows panel `panel` (0 to 2) and hides the others.
     void showPanel(int panel);
+    // The drawing command 8 opens: a bare file name is one in the drawings folder; empty for none.
+    void chooseDrawing(const QString& nameOrPath);
+    // The chosen drawing as a full path; empty for none.
+    const QString& chosenDrawing() const { return m_chosenDrawing; }
 
     // The tracing switch of the step panel.
     static constexpr int16_t TraceButton = 9;
@@ -99,6 +102,8 @@ private:
     void paintPanel(PictureBox* panel);
     static void sound(int16_t id);
 
+    GridOverlay* imgGitter = nullptr;
+    QString m_chosenDrawing;
     QPixmap m_background;
     QImage m_lesson;
     QImage m_band;

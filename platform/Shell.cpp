@@ -6,16 +6,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
-namespace {
-std::function<bool(const QString&)>& opener() {
-    static std::function<bool(const QString&)> replacement;
-    return replacement;
-}
-} // namespace
-
 bool Shell::open(const QString& target) {
-    if (opener())
-        return opener()(target);
+    if (const auto& opener = openSeam.standIn())
+        return opener(target);
     const QUrl url = QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl(target);
     return QDesktopServices::openUrl(url);
 }
@@ -23,8 +16,4 @@ bool Shell::open(const QString& target) {
 void Shell::execute(const QString& target) {
     if (!open(target))
         throw VbError(VbErr::PathFileAccess, QStringLiteral("No program could open %1").arg(target));
-}
-
-void Shell::setOpener(std::function<bool(const QString&)> replacement) {
-    opener() = std::move(replacement);
 }

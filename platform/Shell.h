@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QString>
 #include <functional>
 
@@ -9,6 +11,6 @@ namespace Shell {
 bool open(const QString& target);
 // The same as a statement of a procedure: raises error 75 naming the target when nothing could open it.
 void execute(const QString& target);
-// Tests watch the requests instead of starting programs; an empty function restores the shell.
-void setOpener(std::function<bool(const QString&)> opener);
+// Tests watch the requests instead of starting programs.
+inline Seam<std::function<bool(const QString& target)>> openSeam;
 } // namespace Shell

@@ -20,14 +20,9 @@ constexpr QRgb LinkColor = qRgb(0, 0, 192);
 constexpr QRgb LinkHoverColor = qRgb(0, 0, 255);
 constexpr int LogoSize = 48;
 
-std::function<bool(const QString&)>& opener() {
-    static std::function<bool(const QString&)> current;
-    return current;
-}
-
 bool openTarget(const QString& target) {
-    if (opener())
-        return opener()(target);
+    if (const auto& opener = frmAbout::openSeam.standIn())
+        return opener(target);
     return QDesktopServices::openUrl(QUrl(target));
 }
 
@@ -47,10 +42,6 @@ QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text) {
 }
 
 } // namespace
-
-void frmAbout::setOpener(std::function<bool(const QString&)> open) {
-    opener() = std::move(open);
-}
 
 QString frmAbout::title() {
     return QStringLiteral("Brizel");

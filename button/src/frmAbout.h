@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QDialog>
 #include <QString>
 #include <functional>
@@ -18,8 +20,8 @@ class frmAbout : public QDialog {
 public:
     // Shows a new about window and returns at once.
     static frmAbout* showAbout(QWidget* parent = nullptr);
-    // How links are opened (the shell's open by default); tests put a recorder here. Empty restores it.
-    static void setOpener(std::function<bool(const QString&)> opener);
+    // Tests record the links opened instead of the shell opening them.
+    static inline Seam<std::function<bool(const QString& target)>> openSeam;
 
     static QString title();
     static QString versionText();

@@ -15,23 +15,18 @@ namespace {
 
 class frmAboutTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        frmAbout::setOpener([this](const QString& target) {
-            opened.append(target);
-            return true;
-        });
-        window = frmAbout::showAbout();
-    }
-    void TearDown() override {
-        delete window.data();
-        frmAbout::setOpener({});
-    }
+    void SetUp() override { window = frmAbout::showAbout(); }
+    void TearDown() override { delete window.data(); }
 
     QLabel* label(const char* name) { return window->findChild<QLabel*>(QLatin1String(name)); }
     QColor colorOf(const char* name) { return label(name)->palette().color(QPalette::WindowText); }
 
     QPointer<frmAbout> window;
     QStringList opened;
+    decltype(frmAbout::openSeam)::Scope opening = frmAbout::openSeam.replace([this](const QString& target) {
+        opened.append(target);
+        return true;
+    });
 };
 
 TEST_F(frmAboutTest, ShowsEveryControlWithoutWaiting) {

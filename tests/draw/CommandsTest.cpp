@@ -49,17 +49,6 @@ protected:
     void SetUp() override {
         DrawTest::SetUp();
         open();
-        InputBox::setResponder([this](const QString&, const QString&) { return typed; });
-        MsgBox::setResponder([this](const QString& text, const QString&) {
-            asked << text;
-            return answer;
-        });
-    }
-    void TearDown() override {
-        InputBox::setResponder({});
-        MsgBox::setResponder({});
-        DrawingFile::setReplaceForTests({});
-        DrawTest::TearDown();
     }
     void stroke(QPoint from, QPoint to) {
         QTest::mousePress(canvas, Qt::LeftButton, {}, from);
@@ -99,6 +88,13 @@ protected:
     QString typed;
     int answer = MsgBox::AnswerYes;
     QStringList asked;
+    decltype(InputBox::answerSeam)::Scope typing =
+        InputBox::answerSeam.replace([this](const QString&, const QString&) { return typed; });
+    decltype(MsgBox::answerSeam)::Scope answering =
+        MsgBox::answerSeam.replace([this](const QString& text, const QString&) {
+            asked << text;
+            return answer;
+        });
 };
 
 std::string repeated(const std::string& text, int times) {
@@ -126,7 +122,8 @@ TEST_P(SaveName, WritesTheDrawingUnderTheTypedNameInThePicsFolder) {
     save(QString::fromUtf8(GetParam().typed));
     const QString path = pics() + "/" + QString::fromUtf8(GetParam().file);
     ASSERT_TRUE(QFile::exists(path));
-    EXPECT_EQ(PicName, QString::fromUtf8(GetParam().file));
+    EXPECT_EQ(window->PicName(), QString::fromUtf8(GetParam().file));
+    EXPECT_EQ(frmPreview::instance()->chosenDrawing(), path) << "the viewer's OK opens the saved drawing";
     QImageReader reader(path, "bmp");
     const QImage saved = reader.read();
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), canvas->Image()) << "the canvas, pixel for pixel";
@@ -144,10 +141,11 @@ INSTANTIATE_TEST_SUITE_P(Table, SaveName,
                                            NameCase{Longest.c_str(), LongestFile.c_str()}));
 
 TEST_F(CommandTest, CancellingTheSaveDialogWritesNothingAndLeavesTheNameEmpty) {
-    PicName = QStringLiteral("older.bmp");
+    save(QStringLiteral("older"));
     save(QString());
-    EXPECT_TRUE(PicName.isEmpty());
-    EXPECT_TRUE(QDir(pics()).isEmpty());
+    EXPECT_TRUE(window->PicName().isEmpty());
+    EXPECT_TRUE(frmPreview::instance()->chosenDrawing().isEmpty());
+    EXPECT_EQ(QDir(pics()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("older.bmp")});
 }
 
 TEST_F(CommandTest, AnExistingDrawingIsReplacedOnlyWhenTheUserSaysYes) {
@@ -205,7 +203,8 @@ TEST_F(CommandTest, ASaveInterruptedBeforeTheNewFileTakesItsPlaceKeepsTheOldDraw
     save(QStringLiteral("rose"));
     const std::string before = snapshot();
     stroke({10, 10}, {300, 200});
-    DrawingFile::setReplaceForTests([](const QString&, const QString&) { return false; });
+    const auto interrupted =
+        DrawingFile::replaceSeam.replace([](const QString&, const QString&) { return false; });
     save(QStringLiteral("rose"));
     ASSERT_EQ(script->count(), 1);
     EXPECT_EQ(script->shown()[0].number, QStringLiteral("75 (Path/File access error)"));
@@ -298,19 +297,21 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
                                                 {true, 0, 2}};
     for (const auto& [desktop, off, questions] : cases) {
         QString prompt;
-        InputBox::setResponder([&, off = off](const QString& shown, const QString&) {
-            prompt = shown;
-            const QRegularExpressionMatch sum =
-                QRegularExpression(QStringLiteral("(\\d+) \\+ (\\d+) = \\?$")).match(shown);
-            return QString::number(sum.captured(1).toInt() + sum.captured(2).toInt() + off);
-        });
+        const auto grownUp =
+            InputBox::answerSeam.replace([&, off = off](const QString& shown, const QString&) {
+                prompt = shown;
+                const QRegularExpressionMatch sum =
+                    QRegularExpression(QStringLiteral("(\\d+) \\+ (\\d+) = \\?$")).match(shown);
+                return QString::number(sum.captured(1).toInt() + sum.captured(2).toInt() + off);
+            });
         desktop ? window->Form_QueryUnload() : window->bzlButton_Click(9);
         EXPECT_TRUE(prompt.startsWith(QStringLiteral("Pinsola beenden darf nur ein Erwachsener:")))
             << prompt.toStdString();
         EXPECT_EQ(asked.size(), questions) << "desktop " << desktop << ", off by " << off;
         EXPECT_TRUE(window->isVisible());
     }
-    InputBox::setResponder([](const QString&, const QString&) { return QString(); });
+    const auto cancelled =
+        InputBox::answerSeam.replace([](const QString&, const QString&) { return QString(); });
     window->bzlButton_Click(9);
     EXPECT_EQ(asked.size(), 2) << "Cancel is no answer";
 }
@@ -348,7 +349,7 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
 
 // The message box's own buttons are Qt's: they speak the language of the flag clicked, at once.
 TEST_F(CommandTest, TheExitQuestionsButtonsSpeakTheLanguageOfTheFlagClicked) {
-    MsgBox::setResponder({});
+    const auto realBox = MsgBox::answerSeam.replace({});
     const std::tuple<int, QString, QString> languages[] = {
         {6, QStringLiteral("&Oui"), QStringLiteral("&Non")},
         {0, QStringLiteral("&Ja"), QStringLiteral("&Nein")},
@@ -388,7 +389,7 @@ class ShellRequest : public CommandTest, public ::testing::WithParamInterface<Sh
 TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
     const ShellCase& c = GetParam();
     QStringList opened;
-    Shell::setOpener([&](const QString& target) {
+    const auto opener = Shell::openSeam.replace([&](const QString& target) {
         opened << target;
         return c.opens;
     });
@@ -397,7 +398,6 @@ TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
     HelpFile::forgetChmViewer();
     LangIndex = 1;
     c.act(window);
-    Shell::setOpener({});
     const auto inHome = [&](const char* text) {
         return QString::fromLatin1(text).replace(QStringLiteral("<program>"), home.programFolder());
     };
@@ -458,9 +458,10 @@ QImage printedPage(frmDraw* window) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
-    Drucker::setPrinterForTests(&printer);
-    window->bzlButton_Click(5);
-    Drucker::setPrinterForTests(nullptr);
+    {
+        const auto pdf = Drucker::printerSeam.replace(&printer);
+        window->bzlButton_Click(5);
+    }
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
                        QStringLiteral("-singlefile"), printer.outputFileName(),
@@ -517,12 +518,12 @@ TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     frmPreview* viewer = frmPreview::instance();
     QStringList titles;
-    InputBox::setResponder([&](const QString&, const QString& title) {
+    const auto asking = InputBox::answerSeam.replace([&](const QString&, const QString& title) {
         titles << title;
         return QString();
     });
     QStringList opened;
-    Shell::setOpener([&](const QString& target) {
+    const auto opener = Shell::openSeam.replace([&](const QString& target) {
         opened << target;
         return true;
     });
@@ -534,7 +535,7 @@ TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
-    Drucker::setPrinterForTests(&printer);
+    const auto pdf = Drucker::printerSeam.replace(&printer);
     answer = MsgBox::AnswerNo;
     QImage white(canvas->size(), QImage::Format_RGB32);
     white.fill(Qt::white);
@@ -575,8 +576,6 @@ TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
         QTest::keyClick(window, row.key.key(), row.key.keyboardModifiers());
         EXPECT_TRUE(row.ran()) << row.name;
     }
-    Drucker::setPrinterForTests(nullptr);
-    Shell::setOpener({});
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(script->count(), 0);
 }

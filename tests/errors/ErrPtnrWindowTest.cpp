@@ -38,41 +38,24 @@ QByteArray literalProtocol(const QByteArray& progInfo, const QByteArray& error) 
 
 // Runs one failing statement and, while the error window shows, does `whileShown` before choosing Ignore.
 void failOnce(const std::function<void(ErrPtnr&)>& whileShown, int32_t number = VbErr::TypeMismatch) {
-    ErrPtnr::setShownHook([&](ErrPtnr& window) {
+    const auto ignoring = ErrPtnr::shownSeam.replace([&](ErrPtnr& window) {
         whileShown(window);
         QTest::mouseClick(window.cmdContinue(1), Qt::LeftButton);
     });
     ErrorTrap trap(QStringLiteral("Form_Load"), QStringLiteral("frmPreview"));
     trap(40, [&] { VbError::raise(number); });
-    ErrPtnr::setShownHook({});
 }
 
 class ErrPtnrWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ErrPtnr::setClock([] { return kWhen; });
+    static SystemVersion windows7() {
         SystemVersion version;
         version.platformId = SystemVersion::WindowsNT;
         version.major = 6;
         version.minor = 1;
         version.build = 7601;
         version.servicePack = QByteArray(128, '\0');
-        ErrPtnr::setSystemVersion(version);
-        MsgBox::setResponder([this](const QString& text, const QString& title) {
-            messages << text;
-            titles << title;
-            return answer;
-        });
-        Shell::setOpener([this](const QString& target) {
-            opened << target;
-            return true;
-        });
-    }
-    void TearDown() override {
-        ErrPtnr::setClock({});
-        ErrPtnr::setSystemVersion(std::nullopt);
-        MsgBox::setResponder({});
-        Shell::setOpener({});
+        return version;
     }
 
     TempHome home;
@@ -80,6 +63,18 @@ protected:
     QStringList titles;
     QStringList opened;
     int answer = MsgBox::AnswerYes;
+    decltype(ErrPtnr::clockSeam)::Scope clock = ErrPtnr::clockSeam.replace([] { return kWhen; });
+    decltype(ErrPtnr::systemVersionSeam)::Scope system = ErrPtnr::systemVersionSeam.replace(windows7());
+    decltype(MsgBox::answerSeam)::Scope answering =
+        MsgBox::answerSeam.replace([this](const QString& text, const QString& title) {
+            messages << text;
+            titles << title;
+            return answer;
+        });
+    decltype(Shell::openSeam)::Scope opening = Shell::openSeam.replace([this](const QString& target) {
+        opened << target;
+        return true;
+    });
 };
 
 TEST_F(ErrPtnrWindow, ShowsTheErrorWithItsFramesCaptionsAndButtons) {
@@ -148,7 +143,7 @@ TEST_F(ErrPtnrWindow, ComesUpActiveWithTheKeyboardOnIgnoreAndAccessKeysPressTheA
         {Qt::Key_B, Qt::AltModifier, ErrPtnr::End},
         {Qt::Key_Return, Qt::NoModifier, ErrPtnr::Ignore}};
     for (auto [key, modifier, action] : keys) {
-        ErrPtnr::setShownHook([&, key = key, modifier = modifier](ErrPtnr& w) {
+        const auto pressing = ErrPtnr::shownSeam.replace([&, key = key, modifier = modifier](ErrPtnr& w) {
             fallback.start();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
             EXPECT_EQ(QApplication::focusWidget(), w.cmdContinue(ErrPtnr::Ignore));
@@ -158,7 +153,6 @@ TEST_F(ErrPtnrWindow, ComesUpActiveWithTheKeyboardOnIgnoreAndAccessKeysPressTheA
             << key;
         fallback.stop();
     }
-    ErrPtnr::setShownHook({});
 }
 
 TEST_F(ErrPtnrWindow, AccessKeysPressTheProtocolButtons) {
@@ -176,8 +170,9 @@ TEST_F(ErrPtnrWindow, AccessKeysPressTheProtocolButtons) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return target ? !opened.isEmpty() : QFile::exists(saved); }))
                 << key;
         });
-        if (target)
+        if (target) {
             EXPECT_EQ(opened, QStringList{QString::fromLatin1(target)}) << key;
+        }
     }
 }
 

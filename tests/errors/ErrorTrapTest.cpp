@@ -12,6 +12,8 @@ namespace {
 
 // A procedure of three statements whose second one fails `failures` times before it succeeds.
 struct Procedure {
+    explicit Procedure(int timesFailing) : failures(timesFailing) {}
+
     int failures = 0;
     QStringList ran;
     bool completed = false;
@@ -83,13 +85,13 @@ TEST(ErrorTrap, EndEndsTheProgramAtOnce) {
 TEST(ErrorTrap, AnyOtherActionCodeLeavesTheProcedure) {
     TempHome home;
     for (int code : {4, 7, -1}) {
-        ErrPtnr::setShownHook([code](ErrPtnr& window) { window.cmdContinue_Click(code); });
+        const auto answer =
+            ErrPtnr::shownSeam.replace([code](ErrPtnr& window) { window.cmdContinue_Click(code); });
         Procedure procedure{1};
         procedure.run();
         EXPECT_EQ(procedure.ran, QStringList{QStringLiteral("first")}) << code;
         EXPECT_FALSE(procedure.completed) << code;
     }
-    ErrPtnr::setShownHook({});
 }
 
 TEST(ErrorTrap, IgnoringAFailedConditionEntersTheBranchTakenWhenItHolds) {

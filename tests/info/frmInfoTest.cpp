@@ -52,7 +52,6 @@ protected:
             window->close();
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Shell::setOpener({});
         EXPECT_EQ(script.count(), 0);
     }
 
@@ -119,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(InfoTest, TheLinkTurnsRedWhilePressedThenBrightBlueAndOpensTheWebPage) {
     QStringList opened;
-    Shell::setOpener([&](const QString& target) {
+    const auto opener = Shell::openSeam.replace([&](const QString& target) {
         opened << target;
         return true;
     });

@@ -55,7 +55,7 @@ TEST_F(GalleryTest, ADrawingIsStretchedOverTheWholeCanvas) {
     openDrawingWindow();
     ASSERT_EQ(drawing->picBild->size(), QSize(559, 419));
     pick(QStringLiteral("Mohn.bmp"));
-    EXPECT_EQ(Allgemein::PicName, pics() + QStringLiteral("Mohn.bmp"));
+    EXPECT_EQ(window->chosenDrawing(), pics() + QStringLiteral("Mohn.bmp"));
     EXPECT_EQ(shown().pixel(300, 225), qRgb(255, 255, 0)) << "shown stretched in the preview";
     click(8);
     const QImage canvas = drawing->picBild->Image();
@@ -191,10 +191,12 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     resetPeakMemory();
     {
         WithoutReadOverride unprivileged;
-        if (c.permissions == QFile::Permissions())
+        if (c.permissions == QFile::Permissions()) {
             ASSERT_FALSE(QFile(file.fileName()).open(QIODevice::ReadOnly)) << "the file must be unreadable";
-        if (c.vanishes)
+        }
+        if (c.vanishes) {
             ASSERT_TRUE(QFile::remove(file.fileName()));
+        }
         pick(QString::fromLatin1(c.file));
         EXPECT_EQ(shown(), previewBefore);
         ASSERT_EQ(script->count(), c.vanishes ? 0 : 1);
@@ -205,7 +207,7 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     EXPECT_GT(peak, 0) << "the peak must be measured";
     EXPECT_LT(peak, 300 * 1024);
     EXPECT_EQ(drawing->picBild->Image(), canvasBefore);
-    EXPECT_EQ(Allgemein::PicName, file.fileName());
+    EXPECT_EQ(window->chosenDrawing(), file.fileName());
     ASSERT_EQ(script->count(), c.vanishes ? 1 : 2);
     for (const ErrorScript::Shown& report : script->shown()) {
         EXPECT_TRUE(report.number.startsWith(QString::fromLatin1(c.number) + " ("))
@@ -214,8 +216,9 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
         EXPECT_EQ(report.module, QStringLiteral("frmPreview"));
     }
     EXPECT_EQ(script->shown().back().procedure, QStringLiteral("bzlButton_Click"));
-    if (!c.vanishes)
+    if (!c.vanishes) {
         EXPECT_EQ(script->shown().front().procedure, QStringLiteral("filPics_Click"));
+    }
     EXPECT_TRUE(window->picPanel[0]->isVisible()) << "the OK button still goes back to the steps";
 }
 
@@ -249,6 +252,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"unreadable", "Geheim.bmp", wholeBitmap, QFile::Permissions(), false, "70",
                     "cannot be read (Geheim.bmp)"},
         BadFileCase{"vanished", "Weg.bmp", wholeBitmap, Readable, true, "53", "File not found"}),
-    [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BadFileCase>& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -12,7 +12,6 @@ void PreviewTest::SetUp() {
     Allgemein::StepNo = 0;
     Allgemein::GridOn = 0;
     Allgemein::PreviewSize = -1;
-    Allgemein::PicName.clear();
     frmPreview::setDrawingWindow(nullptr, nullptr);
 }
 

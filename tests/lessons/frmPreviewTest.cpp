@@ -199,12 +199,13 @@ TEST_P(OpenDrawing, SwitchesBackAndOpensTheChosenDrawing) {
     window->showFilePanel();
     ASSERT_TRUE(window->picPanel[2]->isVisible());
     ASSERT_FALSE(window->picPanel[0]->isVisible());
-    Allgemein::PicName =
-        QString::fromUtf8(c.picName).replace(QStringLiteral("<pics>"), home.programFolder() + "/pics");
+    window->chooseDrawing(
+        QString::fromUtf8(c.picName).replace(QStringLiteral("<pics>"), home.programFolder() + "/pics"));
     click(8);
     ASSERT_EQ(opened.count(), c.opened ? 1 : 0);
-    if (c.opened)
+    if (c.opened) {
         EXPECT_EQ(opened[0][0].value<QImage>().size(), QSize(640, 480));
+    }
     EXPECT_TRUE(window->picPanel[0]->isVisible());
     EXPECT_FALSE(window->picPanel[2]->isVisible());
     EXPECT_EQ(shown(), band(1, 0));
@@ -277,9 +278,9 @@ TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
     EXPECT_EQ(script->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()), [](const auto& row) {
     std::string name;
-    for (const PanelSwitch& s : info.param)
+    for (const PanelSwitch& s : row.param)
         name += (name.empty() ? "" : "_") + std::string(s.name);
     return name;
 });
@@ -337,8 +338,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceCase{"stored left of the screen", "-15000", "1500", 1000, 500, QPoint(0, 100)},
                       PlaceCase{"stored partly on the screen", "-3000", "-1500", 1000, 500,
                                 QPoint(-200, -100)}),
-    [](const testing::TestParamInfo<PlaceCase>& info) {
-        return QString::fromLatin1(info.param.name).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
+    [](const testing::TestParamInfo<PlaceCase>& row) {
+        return QString::fromLatin1(row.param.name).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
     });
 
 // The top is read as "PTop" and written as "Ptop"; the store takes both for one entry.

@@ -63,15 +63,10 @@ protected:
         ProgramFolder::setPath(m_program.path());
         QDir(m_program.path()).mkpath(QStringLiteral("help/en"));
         QFile(m_program.filePath(QStringLiteral("help/en/index.html"))).open(QIODevice::WriteOnly);
-        Shell::setOpener([this](const QString& target) {
-            m_opened << target;
-            return true;
-        });
         HelpFile::forgetChmViewer();
     }
     void TearDown() override {
         HelpFile::forgetChmViewer();
-        Shell::setOpener({});
         ProgramFolder::setPath({});
         qputenv("PATH", m_oldPath);
     }
@@ -109,6 +104,10 @@ protected:
     QTemporaryDir m_bin;
     QByteArray m_oldPath;
     QStringList m_opened;
+    decltype(Shell::openSeam)::Scope m_opening = Shell::openSeam.replace([this](const QString& target) {
+        m_opened << target;
+        return true;
+    });
 };
 
 // The first request opens the start page at once, whatever the desktop; the question is asked once, and

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "errors/ErrPtnr.h"
+#include "errors/ProgramEnd.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -17,7 +20,6 @@ public:
     };
 
     explicit ErrorScript(std::vector<int> actions = {1});
-    ~ErrorScript();
     ErrorScript(const ErrorScript&) = delete;
     ErrorScript& operator=(const ErrorScript&) = delete;
 
@@ -27,4 +29,6 @@ public:
 private:
     std::vector<int> m_actions;
     std::vector<Shown> m_shown;
+    decltype(ErrPtnr::shownSeam)::Scope m_answering;
+    decltype(ProgramEnd::endSeam)::Scope m_ending;
 };

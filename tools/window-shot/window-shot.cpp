@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -100,8 +101,9 @@ int main(int argc, char* argv[]) {
         saved = frmInfo::instance()->grab().save(options.value(QStringLiteral("info")));
     frmInfo::instance()->close();
     // Choosing the damaged drawing in the file panel brings the error window up.
+    std::optional<decltype(ErrPtnr::shownSeam)::Scope> shotOfErrorWindow;
     if (options.isSet(QStringLiteral("error")))
-        ErrPtnr::setShownHook([&](ErrPtnr& errorWindow) {
+        shotOfErrorWindow.emplace(ErrPtnr::shownSeam, [&](ErrPtnr& errorWindow) {
             saved = errorWindow.grab().save(options.value(QStringLiteral("error"))) && saved;
             errorWindow.cmdContinue_Click(ErrorDispatcher::Cancel);
         });
