@@ -92,8 +92,8 @@ frmDraw::frmDraw()
     // A window destroyed from outside leaves nothing to draw on: the program ends as after a confirmed
     // exit.
     connect(new WindowDestroyWatch(this), &WindowDestroyWatch::windowDestroyed, this, [this] {
-        ErrorTrap trap(QStringLiteral("Form_Unload"), QStringLiteral("frmDraw"));
-        endProgram(trap);
+        ErrorTrap unload(QStringLiteral("Form_Unload"), QStringLiteral("frmDraw"));
+        endProgram(unload);
     });
 }
 

@@ -14,7 +14,10 @@ enum Compression : uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3 };
 const QString Truncated = QStringLiteral("the file ends before its picture data");
 const QString Overrun = QStringLiteral("its compressed runs reach beyond the picture");
 
+// A field past the end reads as zero; the callers check the size first, which the compiler cannot see.
 template <typename T> T at(const QByteArray& file, qsizetype offset) {
+    if (offset < 0 || offset + qsizetype(sizeof(T)) > file.size())
+        return T{};
     return qFromLittleEndian<T>(file.constData() + offset);
 }
 

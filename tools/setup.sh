@@ -13,6 +13,7 @@ PACKAGES=(
     fonts-dejavu-core
     fp-utils-3.2.2 libchm-bin
     appstream desktop-file-utils dpkg-dev
+    clang-format clang-tidy
 )
 
 missing=()

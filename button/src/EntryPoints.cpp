@@ -5,7 +5,11 @@
 #include <brizel/BrizelFactory.h>
 
 #include <QPluginLoader>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 namespace {
 
@@ -16,12 +20,27 @@ constexpr long E_POINTER = long(0x80004003);
 constexpr long CLASS_E_CLASSNOTAVAILABLE = long(0x80040111);
 
 // The absolute path of this library, as the dynamic loader knows it.
+#ifdef Q_OS_WIN
+QString ownPath() {
+    HMODULE module = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCWSTR>(&ownPath), &module))
+        return {};
+    wchar_t path[32768];
+    const DWORD length = GetModuleFileNameW(module, path, DWORD(std::size(path)));
+    if (length == 0 || length == std::size(path))
+        return {};
+    return QString::fromWCharArray(path, int(length));
+}
+#else
 QString ownPath() {
     Dl_info info{};
     if (dladdr(reinterpret_cast<void*>(&ownPath), &info) == 0 || !info.dli_fname)
         return {};
     return QString::fromLocal8Bit(info.dli_fname);
 }
+#endif
 
 } // namespace
 

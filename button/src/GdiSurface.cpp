@@ -119,8 +119,8 @@ void GdiSurface::DrawFocusRect(int left, int top, int right, int bottom, uint32_
     auto dot = [&](int x, int y) {
         if ((x + y) % 2 != 0 || x < 0 || y < 0 || x >= width() || y >= height())
             return;
-        QRgb& dot = row(y)[x];
-        dot = (dot ^ inverter) | 0xFF000000u;
+        QRgb& pixel = row(y)[x];
+        pixel = (pixel ^ inverter) | 0xFF000000u;
     };
     for (int x = left; x < right; ++x) {
         dot(x, top);

@@ -154,8 +154,9 @@ TEST_F(Accessibility, EveryControlIsNamedInTheProgramsLanguage) {
                                window.fixed.contains(c.name) || (!c.shown.isEmpty() && c.name == c.shown);
             EXPECT_TRUE(known) << c.path.toStdString() << " is called \"" << c.name.toStdString()
                                << "\", no text of the language file";
-            if (c.role == QAccessible::Button || c.role == QAccessible::Slider)
+            if (c.role == QAccessible::Button || c.role == QAccessible::Slider) {
                 EXPECT_TRUE(c.focusable) << c.path.toStdString() << " cannot be reached with the keyboard";
+            }
         }
     };
 

@@ -52,7 +52,7 @@ TEST_P(EscapedError, ReachesTheErrorWindowNamingTheReceiver) {
 INSTANTIATE_TEST_SUITE_P(Table, EscapedError,
                          ::testing::Values(Case{"Ignore", 1, false}, Case{"Cancel", 2, false},
                                            Case{"End", 3, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(EscapedErrorRetry, DeliversTheFailedCallOnceMore) {
     ErrorScript script({0});

@@ -64,9 +64,10 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
         EXPECT_FALSE(QFile::exists(home.settingsFile())) << "nothing written at start-up";
     GetLang(100);
     ASSERT_EQ(script.count(), c.reported ? 1 : 0) << "a text lookup reports nothing";
-    if (c.reported)
+    if (c.reported) {
         EXPECT_EQ(script.shown()[0].number,
                   QStringLiteral("380 (Invalid property value: Sprache=%1)").arg(c.stored));
+    }
     unloadAll();
 }
 

@@ -106,10 +106,12 @@ TEST_F(CaptionModeTest, EachModeDrawsItsColoursAndCopies) {
         ASSERT_TRUE(ink.has_value());
         EXPECT_GT(ink->width(), 3);
         EXPECT_GT(ink->height(), 3);
-        if (c.below)
+        if (c.below) {
             EXPECT_EQ(pixel(control, ink->right() + 1, ink->bottom() + 1), rgbText(*c.below));
-        if (c.above)
+        }
+        if (c.above) {
             EXPECT_EQ(pixel(control, ink->left() - 1, ink->top() - 1), rgbText(*c.above));
+        }
         delete widgetOf(control);
     }
 }
@@ -194,8 +196,9 @@ TEST_F(CaptionModeTest, JavaMetalFramesItsCaptionWhenFocused) {
         const std::optional<QRect> ink = block(control, Black);
         ASSERT_TRUE(ink.has_value());
         EXPECT_EQ(box.has_value(), focusIndication);
-        if (box)
+        if (box) {
             EXPECT_TRUE(box->contains(*ink));
+        }
         delete widgetOf(control);
     }
 }

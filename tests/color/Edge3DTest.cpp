@@ -81,6 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeCase{"BothOuterKindsDrawNothing",
                  Edge3D::RaisedOuter | Edge3D::SunkenOuter | Edge3D::RaisedInner,
                  {"........", "........", "........", "........", "........", "........", "........"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -47,6 +47,6 @@ INSTANTIATE_TEST_SUITE_P(
                       TranslateCase{"SystemIndexTooLarge", 0x8000001F, QColor()},
                       TranslateCase{"PaletteIndex", 0x01000003, QColor()},
                       TranslateCase{"UnknownKind", 0x40000000, QColor()}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -110,7 +110,7 @@ TEST_P(LoadingTheWidth, AnnouncesOnlyAChangeOfTheSlidersStoredValue) {
 
 INSTANTIATE_TEST_SUITE_P(Widths, LoadingTheWidth,
                          ::testing::Values(LoadCase{5, 0, 3}, LoadCase{12, 1, 12}, LoadCase{50, 1, 50}),
-                         [](const auto& info) { return "Width" + std::to_string(info.param.penWidth); });
+                         [](const auto& row) { return "Width" + std::to_string(row.param.penWidth); });
 
 struct BadWidthCase {
     int16_t penWidth;
@@ -145,7 +145,7 @@ TEST_P(LoadingABadWidth, ReachesTheErrorWindowAndTheWindowStillOpens) {
 INSTANTIATE_TEST_SUITE_P(Widths, LoadingABadWidth,
                          ::testing::Values(BadWidthCase{0, {"Value", "kmoSlider_ValueChanged"}},
                                            BadWidthCase{51, {"Value"}}),
-                         [](const auto& info) { return "Width" + std::to_string(info.param.penWidth); });
+                         [](const auto& row) { return "Width" + std::to_string(row.param.penWidth); });
 
 struct DragCase {
     const char* name;
@@ -178,7 +178,7 @@ TEST_P(DraggingTheThumb, SetsThePenWidthEverywhere) {
 
 INSTANTIATE_TEST_SUITE_P(Ends, DraggingTheThumb,
                          ::testing::Values(DragCase{"ToTheTop", -200, 50}, DragCase{"ToTheBottom", 400, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct PressCase {
     const char* name;
@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PressCase{"RightButtonOnWhite", Qt::RightButton, WhitePatch + PaletteInBox, 0xFFFFFF},
                       PressCase{"LeftButtonOnBlack", Qt::LeftButton, BlackPatch + PaletteInBox, 0x000000},
                       PressCase{"TheBorderIsNoColour", Qt::LeftButton, QPoint(1, 1), 0x0000C0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct KeysCase {
     const char* name;
@@ -266,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, PaletteKeys,
                                            KeysCase{
                                                "PastTheBottomEdgeThenOnAndEnter", "DDDDDDRUe", {1, 4}, true},
                                            KeysCase{"ArrowsAlonePickNothing", "DR", {1, 1}, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct DefaultCase {
     QSize screenTwips;
@@ -335,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"LeftIsNoNumber", "abc", "900", {-1, 60}, "13 (Type mismatch)"},
                       StoredCase{"FromALargerDesktop", "300000", "900", {-2, 60}, nullptr},
                       StoredCase{"AboveAndLeftOfTheScreen", "-30000", "-30000", {0, 0}, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // Closing only hides the window; its place is written when it unloads and used again by the next load.
 TEST_F(ColorWindowTest, CloseAndReopenKeepThePlaceWhichIsWrittenOnlyOnUnload) {

@@ -34,8 +34,9 @@ TEST_P(SliderLayout, FitsTheSizeAndPlacesThumbAndRail) {
     kmoSlider& s = host.slider();
     EXPECT_EQ(s.size(), c.fitted);
     EXPECT_EQ(s.thumbPosition(), c.thumb);
-    if (c.orientation == kmoSlider::Horizontal || c.orientation == kmoSlider::Vertical)
+    if (c.orientation == kmoSlider::Horizontal || c.orientation == kmoSlider::Vertical) {
         EXPECT_EQ(s.RailRect(), c.railRect);
+    }
     // Fitted once, the layout keeps the size.
     s.UserControl_Resize();
     EXPECT_EQ(s.size(), c.fitted);
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {0, 121},
                    {6, 6, 10, 131}},
         LayoutCase{"OtherOrientationKeepsSizeAndThumb", 2, 0, {}, {40, 60}, {40, 60}, {0, 44}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SliderLayout, ChangingTheOrientationResetsTheThumbToTheMinEnd) {
     SliderHost host({.size = {116, 16}, .value = 4});
@@ -157,6 +158,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SliderBrokenRange,
     ::testing::Values(BrokenRangeCase{"ValueAtMin", 5, 5, 5, {"6 (Overflow)", "6 (Overflow)"}},
                       BrokenRangeCase{"ValueAboveMin", 5, 5, 7, {"11 (Division by zero)", "6 (Overflow)"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

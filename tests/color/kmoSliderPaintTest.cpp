@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Looks, SliderRailLook,
                                            LookCase{"SunkenOuterOnly", 2, Shadow, High, -1, -1},
                                            LookCase{"RaisedInnerOnly", 3, -1, -1, High, Shadow},
                                            LookCase{"NoBorder", 4, -1, -1, -1, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(SliderPaint, AVerticalRailRunsAlongTheTrack) {
     // 16 × 137, thumb at the top (Value Max): rail rectangle 6, 6, 10, 131.

@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                     50.0f,
                     {"Click"}},
         PointerCase{"MovingWithoutAPressDoesNothing", true, {{G::Move, 20}, {G::Move, 98}}, 5, 50.0f, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SliderDrag, RepaintsOnlyWhenTheRoundedValueChanges) {
     SliderHost host(horizontalAtFive());

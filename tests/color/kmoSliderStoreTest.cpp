@@ -154,6 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
         BadStoredCase{"MissingThumbFile", "SliderIcon=/no/such/thumb.png", "53 (File not found)", "80"},
         BadStoredCase{"RailDataNoPicture", "RailPicture=data:image/png;base64,AAAA", "481 (Invalid picture)",
                       "90"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         SetterCase{"MaxBelowValueKeepsValue", Setter::Max, 5, {}, 0, 5, 7, {}, {}},
         SetterCase{"MaxAtMinIgnored", Setter::Max, 0, {1}, 0, 0, 7, {}, {"Max"}},
         SetterCase{"MaxBelowMinCancelled", Setter::Max, -3, {2}, 0, 10, 7, {}, {"Max"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SliderSetterEnd, EndingTheProgramLeavesTheSetterAtOnce) {
     TempHome home;

@@ -74,9 +74,10 @@ TEST_P(LoadConfigTable, ConvertsEachStoredTextOrUsesTheDefaultAndReportsItOnce) 
     EXPECT_EQ(script.count(), 0) << "nothing reported while reading";
     start(75, [] { ReportBadOptions(); });
     ASSERT_EQ(script.count(), c.bad ? 1 : 0);
-    if (c.bad)
+    if (c.bad) {
         EXPECT_EQ(script.shown()[0].number,
                   QStringLiteral("380 (Invalid property value: %1=%2)").arg(c.key, c.stored));
+    }
     SaveConfig();
     clearOptions();
     LoadConfig();
@@ -155,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                                           ASSERT_TRUE(folder.open(QIODevice::WriteOnly));
                                       },
                                       "is no folder"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SaveConfig, WritesEveryKeyAsDecimalText) {
     TempHome home;

@@ -40,8 +40,8 @@ INSTANTIATE_TEST_SUITE_P(Table, Layout,
                                                       {373, 4465.5, 2535, 4335},
                                                       {3281, 2401.25, 8781, 6585.75},
                                                       {3169.1, 2289.35, 9004.8, 6809.55}}),
-                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<LayoutCase>& row) {
+                             return std::string(row.param.name);
                          });
 
 TEST(LayoutMargin, RoundsHalvesToTheEvenNeighbour) {
@@ -83,8 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Table, Logos,
                                            LogoCase{"just_too_narrow", 14865, true},
                                            LogoCase{"just_wide_enough", 14880, false},
                                            LogoCase{"wide", 24000, false}),
-                         [](const ::testing::TestParamInfo<LogoCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<LogoCase>& row) {
+                             return std::string(row.param.name);
                          });
 
 TEST(Logos, AStretchedLogoStaysStretchedWhenTheWindowGrows) {

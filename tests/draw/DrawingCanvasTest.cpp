@@ -35,10 +35,11 @@ TEST_P(DotWidth, AClickLeavesARoundDotOfThePenWidthAndNothingOutsideIt) {
     for (int y = centre.y() - width - 3; y <= centre.y() + width + 3; ++y)
         for (int x = centre.x() - width - 3; x <= centre.x() + width + 3; ++x) {
             const double distance = std::hypot(x - centre.x(), y - centre.y());
-            if (distance > radius + 1)
+            if (distance > radius + 1) {
                 EXPECT_EQ(image.pixel(x, y), White) << "outside the dot at " << x << "," << y;
-            else if (distance < radius - 1)
+            } else if (distance < radius - 1) {
                 EXPECT_EQ(image.pixel(x, y), Pen) << "inside the dot at " << x << "," << y;
+            }
         }
     const double area = M_PI * radius * radius;
     EXPECT_GE(coloured(), std::max(1.0, 0.6 * area));

@@ -258,8 +258,9 @@ TEST_P(LeftDrawing, ComesBackAtTheStartOnlyWhenItIsASoundPicture) {
     EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "nothing to undo";
     EXPECT_EQ(QFile::exists(kept), c.comesBack) << "kept while it is not saved";
     ASSERT_EQ(log.lines().size(), c.logged ? 1 : 0) << log.lines().join('\n').toStdString();
-    if (c.logged)
+    if (c.logged) {
         EXPECT_TRUE(log.lines()[0].contains(QString::fromUtf8(c.logged))) << log.lines()[0].toStdString();
+    }
     EXPECT_EQ(script->count(), 0);
 }
 
@@ -271,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LeftCase{"foreign", [] { return QByteArray("[Optionen]\nWidth=5\n"); }, false,
                                "it is not a picture"},
                       LeftCase{"none", nullptr, false, nullptr}),
-    [](const testing::TestParamInfo<LeftCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LeftCase>& row) { return std::string(row.param.name); });
 
 TEST_F(FormTest, ThePanelIsFramedByADarkAndAWhiteOutline) {
     open();

@@ -57,7 +57,7 @@ seeds() {
     esac
 }
 
-export LSAN_OPTIONS="suppressions=$SOURCE/tests/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$SOURCE/tools/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for target in "${TARGETS[@]}"; do
     work="$BUILD/fuzz/$target"
     mkdir -p "$work/corpus" "$work/crashes"

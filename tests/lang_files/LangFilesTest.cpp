@@ -128,8 +128,8 @@ TEST_P(LangFile_, GetLangReadsEveryTextThroughTheProgramsReader) {
     EXPECT_EQ(script.count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, LangFile_, ::testing::ValuesIn(kLanguages), [](const auto& info) {
-    return QString::fromLatin1(info.param.file).section(QLatin1Char('.'), 0, 0).toStdString();
+INSTANTIATE_TEST_SUITE_P(Languages, LangFile_, ::testing::ValuesIn(kLanguages), [](const auto& row) {
+    return QString::fromLatin1(row.param.file).section(QLatin1Char('.'), 0, 0).toStdString();
 });
 
 TEST(LangFiles, AreTranslatedRatherThanCopied) {
@@ -137,8 +137,9 @@ TEST(LangFiles, AreTranslatedRatherThanCopied) {
     for (const Language& language : kLanguages) {
         const QMap<int, QString> file = texts(shipped(language.file));
         for (int id : kIds) {
-            if (id != 100 && language.index != 1)
+            if (id != 100 && language.index != 1) {
                 EXPECT_NE(file[id], english[id]) << language.file << ' ' << id;
+            }
         }
     }
 }

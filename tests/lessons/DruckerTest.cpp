@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         MarginCase{"halves_to_even", {2.5, 3.5, 3.2, 3.3}, {3, 4, 5, 4}},
         // A far border of 4.9 mm needs 5 mm, not the 4 that rounding the near edge first once gave.
         MarginCase{"far_edge_from_its_own_border", {0.4, 0.4, 4.9, 4.9}, {1, 5, 1, 5}}),
-    [](const ::testing::TestParamInfo<MarginCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<MarginCase>& row) { return std::string(row.param.name); });
 
 } // namespace
 
@@ -114,8 +114,8 @@ TEST_P(PrintPicture, PrintsOneLandscapePageWithTheDrawingInItsShapeAndTheFooterB
 INSTANTIATE_TEST_SUITE_P(Table, PrintPicture,
                          ::testing::Values(PageCase{"borderless", {0, 0, 0, 0}, 60, 60},
                                            PageCase{"office_laser", {18, 36, 18, 36}, 63.5, 127}),
-                         [](const ::testing::TestParamInfo<PageCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<PageCase>& row) {
+                             return std::string(row.param.name);
                          });
 
 } // namespace

@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Pictures, ArtworkFileTest,
                                            PictureCase{"art/icon/pinsola-64.png", 64, 64, "png"},
                                            PictureCase{"art/icon/pinsola-128.png", 128, 128, "png"},
                                            PictureCase{"art/icon/pinsola-256.png", 256, 256, "png"}),
-                         [](const auto& info) {
-                             std::string name = info.param.path;
+                         [](const auto& row) {
+                             std::string name = row.param.path;
                              for (char& ch : name)
                                  ch = std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
                              return name;
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FlagCase{3, {{{5, 10}, isGreen}, {{16, 10}, isWhite}, {{27, 10}, isRed}}},
                       FlagCase{4, {{{16, 2}, isRed}, {{16, 10}, isYellow}, {{16, 17}, isRed}}},
                       FlagCase{6, {{{5, 10}, isBlue}, {{16, 10}, isWhite}, {{27, 10}, isRed}}}),
-    [](const auto& info) { return "language" + std::to_string(info.param.language); });
+    [](const auto& row) { return "language" + std::to_string(row.param.language); });
 
 TEST(PaletteTest, EveryPixelBelongsToAWholeSwatchAndBlackAndWhiteAreThere) {
     const QImage palette = load("art/frmColor/palette.png").convertToFormat(QImage::Format_RGB32);

@@ -103,7 +103,7 @@ TEST_P(LessonBitmapTest, StepsAreStackedFromFirstCircleToFinishedFlower) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lessons, LessonBitmapTest, ::testing::Range(1, LessonCount + 1),
-                         [](const auto& info) { return "lesson" + std::to_string(info.param); });
+                         [](const auto& row) { return "lesson" + std::to_string(row.param); });
 
 TEST(LessonCatalog, HasFortyTwoDifferentFlowers) {
     QSet<QString> names;

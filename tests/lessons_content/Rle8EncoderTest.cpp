@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RowCase{"runAfterPair", bytes({1, 2, 3, 3, 3}), bytes({1, 1, 1, 2, 3, 3})},
                       RowCase{"alternating257", alternating(257),
                               bytes({0, 255}) + alternating(255) + bytes({0, 1, 1, 1, 0})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Rle8Encoder, StoresRowsBottomUpWithLineAndBitmapEnds) {
     QImage image(2, 2, QImage::Format_Indexed8);
@@ -177,6 +177,6 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"oneColumn", 1, 17, 4, [](int, int y) { return y % 4; }},
         RoundTripCase{"lessonSize", 400, 1800, 32,
                       [](int x, int y) { return ((x / 40) ^ (y / 30)) % 2 ? noise(x, y, 7, 32) : 0; }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -54,7 +54,7 @@ constexpr auto kReadExecute = QFileDevice::ReadOwner | QFileDevice::ExeOwner | Q
 INSTANTIATE_TEST_SUITE_P(ProgramFolder, WritableFolder,
                          testing::Values(FolderCase{"Portable", kReadExecute | QFileDevice::WriteOwner, true},
                                          FolderCase{"SystemWide", kReadExecute, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // A drawing copied in under a name that is not UTF-8 is listed by the gallery, shown readable, and opens.
 TEST(DrawingsFolder, ListsAndOpensADrawingWhoseNameIsNotUtf8) {

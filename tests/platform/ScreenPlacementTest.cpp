@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{
             "ScreenNarrowerThanTheWindow", {900, 100}, {{{0, 0, 500, 400}, {0, 0, 500, 400}}}, {0, 100}},
         PlacementCase{"NoScreenAtAll", {5000, 200}, {}, {5000, 200}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{"BelowThePanel", {300, 970}, {300, 984 - 40}},
                       DragCase{"OffTheRightOfTheLargerScreen", {4000, 500}, {3200 - 40, 500}},
                       DragCase{"OverBothScreensOntoTheLarger", {1000, 1050}, {1000, 1080 - 40}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(WindowDrag, AWindowDraggedOffTheScreenStaysWithinReach) {
     QWidget window;

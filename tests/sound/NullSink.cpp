@@ -6,6 +6,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 namespace {
 const QString kSinkName = QStringLiteral("pinsola_null");
@@ -78,7 +79,7 @@ bool NullSink::startRecording() {
 
 void NullSink::waitUntilQuiet(int quietMs, int timeoutMs) {
     const auto quietSamples = std::ptrdiff_t(qint64(quietMs) * kRecordRate / 1000);
-    QTest::qWaitFor(
+    std::ignore = QTest::qWaitFor(
         [&] {
             readRecorder();
             const auto last = std::find_if(m_samples.rbegin(), m_samples.rend(), isSound);

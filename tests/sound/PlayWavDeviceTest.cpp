@@ -151,6 +151,6 @@ TEST_P(LaterSound, CutsTheEarlierOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, LaterSound, ::testing::ValuesIn(kCuts),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -100,7 +100,7 @@ TEST_P(PlayWavMissing, Sound108GoesToTheErrorWindow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, PlayWavMissing, ::testing::ValuesIn(kMissing),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(PlayWavTest, TheLaterOfTwoQuickCallsIsTheOneThatPlays) {
     PlayWAV(101);

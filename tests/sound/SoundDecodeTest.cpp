@@ -73,7 +73,7 @@ TEST_P(SoundDecodeCases, ConvertsToTheOutputFormat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, SoundDecodeCases, ::testing::ValuesIn(kDecodes),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 struct BadCase {
     const char* name;
@@ -103,7 +103,7 @@ TEST_P(SoundDecodeRefusals, GiveNoSound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BadImages, SoundDecodeRefusals, ::testing::ValuesIn(kBadImages),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SoundDecode, TenSecondsAreStillPlayed) {
     const auto pcm = SoundPlayer::decode(WavImage::pcm({1, 1, 8000, 8}, QByteArray(8000 * 10, '\x80')));

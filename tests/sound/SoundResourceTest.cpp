@@ -77,6 +77,6 @@ TEST_P(SoundResourceTest, PlayerDecodesItToTheOutputFormat) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sounds, SoundResourceTest, ::testing::ValuesIn(kSounds),
-                         [](const auto& info) { return std::to_string(info.param.id); });
+                         [](const auto& row) { return std::to_string(row.param.id); });
 
 } // namespace

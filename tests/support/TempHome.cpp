@@ -20,7 +20,7 @@ TempHome::TempHome()
     QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
     // The windows create their buttons from the button library in the program folder, and the program
     // plays its sounds through the sound module there: the one this test links, so both are one player.
-    for (const QString library : {QStringLiteral(BUTTON_LIBRARY), QStringLiteral(SOUND_LIBRARY)})
+    for (const QString& library : {QStringLiteral(BUTTON_LIBRARY), QStringLiteral(SOUND_LIBRARY)})
         QFile::link(library, programFolder() + QStringLiteral("/") + QFileInfo(library).fileName());
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     qputenv("XDG_CONFIG_DIRS", (m_dir.path() + QStringLiteral("/system")).toLocal8Bit());

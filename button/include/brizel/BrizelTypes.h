@@ -18,6 +18,9 @@ enum class ButtonTypes : int32_t {
     SimpleFlat = 7,
     FlatHighlight = 8,
     OfficeXP = 9,
+    // Not listed by the type library, but accepted and drawn by the control (UnlistedButtonTypes.h).
+    Blank = 10,
+    ContainerPixels = 11,
     Hover3D = 12,
     OvalFlat = 13,
     KDE2 = 14,

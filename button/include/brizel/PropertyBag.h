@@ -13,7 +13,8 @@ public:
     // The stored value, or `fallback` when the key is missing.
     virtual QVariant readProperty(const QString& key, const QVariant& fallback = {}) const = 0;
     // Stores `value`. With a valid `defaultValue` equal to `value`, nothing is kept under the key.
-    virtual void writeProperty(const QString& key, const QVariant& value, const QVariant& defaultValue = {}) = 0;
+    virtual void writeProperty(const QString& key, const QVariant& value,
+                               const QVariant& defaultValue = {}) = 0;
 };
 
 } // namespace brizel

@@ -1,0 +1,23 @@
+#!/bin/bash
+# Checks the sources' style: every C++ file formatted as .clang-format says, and the C++ files changed
+# since BASE (default: the commit before HEAD) clean under .clang-tidy's checks.
+# Usage: check-style.sh BUILD_DIR [BASE]   (BUILD_DIR: a configured and built tree, for compile_commands.json)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="$1"
+base="${2:-HEAD~1}"
+
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+echo "formatting: clean"
+
+if ! git rev-parse -q --verify "$base^{commit}" >/dev/null; then
+    echo "clang-tidy: $base is not in this clone, nothing to compare with"
+    exit 0
+fi
+mapfile -t changed < <(git diff --name-only --diff-filter=AM "$base" -- '*.cpp' | grep -v '^tests/fuzz/' || true)
+if [ ${#changed[@]} -eq 0 ]; then
+    echo "clang-tidy: no C++ source changed since $base"
+    exit 0
+fi
+clang-tidy -p "$build" --quiet "${changed[@]}"
+echo "clang-tidy: ${#changed[@]} changed sources clean"
