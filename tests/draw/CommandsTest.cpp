@@ -588,9 +588,9 @@ TEST_F(CommandTest, TheTooltipsNameTheShortcutsInTheKeyboardsWordsOfTheLanguage)
     for (const auto& [index, code, newPage, next] : languages) {
         LangIndex = static_cast<int16_t>(index);
         LanguageChange::announce(QString::fromLatin1(code));
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            return window->bzlButton.widget(0)->toolTip() == QString::fromUtf8(newPage);
-        })) << window->bzlButton.widget(0)->toolTip().toStdString();
+        const QString expected = QString::fromUtf8(newPage);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->bzlButton.widget(0)->toolTip() == expected; }))
+            << window->bzlButton.widget(0)->toolTip().toStdString();
         EXPECT_EQ(frmPreview::instance()->buttonToolTip(2), QString::fromUtf8(next));
         EXPECT_EQ(window->bzlButton.widget(4)->toolTip(), GetLang(122)) << "no key, no mention";
     }
