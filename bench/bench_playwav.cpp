@@ -26,7 +26,7 @@ double secondsOf(const std::function<void()>& work) {
 // The call itself. Between calls the event loop runs (untimed), so every call meets a playing sound; with
 // a device that opens a stream each time, hence the short minimum time.
 void BM_PlayWAV(benchmark::State& state) {
-    const auto id = static_cast<int16_t>(state.range(0));
+    const auto id = static_cast<Sound>(state.range(0));
     for (auto _ : state) {
         state.SetIterationTime(secondsOf([id] { Allgemein::PlayWAV(id); }));
         QCoreApplication::processEvents();
@@ -44,7 +44,7 @@ BENCHMARK(BM_PlayWAV)
 // What the event loop spends afterwards: stopping the sound playing and opening the output stream.
 void BM_OutputStart(benchmark::State& state) {
     for (auto _ : state) {
-        Allgemein::PlayWAV(101);
+        Allgemein::PlayWAV(Sound::Click);
         state.SetIterationTime(secondsOf([] { QCoreApplication::processEvents(); }));
     }
     state.SetLabel(deviceLabel());

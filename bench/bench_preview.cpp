@@ -23,12 +23,12 @@ frmPreview* shownViewer(int16_t previewSize) {
 // Arg 1: full size (400 x 300, the band copied as it is); 0: half size (smoothly shrunk to 200 x 150).
 void BM_ShowBand(benchmark::State& state) {
     frmPreview* viewer = shownViewer(state.range(0) ? -1 : 0);
-    int16_t direction = 2;
+    auto direction = frmPreview::Command::StepOn;
     for (auto _ : state) {
         if (Allgemein::StepNo == 5)
-            direction = 0;
+            direction = frmPreview::Command::StepBack;
         else if (Allgemein::StepNo == 0)
-            direction = 2;
+            direction = frmPreview::Command::StepOn;
         viewer->bzlButton_Click(direction);
         viewer->picPreview->repaint();
     }
@@ -37,9 +37,9 @@ BENCHMARK(BM_ShowBand)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchLesson(benchmark::State& state) {
     frmPreview* viewer = shownViewer(-1);
-    viewer->bzlButton_Click(1);
+    viewer->bzlButton_Click(frmPreview::Command::ChooseLesson);
     for (auto _ : state) {
-        viewer->bzlButton_Click(7);
+        viewer->bzlButton_Click(frmPreview::Command::NextLesson);
         viewer->picPreview->repaint();
     }
 }

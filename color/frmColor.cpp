@@ -1,14 +1,13 @@
 #include "color/frmColor.h"
 
+#include "base/MouseCodes.h"
 #include "base/VbConvert.h"
 #include "base/VbError.h"
 #include "color/PenChoice.h"
 #include "controls/Edge3D.h"
 #include "controls/FocusMark.h"
-#include "controls/MouseCodes.h"
 #include "controls/Twips.h"
 #include "core/Allgemein.h"
-#include "core/Forms.h"
 #include "core/Resources.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
@@ -23,7 +22,6 @@
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -41,15 +39,9 @@ const QColor DarkOutline(0x40, 0x40, 0x00);
 const QColor WhiteOutline(0xFF, 0xFF, 0xFF);
 // The palette's sunken border, in pixels.
 constexpr int PaletteBorder = 2;
-
-QString text(const KeyedPropertyBag& bag, const char* key) {
-    return bag.readProperty(QString::fromLatin1(key)).toString();
-}
-
-uint32_t rgbValue(QRgb pixel) {
-    return static_cast<uint32_t>(qRed(pixel)) | static_cast<uint32_t>(qGreen(pixel)) << 8 |
-           static_cast<uint32_t>(qBlue(pixel)) << 16;
-}
+// The default place: this share of the screen's free width across, this share of its own height down.
+constexpr double DefaultAcross = 0.8;
+constexpr double DefaultDown = 0.5;
 
 // The outline of the rectangle with corners `from` and `to`, both corners' pixels included.
 void outline(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
@@ -69,12 +61,7 @@ QSize primaryScreenTwips() {
 } // namespace
 
 frmColor* frmColor::instance() {
-    static QPointer<frmColor> window;
-    if (!window) {
-        window = new frmColor;
-        window->Form_Load();
-    }
-    return window;
+    return loadedInstance<frmColor>();
 }
 
 const StoredForm& frmColor::design() {
@@ -83,13 +70,11 @@ const StoredForm& frmColor::design() {
 }
 
 QPoint frmColor::defaultPosition(QSize screenTwips, QSize windowTwips) {
-    return {VbConvert::toLong((screenTwips.width() - windowTwips.width()) * 0.8),
-            VbConvert::toLong(windowTwips.height() * 0.5)};
+    return {VbConvert::toLong((screenTwips.width() - windowTwips.width()) * DefaultAcross),
+            VbConvert::toLong(windowTwips.height() * DefaultDown)};
 }
 
-frmColor::frmColor() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("frmColor"));
-    Forms::add(this);
+frmColor::frmColor() : ProgramWindow(QStringLiteral("frmColor"), Qt::Tool | Qt::FramelessWindowHint) {
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     const KeyedPropertyBag& bag = design().control(QStringLiteral("frmColor"));
@@ -174,20 +159,20 @@ void frmColor::createLabels(const StoredForm& form) {
 void frmColor::nameControls() {
     ErrorTrap trap(QStringLiteral("nameControls"), Module);
     trap.run({
-        {10, [this] { setAccessibleName(GetLang(122)); }},
+        {10, [this] { setAccessibleName(GetLang(Text::ColorWindowTip)); }},
         {20,
          [this] {
-             picCol->setAccessibleName(GetLang(205));
-             picCol->setAccessibleDescription(GetLang(206));
+             picCol->setAccessibleName(GetLang(Text::Palette));
+             picCol->setAccessibleDescription(GetLang(Text::PaletteHint));
          }},
         {30,
          [this] {
-             const QString width = GetLang(207);
+             const QString width = GetLang(Text::PenWidth);
              kmoSlider->setAccessibleName(width);
              lblWidth->setAccessibleDescription(width);
          }},
-        {40, [this] { lblFCol->setAccessibleName(GetLang(208)); }},
-        {50, [this] { bzlButton.widget(0)->setToolTip(GetLang(209)); }},
+        {40, [this] { lblFCol->setAccessibleName(GetLang(Text::PenColor)); }},
+        {50, [this] { bzlButton.widget(0)->setToolTip(GetLang(Text::Close)); }},
     });
 }
 
@@ -213,11 +198,7 @@ void frmColor::Form_Load() {
     int32_t left = 0;
     int32_t top = 0;
     trap.run({
-        {10,
-         [] {
-             if (SoundOn)
-                 PlayWAV(106);
-         }},
+        {10, [] { sound(Sound::Open); }},
         {20, [this] { lblWidth->setText(QString::number(PenWidth)); }},
         {30, [this] { kmoSlider->setValue(PenWidth); }},
         {40, [this] { setSwatchColor(static_cast<uint32_t>(PenColor)); }},
@@ -285,7 +266,7 @@ bool frmColor::takePaletteColor(ErrorTrap& trap, QPointF at) {
              const QPoint pixel(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
              if (!m_palette.valid(pixel))
                  VbError::raise(VbErr::InvalidProcedureCall);
-             PenColor = static_cast<int32_t>(rgbValue(m_palette.pixel(pixel)));
+             PenColor = static_cast<int32_t>(SystemColorTable::fromQColor(m_palette.pixelColor(pixel)));
              m_markedCell = m_grid.cellAt(pixel);
              showPaletteMark();
          }},
@@ -347,8 +328,7 @@ void frmColor::Form_Resize() {
 }
 
 void frmColor::bzlButton_Click(int16_t) {
-    if (SoundOn)
-        PlayWAV(105);
+    sound(Sound::Toggle);
     ColorWinOpen = 0;
     hide();
 }
@@ -364,12 +344,6 @@ int16_t frmColor::OnError(const QString& procedureName, const QString& moduleNam
     return ErrPtnr::instance().OnError(procedureName, moduleName);
 }
 
-void frmColor::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
-        nameControls();
-}
-
 bool frmColor::eventFilter(QObject* watched, QEvent* event) {
     if (watched != picCol)
         return QWidget::eventFilter(watched, event);
@@ -378,15 +352,14 @@ bool frmColor::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick: {
         const auto* press = static_cast<QMouseEvent*>(event);
         m_pointer = press->globalPosition();
-        const int16_t button = MouseCodes::button(press->button());
-        const int16_t shift = MouseCodes::shift(press->modifiers());
         const QPointF at = press->position() - m_paletteOrigin;
         // The border is no part of the palette: a press there only moves the window.
         if (QRectF(m_palette.rect()).contains(at)) {
-            picCol_MouseDown(button, shift, static_cast<float>(at.x()), static_cast<float>(at.y()));
+            const MouseCodes::Pointer p = MouseCodes::pointer(*press, at);
+            picCol_MouseDown(p.button, p.shift, p.x, p.y);
         } else {
-            const QPointF inWindow = picCol->mapToParent(press->position());
-            Form_MouseDown(button, shift, static_cast<float>(inWindow.x()), static_cast<float>(inWindow.y()));
+            const MouseCodes::Pointer p = MouseCodes::pointer(*press, picCol->mapToParent(press->position()));
+            Form_MouseDown(p.button, p.shift, p.x, p.y);
         }
         return true;
     }
@@ -425,8 +398,7 @@ void frmColor::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    Forms::remove(this);
-    event->accept();
+    unload(event);
 }
 
 void frmColor::paintEvent(QPaintEvent*) {
@@ -439,9 +411,8 @@ void frmColor::resizeEvent(QResizeEvent*) {
 
 void frmColor::mousePressEvent(QMouseEvent* event) {
     m_pointer = event->globalPosition();
-    const QPointF at = event->position();
-    Form_MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
-                   static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    Form_MouseDown(p.button, p.shift, p.x, p.y);
 }
 
 void frmColor::mouseMoveEvent(QMouseEvent* event) {

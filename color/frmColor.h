@@ -7,6 +7,7 @@
 #include "controls/PictureBox.h"
 #include "controls/StoredForm.h"
 #include "controls/WindowDrag.h"
+#include "core/ProgramWindow.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -21,8 +22,9 @@ class QLabel;
 // palette and the pen width with the slider; both reach the program-wide pen and the canvas at once. It
 // is moved by dragging its surface or the palette, remembers its place when it unloads, and its close
 // button only hides it. The slider's errors go through it to the error window.
-class frmColor : public QWidget, public kmoSliderContainer {
+class frmColor : public ProgramWindow, public kmoSliderContainer {
     Q_OBJECT
+    friend class ProgramWindow;
 
 public:
     // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load.
@@ -53,7 +55,6 @@ public:
     int16_t OnError(const QString& procedureName, const QString& moduleName) override;
 
 protected:
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -68,7 +69,7 @@ private:
     void createPalette(const StoredForm& form);
     void createSlider(const StoredForm& form);
     void createLabels(const StoredForm& form);
-    void nameControls();
+    void nameControls() override;
     void moveTo(int32_t left, int32_t top);
     QSize sizeInTwips() const;
     uint32_t swatchColor() const;

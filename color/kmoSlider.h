@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/MouseCodes.h"
 #include "color/ControlPicture.h"
 #include "color/PictureHolder.h"
 #include "color/kmoSliderContainer.h"
 #include "controls/Edge3D.h"
-#include "controls/MouseCodes.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Pointer handling of kmoSlider and the widget events that feed the host notifications.
 #include "color/kmoSlider.h"
 
-#include "controls/MouseCodes.h"
+#include "base/MouseCodes.h"
 #include "errors/ErrorTrap.h"
 
 #include <QMouseEvent>
@@ -96,19 +96,16 @@ void kmoSlider::showEvent(QShowEvent*) {
 }
 
 void kmoSlider::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    UserControl_MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
-                          static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    UserControl_MouseDown(p.button, p.shift, p.x, p.y);
 }
 
 void kmoSlider::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    UserControl_MouseMove(MouseCodes::button(event->buttons()), MouseCodes::shift(event->modifiers()),
-                          static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    UserControl_MouseMove(p.button, p.shift, p.x, p.y);
 }
 
 void kmoSlider::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    UserControl_MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
-                        static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    UserControl_MouseUp(p.button, p.shift, p.x, p.y);
 }

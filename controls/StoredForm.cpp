@@ -1,5 +1,6 @@
 #include "controls/StoredForm.h"
 
+#include "base/SystemColorTable.h"
 #include "base/VbConvert.h"
 #include "base/VbError.h"
 
@@ -69,8 +70,7 @@ int32_t StoredForm::number(const KeyedPropertyBag& bag, const QString& key, int3
 QColor StoredForm::color(const KeyedPropertyBag& bag, const QString& key, QColor fallback) {
     if (!bag.contains(key))
         return fallback;
-    const auto value = static_cast<uint32_t>(number(bag, key));
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return SystemColorTable::toQColor(static_cast<uint32_t>(number(bag, key)));
 }
 
 QRectF StoredForm::twipsRect(const KeyedPropertyBag& bag) {

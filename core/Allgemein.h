@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/Sound.h"
+#include "core/Text.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -48,8 +51,8 @@ QString ReadSystemOption(const QString& key, const QString& fallback);
 // may end, so that a child in a kiosk session cannot leave it by accident.
 bool ExitAllowed();
 
-QString GetLang(int16_t id);
+QString GetLang(Text id);
 // The ISO code of the language in use ("de", "en"…); empty where the index names no language.
 QString LangCode();
-void PlayWAV(int16_t id);
+void PlayWAV(Sound id);
 } // namespace Allgemein

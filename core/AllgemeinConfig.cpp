@@ -18,7 +18,6 @@ Q_LOGGING_CATEGORY(lcConfig, "pinsola.settings")
 namespace Allgemein {
 
 namespace {
-constexpr int LessonCountString = 100;
 constexpr int MinPenWidth = 1;
 constexpr int MaxPenWidth = 50;
 constexpr int32_t MaxColor = 0xFFFFFF;
@@ -108,7 +107,8 @@ void LoadConfig() {
         {10, [] { SoundOn = boolean("Sound"); }},
         {20,
          [] {
-             const auto lessons = VbConvert::toInteger(Resources::LoadResString(LessonCountString));
+             const auto lessons =
+                 VbConvert::toInteger(Resources::LoadResString(Resources::LessonCountString));
              LessonNo = integer("Image", 1, 1, lessons);
          }},
         {30, [] { PenWidth = integer("Width", 5, MinPenWidth, MaxPenWidth); }},

@@ -8,11 +8,11 @@
 
 namespace Allgemein {
 
-QString GetLang(int16_t id) {
+QString GetLang(Text id) {
     ErrorTrap trap(QStringLiteral("GetLang"), QStringLiteral("Allgemein"));
     constexpr int kBufferSize = 255;
     const QString blanks(kBufferSize, QLatin1Char(' '));
-    const QString key = QStringLiteral("%1").arg(id, 4, 10, QLatin1Char('0'));
+    const QString key = QStringLiteral("%1").arg(static_cast<int>(id), 4, 10, QLatin1Char('0'));
     QString fileName;
     QString result;
     trap.run({

@@ -10,6 +10,9 @@
 // custom type "WAV" 101–107 and the strings 100 and 102. A missing resource raises error 326.
 namespace Resources {
 enum class PictureKind { Bitmap, Cursor };
+// The string resources: the number of lessons, and the edition ("VI") shown after the program's name.
+constexpr int LessonCountString = 100;
+constexpr int EditionString = 102;
 
 QImage LoadResPicture(int id, PictureKind kind);
 // A picture file, read in the format its name's suffix names; only when that fails are the image

@@ -1,7 +1,8 @@
 #include "draw/DrawingCanvas.h"
 
+#include "base/MouseCodes.h"
+#include "base/SystemColorTable.h"
 #include "base/VbError.h"
-#include "controls/MouseCodes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,10 +15,6 @@ namespace {
 // Faint enough to draw over, clear enough to follow.
 constexpr double TraceOpacity = 0.25;
 constexpr QRgb Paper = 0xFFFFFFFF;
-
-QColor qcolor(uint32_t rgb) {
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
 
 void copyArea(QImage& target, const QImage& source, const QRect& area) {
     const QRect clipped = area & source.rect() & target.rect();
@@ -87,7 +84,8 @@ void DrawingCanvas::Line(QPointF from, QPointF to) {
     QPainter painter(&m_picture);
     // The pen stops at the canvas's edge, also where the picture reaches beyond it.
     painter.setClipRect(rect());
-    painter.setPen(QPen(qcolor(m_foreColor), m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(SystemColorTable::toQColor(m_foreColor), m_drawWidth, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     if (from == to)
         painter.drawPoint(from);
     else
@@ -193,21 +191,18 @@ void DrawingCanvas::paintEvent(QPaintEvent* event) {
 }
 
 void DrawingCanvas::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    emit MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), float(at.x()),
-                   float(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    emit MouseDown(p.button, p.shift, p.x, p.y);
 }
 
 void DrawingCanvas::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    emit MouseMove(MouseCodes::button(event->buttons()), MouseCodes::shift(event->modifiers()), float(at.x()),
-                   float(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    emit MouseMove(p.button, p.shift, p.x, p.y);
 }
 
 void DrawingCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = event->position();
-    emit MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), float(at.x()),
-                 float(at.y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    emit MouseUp(p.button, p.shift, p.x, p.y);
 }
 
 // The layer to trace is stretched over the whole canvas, so all of it changes with the size.

@@ -10,8 +10,10 @@ bool GrownUpQuestion::ask(QWidget* owner) {
     // new each time, so a child who watched once cannot repeat the answer.
     const int first = QRandomGenerator::global()->bounded(6, 10);
     const int second = QRandomGenerator::global()->bounded(6, 10);
-    const QString prompt = Allgemein::GetLang(216) + QStringLiteral("\n\n%1 + %2 = ?").arg(first).arg(second);
+    const QString prompt =
+        Allgemein::GetLang(Text::GrownUpOnly) + QStringLiteral("\n\n%1 + %2 = ?").arg(first).arg(second);
     bool number = false;
-    const int answer = InputBox::ask(owner, prompt, Allgemein::GetLang(100)).trimmed().toInt(&number);
+    const int answer =
+        InputBox::ask(owner, prompt, Allgemein::GetLang(Text::ProgramName)).trimmed().toInt(&number);
     return number && answer == first + second;
 }

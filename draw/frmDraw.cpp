@@ -7,7 +7,6 @@
 #include "controls/OwnedWindow.h"
 #include "controls/Twips.h"
 #include "core/Allgemein.h"
-#include "core/Forms.h"
 #include "core/Resources.h"
 #include "draw/DrawLayout.h"
 #include "draw/DrawingRecovery.h"
@@ -24,9 +23,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QPointer>
 #include <QScreen>
 #include <limits>
+#include <optional>
 
 using namespace Allgemein;
 
@@ -36,10 +35,8 @@ const QString Module = QStringLiteral("frmDraw");
 constexpr uint32_t Red = 0x0000FF;
 // The panel shows the window's background shifted by this many twips to the left.
 constexpr double PanelBackgroundShift = 150;
-
-QString text(const KeyedPropertyBag& bag, const char* key) {
-    return bag.readProperty(QString::fromLatin1(key)).toString();
-}
+// The share of the screen the window takes at most, so it fits comfortably.
+constexpr double ScreenShare = 0.9;
 
 // A button's tooltip with the keyboard shortcut that does the same, in the keyboard's words of the
 // language; a screen reader keeps calling the button by its text alone.
@@ -53,9 +50,9 @@ void label(QWidget* button, const QString& text, const QKeySequence& key) {
                        QLatin1Char(')'));
 }
 
-template <class Label = QLabel> Label* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
-    auto* label = new Label(parent);
-    label->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
+QLabel* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
+    auto* label = new QLabel(parent);
+    label->setPixmap(QPixmap::fromImage(Resources::picture(ProgramWindow::text(bag, "picture"))));
     label->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
     return label;
 }
@@ -63,12 +60,7 @@ template <class Label = QLabel> Label* pictureLabel(QWidget* parent, const Keyed
 } // namespace
 
 frmDraw* frmDraw::instance() {
-    static QPointer<frmDraw> window;
-    if (!window) {
-        window = new frmDraw;
-        window->Form_Load();
-    }
-    return window;
+    return loadedInstance<frmDraw>();
 }
 
 const StoredForm& frmDraw::design() {
@@ -79,10 +71,9 @@ const StoredForm& frmDraw::design() {
 // A fixed single border without title text, control box or minimize and maximize buttons: the exit
 // button is the way out.
 frmDraw::frmDraw()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("frmDraw"));
+    : ProgramWindow(QStringLiteral("frmDraw"),
+                    Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QString::fromLatin1(AppTitle));
-    Forms::add(this);
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     setFixedSize(initialClientSize());
@@ -127,7 +118,7 @@ void frmDraw::createControls() {
 
     createLogos(form);
     createLabels(form);
-    createFlags(form);
+    imgLang = createFlags(form, picPanel, [this](int16_t index) { imgLang_Click(index); });
     createMenu(form);
     bzlButton.create(form, QStringLiteral("bzlButton"), picPanel,
                      [this](int16_t index) { bzlButton_Click(index); });
@@ -143,23 +134,6 @@ void frmDraw::createControls() {
 void frmDraw::followPenChoice() {
     connect(&PenChoice::instance(), &PenChoice::ColorPicked, picBild, &DrawingCanvas::setForeColor);
     connect(&PenChoice::instance(), &PenChoice::WidthChosen, picBild, &DrawingCanvas::setDrawWidth);
-}
-
-void frmDraw::createFlags(const StoredForm& form) {
-    for (size_t i = 0; i < imgLang.size(); ++i) {
-        const QString name = QStringLiteral("imgLang(%1)").arg(i);
-        if (!form.contains(name))
-            continue;
-        const KeyedPropertyBag& bag = form.control(name);
-        imgLang[i] = pictureLabel<ImageControl>(picPanel, bag);
-        imgLang[i]->setObjectName(name);
-        imgLang[i]->setToolTip(text(bag, "tooltiptext"));
-        // A flag is called by its language's own name, whatever language the program speaks.
-        imgLang[i]->setAccessibleName(imgLang[i]->toolTip());
-        imgLang[i]->setCursor(Qt::PointingHandCursor);
-        connect(imgLang[i], &ImageControl::Click, this,
-                [this, i] { imgLang_Click(static_cast<int16_t>(i)); });
-    }
 }
 
 void frmDraw::createLogos(const StoredForm& form) {
@@ -213,7 +187,7 @@ void frmDraw::createMenu(const StoredForm& form) {
 
 // The "?" is designed in Arial Black; where that font is missing, the heaviest sans serif stands in.
 void frmDraw::useHeavyFontForHelpButton() {
-    brizel::IBrizel& help = bzlButton[HelpButton];
+    brizel::IBrizel& help = button(Command::HelpMenu);
     QFont font = help.Font();
     if (QFontDatabase::hasFamily(font.family()))
         return;
@@ -229,28 +203,28 @@ void frmDraw::nameControls() {
     trap.run({
         {10,
          [this] {
-             picBild->setAccessibleName(GetLang(200));
-             picBild->setAccessibleDescription(GetLang(201));
+             picBild->setAccessibleName(GetLang(Text::Canvas));
+             picBild->setAccessibleDescription(GetLang(Text::CanvasHint));
          }},
-        {20, [this] { lblRahmen->setAccessibleName(GetLang(202)); }},
-        {30, [this] { picPanel->setAccessibleName(GetLang(203)); }},
+        {20, [this] { lblRahmen->setAccessibleName(GetLang(Text::Frame)); }},
+        {30, [this] { picPanel->setAccessibleName(GetLang(Text::Panel)); }},
         {40,
          [this] {
-             const QString description = GetLang(204);
+             const QString description = GetLang(Text::FlagHint);
              for (ImageControl* flag : imgLang)
                  if (flag)
                      flag->setAccessibleDescription(description);
          }},
         {50,
          [this] {
-             const QString name = GetLang(100);
-             const QString description = GetLang(101);
+             const QString name = GetLang(Text::ProgramName);
+             const QString description = GetLang(Text::Purpose);
              for (QLabel* logo : imgLogo) {
                  logo->setAccessibleName(name);
                  logo->setAccessibleDescription(description);
              }
          }},
-        {60, [this] { mnuHelp->setAccessibleName(GetLang(120)); }},
+        {60, [this] { mnuHelp->setAccessibleName(GetLang(Text::HelpMenu)); }},
     });
 }
 
@@ -262,7 +236,7 @@ QSize frmDraw::initialClientSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return designSize.toSize();
-    const QSizeF room = QSizeF(screen->availableGeometry().size()) * 0.9;
+    const QSizeF room = QSizeF(screen->availableGeometry().size()) * ScreenShare;
     const double scale = std::min(room.width() / designSize.width(), room.height() / designSize.height());
     return (designSize * std::max(scale, 1.0)).toSize().boundedTo(screen->availableGeometry().size());
 }
@@ -273,11 +247,11 @@ void frmDraw::Form_Load() {
     // would load the printing support on every start, for a command many sessions never use.
     trap.run({
         {40, [this] { picBild->setCursor(Resources::canvasCursor()); }},
-        {50, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
+        {50, [this] { button(Command::Undo).setEnabled(VbConvert::False); }},
         {60,
          [this] {
              if (SoundOn != VbConvert::True)
-                 bzlButton[SoundButton].setForeColor(Red);
+                 button(Command::SoundSwitch).setForeColor(Red);
          }},
         {70,
          [this] {
@@ -425,24 +399,31 @@ void frmDraw::Form_Activate() {
 
 void frmDraw::Sprache() {
     ErrorTrap trap(QStringLiteral("Sprache"), Module);
-    static constexpr std::array<int16_t, 10> ButtonTips{130, 143, 125, 133, 122, 140, 119, 120, 131, 115};
-    for (int i = 0; i < static_cast<int>(ButtonTips.size()); ++i)
+    // In the order of the commands.
+    static constexpr std::array<Text, CommandCount> ButtonTips{
+        Text::NewPageTip, Text::UndoTip,  Text::OpenTip,  Text::SaveTitle,  Text::ColorWindowTip,
+        Text::PrintTip,   Text::SoundTip, Text::HelpMenu, Text::WebPageTip, Text::ExitTip};
+    for (int i = 0; i < CommandCount; ++i)
         if (!trap(10 + 10 * i, [&] {
-                label(bzlButton.widget(i), GetLang(ButtonTips[i]), shortcutOf(static_cast<int16_t>(i)));
+                label(bzlButton.widget(i), GetLang(ButtonTips[i]), shortcutOf(static_cast<Command>(i)));
             }))
             return;
     if (!trap.run({
-            {110, [this] { mnuHelp->setTitle(GetLang(120)); }},
-            {120, [this] { mnuHilfe->setText(GetLang(121)); }},
-            {130, [this] { mnuUeber->setText(GetLang(113)); }},
+            {110, [this] { mnuHelp->setTitle(GetLang(Text::HelpMenu)); }},
+            {120, [this] { mnuHilfe->setText(GetLang(Text::HelpEntry)); }},
+            {130, [this] { mnuUeber->setText(GetLang(Text::AboutEntry)); }},
         }))
         return;
-    static const std::array<int16_t, 10> ViewerTips{124, 142, 123, 129, 128, 124, 0, 123, 0, 217};
-    for (int16_t i = 0; i < static_cast<int16_t>(ViewerTips.size()); ++i)
+    // In the order of the viewer's commands; the two OK buttons say "OK" in every language.
+    static constexpr std::array<std::optional<Text>, frmPreview::CommandCount> ViewerTips{
+        Text::BackTip, Text::ChooseFlowerTip, Text::NextTip, Text::GridTip, Text::SizeTip,
+        Text::BackTip, std::nullopt,          Text::NextTip, std::nullopt,  Text::TracingTip};
+    for (int16_t i = 0; i < frmPreview::CommandCount; ++i)
         if (!trap(140 + 10 * i, [&] {
-                label(frmPreview::instance()->bzlButton.widget(i),
-                      ViewerTips[i] ? GetLang(ViewerTips[i]) : QStringLiteral("OK"),
-                      frmPreview::shortcutOf(i));
+                const auto command = static_cast<frmPreview::Command>(i);
+                label(frmPreview::instance()->buttonWidget(command),
+                      ViewerTips[i] ? GetLang(*ViewerTips[i]) : QStringLiteral("OK"),
+                      frmPreview::shortcutOf(command));
             }))
             return;
     trap(240, [this] {
@@ -457,14 +438,10 @@ void frmDraw::picBild_MouseDown(int16_t, int16_t, float X, float Y) {
         {10, [this] { picBild->takeUndoCopy(); }},
         {20,
          [this] {
-             if (!bzlButton[UndoButton].Enabled())
-                 bzlButton[UndoButton].setEnabled(VbConvert::True);
+             if (!button(Command::Undo).Enabled())
+                 button(Command::Undo).setEnabled(VbConvert::True);
          }},
-        {30,
-         [] {
-             if (SoundOn)
-                 PlayWAV(102);
-         }},
+        {30, [] { sound(Sound::Pen); }},
         {40, [this] { StrokeActive = 1; }},
         {50, [&] { picBild->Line(QPointF(X, Y), QPointF(X, Y)); }},
     });
@@ -481,15 +458,10 @@ void frmDraw::picBild_MouseUp(int16_t, int16_t, float, float) {
     StrokeActive = 0;
 }
 
-void frmDraw::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    else if (event->type() == QEvent::LanguageChange) {
-        nameControls();
-        // The tooltips name their keys in Qt's words, which follow the language only now.
-        Sprache();
-    }
+void frmDraw::languageChanged() {
+    nameControls();
+    // The tooltips name their keys in Qt's words, which follow the language only now.
+    Sprache();
 }
 
 // The desktop's close (Alt+F4, the window list) asks as the exit button does, and only a confirmed exit
@@ -500,8 +472,7 @@ void frmDraw::closeEvent(QCloseEvent* event) {
         Form_QueryUnload();
         return;
     }
-    Forms::remove(this);
-    event->accept();
+    unload(event);
 }
 
 void frmDraw::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #include "controls/ButtonArray.h"
 #include "controls/PictureBox.h"
 #include "controls/StoredForm.h"
+#include "core/ProgramWindow.h"
 #include "draw/DrawingCanvas.h"
 
 #include <QKeySequence>
@@ -23,8 +24,9 @@ class ErrorTrap;
 // The drawing window, the program's main window: a painted background, the panel of ten command buttons
 // and six language flags at the lower left, the canvas at the lower right inside its frame, the logo at
 // the top right and the notice line at the lower left edge.
-class frmDraw : public QWidget {
+class frmDraw : public ProgramWindow {
     Q_OBJECT
+    friend class ProgramWindow;
 
 public:
     // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load.
@@ -32,16 +34,26 @@ public:
     // The stored design of the window.
     static const StoredForm& design();
 
-    // The buttons with a state of their own, and the help menu's button.
-    static constexpr int UndoButton = 1;
-    static constexpr int SoundButton = 6;
-    static constexpr int HelpButton = 7;
+    // The command buttons, in the order of their indices.
+    enum class Command : int16_t {
+        NewPage,
+        Undo,
+        Gallery,
+        Save,
+        ColorWindow,
+        Print,
+        SoundSwitch,
+        HelpMenu,
+        WebPage,
+        Exit,
+    };
+    static constexpr int16_t CommandCount = 10;
 
     DrawingCanvas* picBild = nullptr;
     PictureBox* picPanel = nullptr;
     ButtonArray bzlButton;
-    // Index = the language the flag selects; there is no flag 5.
-    std::array<ImageControl*, 7> imgLang{};
+    // Index = the language the flag selects.
+    Flags imgLang{};
     std::array<QLabel*, 2> imgLogo{};
     QLabel* lblRahmen = nullptr;
     QLabel* lblCopyright = nullptr;
@@ -53,18 +65,22 @@ public:
     // 1 while a mouse button is held on the canvas.
     int16_t StrokeActive = 0;
 
-    // The keyboard shortcut of command button `index`, empty where it has none; its tooltip names it.
-    static QKeySequence shortcutOf(int16_t index);
+    // The keyboard shortcut of a command, empty where it has none; its button's tooltip names it.
+    static QKeySequence shortcutOf(Command command);
+    // The button that runs `command`.
+    brizel::IBrizel& button(Command command) const;
+    QWidget* buttonWidget(Command command) const;
 
     // Puts the texts of the current language on this window, its menu and the lesson viewer's buttons.
     void Sprache();
 
     void Form_Load();
     void Form_Resize();
-    void Form_Activate();
+    void Form_Activate() override;
     // A close from the desktop: the exit command's question and end.
     void Form_QueryUnload();
     void bzlButton_Click(int16_t Index);
+    void bzlButton_Click(Command command);
     void imgLang_Click(int16_t Index);
     void mnuHilfe_Click();
     void mnuEmail_Click();
@@ -80,7 +96,6 @@ public:
     bool logoStretched(int index) const { return m_logoStretched.at(static_cast<size_t>(index)); }
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -89,22 +104,30 @@ private:
     frmDraw();
     void createControls();
     void followPenChoice();
-    void createFlags(const StoredForm& form);
     void createLogos(const StoredForm& form);
     void createLabels(const StoredForm& form);
     void createMenu(const StoredForm& form);
     void createShortcuts();
-    void pressButton(int16_t index);
+    void pressButton(Command command);
     void useHeavyFontForHelpButton();
-    void nameControls();
+    void nameControls() override;
+    void languageChanged() override;
     QSize initialClientSize() const;
 
     frmPreview* lessonViewer();
     void paintOpenedPicture(const QImage& picture);
     void showColorWindow();
     void keepOffCanvas(QWidget* colorWindow);
+    void runCommand(Command command, ErrorTrap& trap);
+    void newPage(ErrorTrap& trap);
+    void undo(ErrorTrap& trap);
+    void openGallery(ErrorTrap& trap);
     void saveDrawing(ErrorTrap& trap);
+    void openColorWindow(ErrorTrap& trap);
+    void printDrawing(ErrorTrap& trap);
     void toggleSound(ErrorTrap& trap);
+    void openHelpMenu(ErrorTrap& trap);
+    void openWebPage(ErrorTrap& trap);
     void exitProgram(ErrorTrap& trap);
     void endProgram(ErrorTrap& trap);
 

@@ -35,67 +35,71 @@ namespace {
 const QString Module = QStringLiteral("frmDraw");
 constexpr uint32_t Black = 0x000000;
 constexpr uint32_t Red = 0x0000FF;
-
-enum Command { NewPage, Undo, Gallery, Save, ColourWindow, Print, Sound, HelpMenu, WebPage, Exit };
 } // namespace
 
+brizel::IBrizel& frmDraw::button(Command command) const {
+    return bzlButton[static_cast<int>(command)];
+}
+
+QWidget* frmDraw::buttonWidget(Command command) const {
+    return bzlButton.widget(static_cast<int>(command));
+}
+
+void frmDraw::bzlButton_Click(Command command) {
+    bzlButton_Click(static_cast<int16_t>(command));
+}
+
+// Every button clicks first; an index that names no command does nothing more.
 void frmDraw::bzlButton_Click(int16_t Index) {
     ErrorTrap trap(QStringLiteral("bzlButton_Click"), Module);
-    if (!trap(10, [] {
-            if (SoundOn)
-                PlayWAV(101);
-        }))
+    if (!trap(10, [] { sound(Sound::Click); }))
         return;
-    switch (Index) {
-    case NewPage:
-        // Both layers become white: a new page never shows an older drawing again.
-        trap.run({{20,
-                   [] {
-                       if (SoundOn)
-                           PlayWAV(107);
-                   }},
-                  {30, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
-                  {40, [this] { picBild->clear(); }},
-                  {50, [this] { picBild->update(); }},
-                  {55, [this] { m_recovery->discard(); }}});
-        break;
-    case Undo:
-        trap.run({{60, [this] { picBild->restoreUndoCopy(); }},
-                  {70, [this] { bzlButton[UndoButton].setEnabled(VbConvert::False); }},
-                  {75, [this] { m_recovery->changed(); }}});
-        break;
-    case Gallery:
-        trap(80, [this] { lessonViewer()->showFilePanel(); });
-        break;
-    case Save:
-        saveDrawing(trap);
-        break;
-    case ColourWindow:
-        trap.run({{150, [this] { showColorWindow(); }}, {160, [] { ColorWinOpen = VbConvert::True; }}});
-        break;
-    case Print:
-        trap(170, [this] {
-            Drucker::GetPrintMargins(PageMargin[0], PageMargin[1], PageMargin[2], PageMargin[3]);
-            Drucker::PrintOnDefaultPrinter(picBild->Image(), PageMargin, lblCopyright->font().family(),
-                                           QString::fromLatin1(AppTitle) + QStringLiteral("  |  ") +
-                                               lblCopyright->text());
-        });
-        break;
-    case Sound:
-        toggleSound(trap);
-        break;
-    case HelpMenu:
-        trap(200, [this] { mnuHelp->popup(QCursor::pos()); });
-        break;
-    case WebPage:
-        trap(210, [] { Shell::execute(QString::fromLatin1(Addresses::WebPage)); });
-        break;
-    case Exit:
-        exitProgram(trap);
-        break;
-    default:
-        break;
+    if (Index >= 0 && Index < CommandCount)
+        runCommand(static_cast<Command>(Index), trap);
+}
+
+void frmDraw::runCommand(Command command, ErrorTrap& trap) {
+    switch (command) {
+    case Command::NewPage:
+        return newPage(trap);
+    case Command::Undo:
+        return undo(trap);
+    case Command::Gallery:
+        return openGallery(trap);
+    case Command::Save:
+        return saveDrawing(trap);
+    case Command::ColorWindow:
+        return openColorWindow(trap);
+    case Command::Print:
+        return printDrawing(trap);
+    case Command::SoundSwitch:
+        return toggleSound(trap);
+    case Command::HelpMenu:
+        return openHelpMenu(trap);
+    case Command::WebPage:
+        return openWebPage(trap);
+    case Command::Exit:
+        return exitProgram(trap);
     }
+}
+
+// Both layers become white: a new page never shows an older drawing again.
+void frmDraw::newPage(ErrorTrap& trap) {
+    trap.run({{20, [] { sound(Sound::NewPicture); }},
+              {30, [this] { button(Command::Undo).setEnabled(VbConvert::False); }},
+              {40, [this] { picBild->clear(); }},
+              {50, [this] { picBild->update(); }},
+              {55, [this] { m_recovery->discard(); }}});
+}
+
+void frmDraw::undo(ErrorTrap& trap) {
+    trap.run({{60, [this] { picBild->restoreUndoCopy(); }},
+              {70, [this] { button(Command::Undo).setEnabled(VbConvert::False); }},
+              {75, [this] { m_recovery->changed(); }}});
+}
+
+void frmDraw::openGallery(ErrorTrap& trap) {
+    trap(80, [this] { lessonViewer()->showFilePanel(); });
 }
 
 void frmDraw::saveDrawing(ErrorTrap& trap) {
@@ -103,7 +107,7 @@ void frmDraw::saveDrawing(ErrorTrap& trap) {
     trap.run({
         {90,
          [this] {
-             m_picName = InputBox::ask(this, GetLang(132), GetLang(133));
+             m_picName = InputBox::ask(this, GetLang(Text::SavePrompt), GetLang(Text::SaveTitle));
              lessonViewer()->chooseDrawing(m_picName);
          }},
         {100,
@@ -129,9 +133,11 @@ void frmDraw::saveDrawing(ErrorTrap& trap) {
          [&] {
              if (!QFileInfo::exists(QDir(DrawingsFolder::path()).filePath(m_picName)))
                  return;
-             replaceAllowed = MsgBox::show(this, GetLang(134) + QStringLiteral("\r\n") + GetLang(135),
-                                           MsgBox::Buttons::YesNo, GetLang(132), MsgBox::Icon::Question,
-                                           MsgBox::Default::Second) == MsgBox::AnswerYes;
+             replaceAllowed =
+                 MsgBox::show(
+                     this, GetLang(Text::NameTaken) + QStringLiteral("\r\n") + GetLang(Text::ReplaceQuestion),
+                     MsgBox::Buttons::YesNo, GetLang(Text::SavePrompt), MsgBox::Icon::Question,
+                     MsgBox::Default::Second) == MsgBox::AnswerYes;
          }},
         {140,
          [&] {
@@ -141,9 +147,30 @@ void frmDraw::saveDrawing(ErrorTrap& trap) {
     });
 }
 
+void frmDraw::openColorWindow(ErrorTrap& trap) {
+    trap.run({{150, [this] { showColorWindow(); }}, {160, [] { ColorWinOpen = VbConvert::True; }}});
+}
+
+void frmDraw::printDrawing(ErrorTrap& trap) {
+    trap(170, [this] {
+        Drucker::GetPrintMargins(PageMargin[0], PageMargin[1], PageMargin[2], PageMargin[3]);
+        Drucker::PrintOnDefaultPrinter(picBild->Image(), PageMargin, lblCopyright->font().family(),
+                                       QString::fromLatin1(AppTitle) + QStringLiteral("  |  ") +
+                                           lblCopyright->text());
+    });
+}
+
 void frmDraw::toggleSound(ErrorTrap& trap) {
     trap.run({{180, [] { SoundOn = static_cast<int16_t>(~SoundOn); }},
-              {190, [this] { bzlButton[SoundButton].setForeColor(SoundOn ? Black : Red); }}});
+              {190, [this] { button(Command::SoundSwitch).setForeColor(SoundOn ? Black : Red); }}});
+}
+
+void frmDraw::openHelpMenu(ErrorTrap& trap) {
+    trap(200, [this] { mnuHelp->popup(QCursor::pos()); });
+}
+
+void frmDraw::openWebPage(ErrorTrap& trap) {
+    trap(210, [] { Shell::execute(QString::fromLatin1(Addresses::WebPage)); });
 }
 
 // The exit button, Ctrl+Q and the desktop's close all come here. In a kiosk session (AllowExit=0 in
@@ -155,9 +182,9 @@ void frmDraw::exitProgram(ErrorTrap& trap) {
     bool confirmed = false;
     if (trap.run({{220,
                    [&] {
-                       confirmed =
-                           MsgBox::show(this, GetLang(114), MsgBox::Buttons::YesNo, GetLang(100),
-                                        MsgBox::Icon::Question, MsgBox::Default::First) == MsgBox::AnswerYes;
+                       confirmed = MsgBox::show(this, GetLang(Text::ExitQuestion), MsgBox::Buttons::YesNo,
+                                                GetLang(Text::ProgramName), MsgBox::Icon::Question,
+                                                MsgBox::Default::First) == MsgBox::AnswerYes;
                    }},
                   // A chosen end gives up the drawing not saved, so it does not come back at the next start.
                   {225,
@@ -182,10 +209,7 @@ void frmDraw::Form_QueryUnload() {
 
 void frmDraw::imgLang_Click(int16_t Index) {
     ErrorTrap trap(QStringLiteral("imgLang_Click"), Module);
-    if (!trap(10, [] {
-            if (SoundOn)
-                PlayWAV(101);
-        }))
+    if (!trap(10, [] { sound(Sound::Click); }))
         return;
     const auto changes = trap.condition(20, [Index] { return LangIndex != Index; });
     if (!changes || !*changes)

@@ -7,47 +7,50 @@
 
 namespace {
 
-struct ButtonKey {
-    int16_t button;
+using Command = frmDraw::Command;
+
+struct CommandKey {
+    Command command;
     QKeyCombination key;
 };
 
-constexpr std::array<ButtonKey, 7> ButtonKeys{{
-    {0, Qt::CTRL | Qt::Key_N}, // new page
-    {1, Qt::CTRL | Qt::Key_Z}, // undo
-    {2, Qt::CTRL | Qt::Key_O}, // the saved drawings
-    {3, Qt::CTRL | Qt::Key_S}, // save
-    {5, Qt::CTRL | Qt::Key_P}, // print
-    {frmDraw::HelpButton, QKeyCombination(Qt::Key_F1)},
-    {9, Qt::CTRL | Qt::Key_Q}, // exit, with its question
+constexpr std::array<CommandKey, 7> CommandKeys{{
+    {Command::NewPage, Qt::CTRL | Qt::Key_N},
+    {Command::Undo, Qt::CTRL | Qt::Key_Z},
+    {Command::Gallery, Qt::CTRL | Qt::Key_O},
+    {Command::Save, Qt::CTRL | Qt::Key_S},
+    {Command::Print, Qt::CTRL | Qt::Key_P},
+    {Command::HelpMenu, QKeyCombination(Qt::Key_F1)},
+    // With its question.
+    {Command::Exit, Qt::CTRL | Qt::Key_Q},
 }};
 
 } // namespace
 
-QKeySequence frmDraw::shortcutOf(int16_t index) {
-    for (const ButtonKey& entry : ButtonKeys)
-        if (entry.button == index)
+QKeySequence frmDraw::shortcutOf(Command command) {
+    for (const CommandKey& entry : CommandKeys)
+        if (entry.command == command)
             return QKeySequence(entry.key);
     return {};
 }
 
 void frmDraw::createShortcuts() {
-    for (const ButtonKey& entry : ButtonKeys) {
+    for (const CommandKey& entry : CommandKeys) {
         auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this,
-                [this, button = entry.button] { pressButton(button); });
+                [this, command = entry.command] { pressButton(command); });
     }
 }
 
 // Only what a click could do: a disabled button (undo with nothing to undo) ignores its key. F1 opens the
 // help pages straight away, as the help menu's first entry does, instead of the menu at the pointer.
-void frmDraw::pressButton(int16_t index) {
-    if (!bzlButton[index].Enabled())
+void frmDraw::pressButton(Command command) {
+    if (!button(command).Enabled())
         return;
-    if (index == HelpButton)
+    if (command == Command::HelpMenu)
         mnuHilfe_Click();
     else
-        bzlButton_Click(index);
+        bzlButton_Click(command);
 }

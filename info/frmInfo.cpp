@@ -6,7 +6,6 @@
 #include "controls/ImageControl.h"
 #include "controls/Twips.h"
 #include "core/Allgemein.h"
-#include "core/Forms.h"
 #include "core/Resources.h"
 #include "errors/ErrorTrap.h"
 #include "platform/LanguageChange.h"
@@ -18,7 +17,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -33,10 +31,6 @@ constexpr int StartScreenMilliseconds = 2500;
 const QColor LinkPressed(255, 0, 0);
 const QColor LinkReleased(0, 0, 255);
 
-QString text(const KeyedPropertyBag& bag, const char* key) {
-    return bag.readProperty(QString::fromLatin1(key)).toString();
-}
-
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, color);
@@ -46,12 +40,7 @@ void setTextColor(QLabel* label, const QColor& color) {
 } // namespace
 
 frmInfo* frmInfo::instance() {
-    static QPointer<frmInfo> window;
-    if (!window) {
-        window = new frmInfo;
-        window->Form_Load();
-    }
-    return window;
+    return loadedInstance<frmInfo>();
 }
 
 const StoredForm& frmInfo::design() {
@@ -60,11 +49,9 @@ const StoredForm& frmInfo::design() {
 }
 
 // A fixed window without a title bar: OK, the timer or the menu's owner closes it.
-frmInfo::frmInfo() : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("frmInfo"));
+frmInfo::frmInfo() : ProgramWindow(QStringLiteral("frmInfo"), Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(QString::fromLatin1(AppTitle));
     setAttribute(Qt::WA_DeleteOnClose);
-    Forms::add(this);
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     const KeyedPropertyBag& bag = design().control(QStringLiteral("frmInfo"));
@@ -83,7 +70,10 @@ void frmInfo::createControls() {
         imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
     }
     createLabels(form);
-    createFlags(form);
+    imgLang = createFlags(form, this, [this](int16_t index) { imgLang_Click(index); });
+    for (ImageControl* flag : imgLang)
+        if (flag)
+            flag->hide();
     const KeyedPropertyBag& ok = form.control(QStringLiteral("cmdOK"));
     cmdOK = new QPushButton(text(ok, "caption"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -115,42 +105,22 @@ void frmInfo::createLabels(const StoredForm& form) {
     lblHomepage->installEventFilter(this);
 }
 
-void frmInfo::createFlags(const StoredForm& form) {
-    for (size_t i = 0; i < imgLang.size(); ++i) {
-        const QString name = QStringLiteral("imgLang(%1)").arg(i);
-        if (!form.contains(name))
-            continue;
-        const KeyedPropertyBag& bag = form.control(name);
-        imgLang[i] = new ImageControl(this);
-        imgLang[i]->setObjectName(name);
-        imgLang[i]->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
-        imgLang[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
-        imgLang[i]->setToolTip(text(bag, "tooltiptext"));
-        // A flag is called by its language's own name, whatever language the program speaks.
-        imgLang[i]->setAccessibleName(imgLang[i]->toolTip());
-        imgLang[i]->setCursor(Qt::PointingHandCursor);
-        imgLang[i]->hide();
-        connect(imgLang[i], &ImageControl::Click, this,
-                [this, i] { imgLang_Click(static_cast<int16_t>(i)); });
-    }
-}
-
 // What a screen reader says of the pictures, the flags and the link; the labels are read as they show.
 void frmInfo::nameControls() {
     ErrorTrap trap(QStringLiteral("nameControls"), Module);
     trap.run({
-        {10, [this] { imgPicture[0]->setAccessibleName(GetLang(100)); }},
-        {20, [this] { imgPicture[1]->setAccessibleName(GetLang(213)); }},
+        {10, [this] { imgPicture[0]->setAccessibleName(GetLang(Text::ProgramName)); }},
+        {20, [this] { imgPicture[1]->setAccessibleName(GetLang(Text::Flowers)); }},
         {30,
          [this] {
-             const QString description = GetLang(204);
+             const QString description = GetLang(Text::FlagHint);
              for (ImageControl* flag : imgLang)
                  if (flag)
                      flag->setAccessibleDescription(description);
          }},
         {40,
          [this] {
-             lblHomepage->setAccessibleName(GetLang(131));
+             lblHomepage->setAccessibleName(GetLang(Text::WebPageTip));
              lblHomepage->setAccessibleDescription(lblHomepage->text());
          }},
     });
@@ -197,11 +167,12 @@ void frmInfo::Sprache() {
     trap.run({
         {10,
          [this] {
-             Label[0]->setText(GetLang(100) + QStringLiteral("  ") + Resources::LoadResString(102) +
-                               QLatin1Char('\n') + ProgramVersion::current().padded());
+             Label[0]->setText(GetLang(Text::ProgramName) + QStringLiteral("  ") +
+                               Resources::LoadResString(Resources::EditionString) + QLatin1Char('\n') +
+                               ProgramVersion::current().padded());
          }},
-        {20, [this] { Label[1]->setText(GetLang(101)); }},
-        {30, [this] { Label[2]->setText(GetLang(103)); }},
+        {20, [this] { Label[1]->setText(GetLang(Text::Purpose)); }},
+        {30, [this] { Label[2]->setText(GetLang(Text::ChooseLanguage)); }},
     });
 }
 
@@ -256,18 +227,9 @@ void frmInfo::showMainWindowOnce() {
     emit mainWindowWanted();
 }
 
-void frmInfo::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    else if (event->type() == QEvent::LanguageChange)
-        nameControls();
-}
-
 void frmInfo::closeEvent(QCloseEvent* event) {
     showMainWindowOnce();
-    Forms::remove(this);
-    event->accept();
+    unload(event);
 }
 
 bool frmInfo::eventFilter(QObject* watched, QEvent* event) {

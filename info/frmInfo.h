@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/StoredForm.h"
+#include "core/ProgramWindow.h"
 
 #include <QWidget>
 #include <array>
@@ -14,8 +15,9 @@ class QTimer;
 // The info window: program name and version, the maker's web page and OK. As the start screen it also
 // offers the language flags and closes itself after 2.5 seconds; its first closing asks for the drawing
 // window. Opened again later (modally, from the help menu) it shows neither flags nor runs a timer.
-class frmInfo : public QWidget {
+class frmInfo : public ProgramWindow {
     Q_OBJECT
+    friend class ProgramWindow;
 
 public:
     // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load. Closing the
@@ -27,8 +29,8 @@ public:
     // Label(0): name and version; Label(1): what the program is for; Label(2): the flags' prompt.
     std::array<QLabel*, 3> Label{};
     QLabel* lblHomepage = nullptr;
-    // Index = the language the flag selects; there is no flag 5.
-    std::array<ImageControl*, 7> imgLang{};
+    // Index = the language the flag selects.
+    Flags imgLang{};
     std::array<QLabel*, 2> imgPicture{};
     QPushButton* cmdOK = nullptr;
     QTimer* Timer1 = nullptr;
@@ -37,7 +39,7 @@ public:
     void Sprache();
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void cmdOK_Click();
     void Timer1_Timer();
     void imgLang_Click(int16_t Index);
@@ -50,7 +52,6 @@ signals:
     void mainWindowWanted();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -59,8 +60,7 @@ private:
     frmInfo();
     void createControls();
     void createLabels(const StoredForm& form);
-    void createFlags(const StoredForm& form);
-    void nameControls();
+    void nameControls() override;
     void showMainWindowOnce();
 
     QColor m_backColor;

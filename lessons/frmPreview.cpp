@@ -1,10 +1,9 @@
 #include "lessons/frmPreview.h"
 
+#include "base/MouseCodes.h"
 #include "base/VbConvert.h"
-#include "controls/MouseCodes.h"
 #include "controls/Twips.h"
 #include "core/Allgemein.h"
-#include "core/Forms.h"
 #include "core/Resources.h"
 #include "errors/ErrorTrap.h"
 #include "formats/PictureFile.h"
@@ -38,7 +37,10 @@ constexpr QSize FullPreview(400, 300);
 constexpr QSize HalfPreview(200, 150);
 // The window is this much wider and higher than its preview: margins, and the panels below.
 constexpr QSize AroundPreview(40, 120);
-constexpr int LessonCountString = 100;
+// The default place: this share of the drawing window's width in from its left edge, and above its panel
+// by this many times the viewer's own height.
+constexpr double DefaultIndent = 0.08;
+constexpr double DefaultRise = 1.1;
 constexpr int FirstLessonBitmap = 100;
 
 QPointer<QWidget>& drawingWindow() {
@@ -51,19 +53,10 @@ QPointer<QWidget>& drawingPanel() {
     return panel;
 }
 
-QString text(const KeyedPropertyBag& bag, const char* key) {
-    return bag.readProperty(QString::fromLatin1(key)).toString();
-}
-
 } // namespace
 
 frmPreview* frmPreview::instance() {
-    static QPointer<frmPreview> window;
-    if (!window) {
-        window = new frmPreview;
-        window->Form_Load();
-    }
-    return window;
+    return loadedInstance<frmPreview>();
 }
 
 const StoredForm& frmPreview::design() {
@@ -76,9 +69,7 @@ void frmPreview::setDrawingWindow(QWidget* window, QWidget* panel) {
     drawingPanel() = panel;
 }
 
-frmPreview::frmPreview() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("frmPreview"));
-    Forms::add(this);
+frmPreview::frmPreview() : ProgramWindow(QStringLiteral("frmPreview"), Qt::Tool | Qt::FramelessWindowHint) {
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     nameControls();
@@ -143,21 +134,21 @@ void frmPreview::createPanels(const StoredForm& form) {
 void frmPreview::nameControls() {
     ErrorTrap trap(QStringLiteral("nameControls"), Module);
     trap.run({
-        {10, [this] { setAccessibleName(GetLang(215)); }},
-        {20, [this] { picPreview->setAccessibleName(GetLang(210)); }},
-        {30, [this] { imgGitter->setAccessibleName(GetLang(211)); }},
-        {40, [this] { picPanel[StepPanel]->setAccessibleName(GetLang(212)); }},
-        {50, [this] { picPanel[LessonPanel]->setAccessibleName(GetLang(142)); }},
-        {60, [this] { picPanel[FilePanel]->setAccessibleName(GetLang(125)); }},
-        {70, [this] { filPics->setAccessibleName(GetLang(214)); }},
+        {10, [this] { setAccessibleName(GetLang(Text::Lessons)); }},
+        {20, [this] { picPreview->setAccessibleName(GetLang(Text::LessonPicture)); }},
+        {30, [this] { imgGitter->setAccessibleName(GetLang(Text::Grid)); }},
+        {40, [this] { picPanel[StepPanel]->setAccessibleName(GetLang(Text::Steps)); }},
+        {50, [this] { picPanel[LessonPanel]->setAccessibleName(GetLang(Text::ChooseFlowerTip)); }},
+        {60, [this] { picPanel[FilePanel]->setAccessibleName(GetLang(Text::OpenTip)); }},
+        {70, [this] { filPics->setAccessibleName(GetLang(Text::SavedDrawings)); }},
     });
 }
 
-QKeySequence frmPreview::shortcutOf(int16_t index) {
-    switch (index) {
-    case 0:
+QKeySequence frmPreview::shortcutOf(Command command) {
+    switch (command) {
+    case Command::StepBack:
         return QKeySequence(Qt::Key_PageUp);
-    case 2:
+    case Command::StepOn:
         return QKeySequence(Qt::Key_PageDown);
     default:
         return {};
@@ -167,13 +158,13 @@ QKeySequence frmPreview::shortcutOf(int16_t index) {
 // Page Up and Page Down step through the lesson from any window of the program, as the step panel's
 // buttons do, while that panel is shown and the button could be clicked.
 void frmPreview::createShortcuts() {
-    for (const int16_t button : {int16_t(0), int16_t(2)}) {
-        auto* shortcut = new QShortcut(shortcutOf(button), this);
+    for (const Command command : {Command::StepBack, Command::StepOn}) {
+        auto* shortcut = new QShortcut(shortcutOf(command), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, [this, button] {
-            if (picPanel[StepPanel]->isVisibleTo(this) && bzlButton[button].Enabled())
-                bzlButton_Click(button);
+        connect(shortcut, &QShortcut::activated, this, [this, command] {
+            if (picPanel[StepPanel]->isVisibleTo(this) && button(command).Enabled())
+                bzlButton_Click(command);
         });
     }
 }
@@ -184,8 +175,8 @@ void frmPreview::Form_Load() {
     trap.run({
         {10,
          [this] {
-             bzlButton[0].setEnabled(VbConvert::False);
-             bzlButton[TraceButton].setValue(TraceOn ? VbConvert::True : VbConvert::False);
+             button(Command::StepBack).setEnabled(VbConvert::False);
+             button(Command::TraceSwitch).setValue(TraceOn ? VbConvert::True : VbConvert::False);
          }},
         {20, [this] { filPics->setPath(DrawingsFolder::path()); }},
         {30, [this] { loadLesson(); }},
@@ -200,7 +191,7 @@ void frmPreview::Form_Load() {
          }},
         {60, [this] { ResizePreview(); }},
         {70, [this] { showPanel(StepPanel); }},
-        {80, [] { sound(107); }},
+        {80, [] { sound(Sound::NewPicture); }},
     });
 }
 
@@ -210,8 +201,8 @@ QPoint frmPreview::defaultPosition() const {
     const QWidget* panel = drawingPanel();
     const double windowWidth = window ? window->width() * Twips::perPixelX() : 0.0;
     const double panelTop = panel ? panel->y() * Twips::perPixelY() : 0.0;
-    return QPoint(VbConvert::toLong(windowWidth * 0.08),
-                  VbConvert::toLong(panelTop - height() * Twips::perPixelY() * 1.1));
+    return QPoint(VbConvert::toLong(windowWidth * DefaultIndent),
+                  VbConvert::toLong(panelTop - height() * Twips::perPixelY() * DefaultRise));
 }
 
 // The default place, made for a full-size screen, can lie partly above a small or scaled one (at 200 % a
@@ -243,14 +234,14 @@ void frmPreview::Form_Activate() {
              const int16_t lesson = std::clamp<int16_t>(LessonNo, 1, std::max<int16_t>(m_lessonCount, 1));
              if (lesson != LessonNo) {
                  LessonNo = lesson;
-                 bzlButton_Click(1);
+                 bzlButton_Click(Command::ChooseLesson);
              }
          }},
     });
 }
 
 void frmPreview::readLessonCount() {
-    m_lessonCount = VbConvert::toInteger(Resources::LoadResString(LessonCountString));
+    m_lessonCount = VbConvert::toInteger(Resources::LoadResString(Resources::LessonCountString));
 }
 
 // The bitmap of LessonNo; before the first activation has brought a lesson the program does not have
@@ -358,124 +349,159 @@ void frmPreview::chooseDrawing(const QString& nameOrPath) {
     m_chosenDrawing = DrawingsFolder::resolve(nameOrPath);
 }
 
-void frmPreview::sound(int16_t id) {
-    if (SoundOn)
-        PlayWAV(id);
+void frmPreview::bzlButton_Click(Command command) {
+    bzlButton_Click(static_cast<int16_t>(command));
 }
 
+// An index that names no command does nothing.
 void frmPreview::bzlButton_Click(int16_t Index) {
     ErrorTrap trap(QStringLiteral("bzlButton_Click"), Module);
-    const auto enable = [this](int button, bool on) {
-        bzlButton[button].setEnabled(VbConvert::fromBool(on));
-    };
-    const auto browse = [this](int16_t lesson) {
-        LessonNo = lesson;
-        loadLesson();
-    };
-    switch (Index) {
-    case 0:
-        trap.run({
-            {10, [] { sound(101); }},
-            {20,
-             [&] {
-                 if (StepNo > 0) {
-                     --StepNo;
-                     showBand(StepNo);
-                     if (StepNo == 0)
-                         enable(0, false);
-                     else
-                         enable(2, true);
-                 }
-             }},
-        });
-        break;
-    case 1:
-        trap.run({
-            {10, [this] { showBand(FinishedBand); }},
-            {20, [this] { showPanel(LessonPanel); }},
-            {30, [] { sound(107); }},
-            {40, [] { StepNo = 0; }},
-            {50, [&] { enable(0, false); }},
-            {60, [&] { enable(2, true); }},
-        });
-        break;
-    case 2:
-        trap.run({
-            {10, [] { sound(102); }},
-            {20,
-             [&] {
-                 if (StepNo <= LastStep - 1) {
-                     ++StepNo;
-                     showBand(StepNo);
-                     if (StepNo > LastStep - 1)
-                         enable(2, false);
-                     else
-                         enable(0, true);
-                 }
-             }},
-        });
-        break;
-    case TraceButton:
-        trap.run({
-            {10, [] { sound(105); }},
-            {20, [] { TraceOn = static_cast<int16_t>(~TraceOn); }},
-            {30, [this] { bzlButton[TraceButton].setValue(TraceOn ? VbConvert::True : VbConvert::False); }},
-            {40, [this] { emit tracingChanged(tracing()); }},
-        });
-        break;
-    case 3:
-        trap.run({
-            {10, [] { sound(105); }},
-            {20, [] { GridOn = static_cast<int16_t>(~GridOn); }},
-            {30, [this] { imgGitter->setVisible(GridOn != 0); }},
-        });
-        break;
-    case 4:
-        trap.run({
-            {10, [] { sound(104); }},
-            {20, [] { PreviewSize = static_cast<int16_t>(~PreviewSize); }},
-            {30, [this] { ResizePreview(); }},
-        });
-        break;
-    case 5:
-        trap.run({
-            {10, [] { sound(103); }},
-            {20, [&] { browse(LessonNo - 1 < 1 ? m_lessonCount : static_cast<int16_t>(LessonNo - 1)); }},
-            {30, [this] { showBand(FinishedBand); }},
-        });
-        break;
-    case 6:
-        trap.run({
-            {10, [] { sound(105); }},
-            {20, [] { SaveConfig(); }},
-            {30, [this] { loadLesson(); }},
-            {40, [this] { showBand(0); }},
-            {50, [this] { showPanel(StepPanel); }},
-        });
-        break;
-    case 7:
-        trap.run({
-            {10, [] { sound(104); }},
-            {20, [&] { browse(LessonNo + 1 > m_lessonCount ? 1 : static_cast<int16_t>(LessonNo + 1)); }},
-            {30, [this] { showBand(FinishedBand); }},
-        });
-        break;
-    case 8:
-        trap.run({
-            {10,
-             [this] {
-                 if (!m_chosenDrawing.isEmpty()) {
-                     sound(107);
-                     emit pictureLoaded(PictureFile::load(m_chosenDrawing));
-                 }
-             }},
-            {20, [this] { showPanel(StepPanel); }},
-            {30, [this] { showBand(StepNo); }},
-        });
-        break;
-    default:
-        break;
+    if (Index >= 0 && Index < CommandCount)
+        runCommand(static_cast<Command>(Index), trap);
+}
+
+void frmPreview::runCommand(Command command, ErrorTrap& trap) {
+    switch (command) {
+    case Command::StepBack:
+        return stepBack(trap);
+    case Command::ChooseLesson:
+        return chooseLesson(trap);
+    case Command::StepOn:
+        return stepOn(trap);
+    case Command::GridSwitch:
+        return switchGrid(trap);
+    case Command::SizeSwitch:
+        return switchSize(trap);
+    case Command::LessonBefore:
+        return lessonBefore(trap);
+    case Command::TakeLesson:
+        return takeLesson(trap);
+    case Command::NextLesson:
+        return nextLesson(trap);
+    case Command::TakeDrawing:
+        return takeDrawing(trap);
+    case Command::TraceSwitch:
+        return switchTracing(trap);
     }
+}
+
+void frmPreview::enable(Command command, bool on) {
+    button(command).setEnabled(VbConvert::fromBool(on));
+}
+
+void frmPreview::browse(int16_t lesson) {
+    LessonNo = lesson;
+    loadLesson();
+}
+
+void frmPreview::stepBack(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Click); }},
+        {20,
+         [this] {
+             if (StepNo > 0) {
+                 --StepNo;
+                 showBand(StepNo);
+                 if (StepNo == 0)
+                     enable(Command::StepBack, false);
+                 else
+                     enable(Command::StepOn, true);
+             }
+         }},
+    });
+}
+
+void frmPreview::chooseLesson(ErrorTrap& trap) {
+    trap.run({
+        {10, [this] { showBand(FinishedBand); }},
+        {20, [this] { showPanel(LessonPanel); }},
+        {30, [] { sound(Sound::NewPicture); }},
+        {40, [] { StepNo = 0; }},
+        {50, [this] { enable(Command::StepBack, false); }},
+        {60, [this] { enable(Command::StepOn, true); }},
+    });
+}
+
+void frmPreview::stepOn(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Pen); }},
+        {20,
+         [this] {
+             if (StepNo <= LastStep - 1) {
+                 ++StepNo;
+                 showBand(StepNo);
+                 if (StepNo > LastStep - 1)
+                     enable(Command::StepOn, false);
+                 else
+                     enable(Command::StepBack, true);
+             }
+         }},
+    });
+}
+
+void frmPreview::switchGrid(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Toggle); }},
+        {20, [] { GridOn = static_cast<int16_t>(~GridOn); }},
+        {30, [this] { imgGitter->setVisible(GridOn != 0); }},
+    });
+}
+
+void frmPreview::switchSize(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Forward); }},
+        {20, [] { PreviewSize = static_cast<int16_t>(~PreviewSize); }},
+        {30, [this] { ResizePreview(); }},
+    });
+}
+
+void frmPreview::lessonBefore(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Back); }},
+        {20, [this] { browse(LessonNo - 1 < 1 ? m_lessonCount : static_cast<int16_t>(LessonNo - 1)); }},
+        {30, [this] { showBand(FinishedBand); }},
+    });
+}
+
+void frmPreview::takeLesson(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Toggle); }},
+        {20, [] { SaveConfig(); }},
+        {30, [this] { loadLesson(); }},
+        {40, [this] { showBand(0); }},
+        {50, [this] { showPanel(StepPanel); }},
+    });
+}
+
+void frmPreview::nextLesson(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Forward); }},
+        {20, [this] { browse(LessonNo + 1 > m_lessonCount ? 1 : static_cast<int16_t>(LessonNo + 1)); }},
+        {30, [this] { showBand(FinishedBand); }},
+    });
+}
+
+void frmPreview::takeDrawing(ErrorTrap& trap) {
+    trap.run({
+        {10,
+         [this] {
+             if (!m_chosenDrawing.isEmpty()) {
+                 sound(Sound::NewPicture);
+                 emit pictureLoaded(PictureFile::load(m_chosenDrawing));
+             }
+         }},
+        {20, [this] { showPanel(StepPanel); }},
+        {30, [this] { showBand(StepNo); }},
+    });
+}
+
+void frmPreview::switchTracing(ErrorTrap& trap) {
+    trap.run({
+        {10, [] { sound(Sound::Toggle); }},
+        {20, [] { TraceOn = static_cast<int16_t>(~TraceOn); }},
+        {30, [this] { button(Command::TraceSwitch).setValue(TraceOn ? VbConvert::True : VbConvert::False); }},
+        {40, [this] { emit tracingChanged(tracing()); }},
+    });
 }
 
 void frmPreview::showFilePanel() {
@@ -492,8 +518,16 @@ void frmPreview::showPanel(int panel) {
         picPanel.at(static_cast<size_t>(i))->setVisible(i == panel);
 }
 
-QString frmPreview::buttonToolTip(int16_t index) const {
-    return bzlButton.widget(index)->toolTip();
+brizel::IBrizel& frmPreview::button(Command command) const {
+    return bzlButton[static_cast<int>(command)];
+}
+
+QWidget* frmPreview::buttonWidget(Command command) const {
+    return bzlButton.widget(static_cast<int>(command));
+}
+
+QString frmPreview::buttonToolTip(Command command) const {
+    return buttonWidget(command)->toolTip();
 }
 
 // Any mouse button moves the window, as dragging its title would.
@@ -526,44 +560,31 @@ void frmPreview::Form_Unload() {
     });
 }
 
-void frmPreview::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    else if (event->type() == QEvent::LanguageChange)
-        nameControls();
-}
-
 void frmPreview::closeEvent(QCloseEvent* event) {
     Form_Unload();
-    Forms::remove(this);
-    event->accept();
+    unload(event);
 }
 
 // The preview and the panels pass a press on to the window, which then moves.
 bool frmPreview::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress)
         return QWidget::eventFilter(watched, event);
-    const auto* press = static_cast<QMouseEvent*>(event);
-    const int16_t button = MouseCodes::button(press->button());
-    const int16_t shift = MouseCodes::shift(press->modifiers());
-    const auto x = static_cast<float>(press->position().x());
-    const auto y = static_cast<float>(press->position().y());
+    const MouseCodes::Pointer p = MouseCodes::pointer(*static_cast<QMouseEvent*>(event));
     if (watched == picPreview) {
-        picPreview_MouseDown(button, shift, x, y);
+        picPreview_MouseDown(p.button, p.shift, p.x, p.y);
         return true;
     }
     for (int i = 0; i < PanelCount; ++i)
         if (watched == picPanel[static_cast<size_t>(i)]) {
-            picPanel_MouseDown(static_cast<int16_t>(i), button, shift, x, y);
+            picPanel_MouseDown(static_cast<int16_t>(i), p.button, p.shift, p.x, p.y);
             return true;
         }
     return QWidget::eventFilter(watched, event);
 }
 
 void frmPreview::mousePressEvent(QMouseEvent* event) {
-    Form_MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()),
-                   static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    Form_MouseDown(p.button, p.shift, p.x, p.y);
 }
 
 void frmPreview::mouseMoveEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include "controls/PictureBox.h"
 #include "controls/StoredForm.h"
 #include "controls/WindowDrag.h"
+#include "core/ProgramWindow.h"
 #include "lessons/GridOverlay.h"
 
 #include <QImage>
@@ -15,12 +16,15 @@
 #include <array>
 #include <cstdint>
 
+class ErrorTrap;
+
 // The lesson viewer, a small borderless window beside the drawing window. It shows the current lesson one
 // step (one band of the lesson bitmap) at a time, with a grid over it at full or half size; below the
 // preview one of three panels: the step panel, the lesson panel for browsing the lessons, and the file
 // panel that opens a saved drawing onto the drawing window's canvas.
-class frmPreview : public QWidget {
+class frmPreview : public ProgramWindow {
     Q_OBJECT
+    friend class ProgramWindow;
 
 public:
     // The program-wide instance, loaded (not shown) on first use; loading runs Form_Load.
@@ -31,18 +35,38 @@ public:
     // viewer loads.
     static void setDrawingWindow(QWidget* window, QWidget* panel);
 
+    // The buttons of the three panels, in the order of their indices.
+    enum class Command : int16_t {
+        // The step panel.
+        StepBack,
+        ChooseLesson,
+        StepOn,
+        GridSwitch,
+        SizeSwitch,
+        // The lesson panel.
+        LessonBefore,
+        TakeLesson,
+        NextLesson,
+        // The file panel.
+        TakeDrawing,
+        // The step panel again.
+        TraceSwitch,
+    };
+    static constexpr int16_t CommandCount = 10;
+
     PictureBox* picPreview = nullptr;
     std::array<PictureBox*, 3> picPanel{};
     FileListBox* filPics = nullptr;
     ButtonArray bzlButton;
 
     void Form_Load();
-    void Form_Activate();
+    void Form_Activate() override;
     void Form_Resize();
     void Form_Unload();
     void ResizePreview();
     void filPics_Click();
     void bzlButton_Click(int16_t Index);
+    void bzlButton_Click(Command command);
     void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void picPanel_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
     void picPreview_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
@@ -56,27 +80,26 @@ public:
     // The chosen drawing as a full path; empty for none.
     const QString& chosenDrawing() const { return m_chosenDrawing; }
 
-    // The tracing switch of the step panel.
-    static constexpr int16_t TraceButton = 9;
-    // The keyboard shortcut of button `index`: Page Up and Page Down for the steps; empty for the others.
-    static QKeySequence shortcutOf(int16_t index);
+    // The keyboard shortcut of a command: Page Up and Page Down for the steps; empty for the others.
+    static QKeySequence shortcutOf(Command command);
+    // The button that runs `command`.
+    brizel::IBrizel& button(Command command) const;
+    QWidget* buttonWidget(Command command) const;
     // The band shown, to be traced on the canvas; null while tracing is off.
     QImage tracing() const;
 
-    // The tooltip of button `index` (0 to 9).
-    QString buttonToolTip(int16_t index) const;
+    QString buttonToolTip(Command command) const;
 
     // The lesson count read at the last activation.
     int16_t lessonCount() const { return m_lessonCount; }
 
 signals:
-    // Command 8 opened this drawing; the drawing window paints it stretched over its canvas.
+    // TakeDrawing opened this drawing; the drawing window paints it stretched over its canvas.
     void pictureLoaded(const QImage& picture);
     // Tracing was switched, or another band is shown while it is on: tracing() now gives `band`.
     void tracingChanged(const QImage& band);
 
 protected:
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -89,7 +112,7 @@ private:
     frmPreview();
     void createControls();
     void createPanels(const StoredForm& form);
-    void nameControls();
+    void nameControls() override;
     void createShortcuts();
     QPoint defaultPosition() const;
     QPoint whollyOnScreen(QPoint twips) const;
@@ -100,7 +123,20 @@ private:
     void showBand(int band);
     void showPicture(const QImage& picture);
     void paintPanel(PictureBox* panel);
-    static void sound(int16_t id);
+    void enable(Command command, bool on);
+    void browse(int16_t lesson);
+
+    void runCommand(Command command, ErrorTrap& trap);
+    void stepBack(ErrorTrap& trap);
+    void chooseLesson(ErrorTrap& trap);
+    void stepOn(ErrorTrap& trap);
+    void switchGrid(ErrorTrap& trap);
+    void switchSize(ErrorTrap& trap);
+    void lessonBefore(ErrorTrap& trap);
+    void takeLesson(ErrorTrap& trap);
+    void nextLesson(ErrorTrap& trap);
+    void takeDrawing(ErrorTrap& trap);
+    void switchTracing(ErrorTrap& trap);
 
     GridOverlay* imgGitter = nullptr;
     QString m_chosenDrawing;

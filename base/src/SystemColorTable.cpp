@@ -50,12 +50,17 @@ Role roleOf(int index) {
     }
 }
 
-uint32_t fromQColor(const QColor& color) {
+} // namespace
+
+QColor SystemColorTable::toQColor(uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+uint32_t SystemColorTable::fromQColor(const QColor& color) {
     return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
            static_cast<uint32_t>(color.blue()) << 16;
 }
-
-} // namespace
 
 uint32_t SystemColorTable::colorOf(int index) {
     const Role r = roleOf(index);

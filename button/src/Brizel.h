@@ -188,7 +188,7 @@ private:
     OleColor m_foreColor = 0;
     OleColor m_foreOver = 0;
     OleColor m_maskColor = rgb(192, 192, 192);
-    int32_t m_buttonType = 3;
+    int32_t m_buttonType = int32_t(ButtonTypes::WindowsXP);
     QString m_caption;
     VBool m_enabled = True;
     int32_t m_colorScheme = 1;

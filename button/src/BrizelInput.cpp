@@ -3,6 +3,8 @@
 #include "BrizelAccessible.h"
 #include "KeyCodes.h"
 
+#include "base/MouseCodes.h"
+
 #include <QApplication>
 #include <QCursor>
 
@@ -21,13 +23,13 @@ bool Brizel::IsOnFace(const QPoint& local) const {
 }
 
 void Brizel::mouseMoveEvent(QMouseEvent* event) {
-    int16_t button = buttonCodeOf(event->buttons());
-    int16_t shift = shiftStateOf(event->modifiers());
-    float x = float(event->position().x());
-    float y = float(event->position().y());
+    // A handler may change the arguments; the button acts on what it leaves.
+    MouseCodes::Pointer p = MouseCodes::pointer(*event);
     if (m_events)
-        m_events->MouseMove(button, shift, x, y);
-    if (button >= 2)
+        m_events->MouseMove(p.button, p.shift, p.x, p.y);
+    const int16_t button = p.button;
+    // Another button than the left one is held.
+    if ((button & ~MouseCodes::LeftButton) != 0)
         return;
     if (!IsPointerOver()) {
         PaintButton(Look::Up, false);
@@ -39,7 +41,7 @@ void Brizel::mouseMoveEvent(QMouseEvent* event) {
         PaintButton(Look::Up, true);
         if (m_events)
             m_events->MouseOver();
-    } else if (button == 1) {
+    } else if (button == MouseCodes::LeftButton) {
         m_pointerOver = true;
         PaintButton(Look::Down, false);
         m_pointerOver = false;
@@ -63,14 +65,14 @@ void Brizel::HandleMouseDown(int16_t button, int16_t shift, float x, float y) {
     if (m_events)
         m_events->MouseDown(button, shift, x, y);
     m_lastMouseButton = uint8_t(button);
-    if (button != 2)
+    if (button != MouseCodes::RightButton)
         PaintButton(Look::Down, false);
 }
 
 void Brizel::mousePressEvent(QMouseEvent* event) {
     m_doubleClicked = false;
-    HandleMouseDown(buttonCodeOf(event->button()), shiftStateOf(event->modifiers()),
-                    float(event->position().x()), float(event->position().y()));
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    HandleMouseDown(p.button, p.shift, p.x, p.y);
 }
 
 void Brizel::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -79,24 +81,22 @@ void Brizel::mouseDoubleClickEvent(QMouseEvent* event) {
         mousePressEvent(event);
         return;
     }
-    if (m_lastMouseButton != 1)
+    if (m_lastMouseButton != MouseCodes::LeftButton)
         return;
     // The second press of a double click: a plain left press at the origin; the release stays with us.
     m_doubleClicked = true;
-    HandleMouseDown(1, 0, 0.0f, 0.0f);
+    HandleMouseDown(MouseCodes::LeftButton, 0, 0.0f, 0.0f);
     grabMouse();
 }
 
 void Brizel::mouseReleaseEvent(QMouseEvent* event) {
     if (m_doubleClicked)
         releaseMouse();
-    int16_t button = buttonCodeOf(event->button());
-    int16_t shift = shiftStateOf(event->modifiers());
-    float x = float(event->position().x());
-    float y = float(event->position().y());
+    MouseCodes::Pointer p = MouseCodes::pointer(*event);
     if (m_events)
-        m_events->MouseUp(button, shift, x, y);
-    if (button != 2)
+        m_events->MouseUp(p.button, p.shift, p.x, p.y);
+    const int16_t button = p.button;
+    if (button != MouseCodes::RightButton)
         PaintButton(Look::Up, false);
     const bool completed =
         event->button() == Qt::LeftButton && !m_doubleClicked && IsOnFace(event->position().toPoint());
@@ -106,7 +106,7 @@ void Brizel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Brizel::HandleClick() {
-    if (m_lastMouseButton != 1 || m_enabled == False)
+    if (m_lastMouseButton != MouseCodes::LeftButton || m_enabled == False)
         return;
     toggleAndClick();
 }
@@ -128,26 +128,26 @@ void Brizel::refreshWindow() {
 }
 
 void Brizel::AccessKeyPressed() {
-    m_lastMouseButton = 1;
+    m_lastMouseButton = MouseCodes::LeftButton;
     HandleClick();
 }
 
 void Brizel::keyPressEvent(QKeyEvent* event) {
     int16_t keyCode = virtualKeyOf(event->key());
-    int16_t shift = shiftStateOf(event->modifiers());
+    int16_t shift = MouseCodes::shift(event->modifiers());
     if (m_events)
         m_events->KeyDown(keyCode, shift);
     m_lastKeyDown = uint8_t(keyCode & 0xFF);
     switch (keyCode) {
-    case 32:
+    case VirtualKey::Space:
         PaintButton(Look::Down, false);
         break;
-    case 37:
-    case 38:
+    case VirtualKey::Left:
+    case VirtualKey::Up:
         focusNextPrevChild(false);
         break;
-    case 39:
-    case 40:
+    case VirtualKey::Right:
+    case VirtualKey::Down:
         focusNextPrevChild(true);
         break;
     default:
@@ -164,10 +164,10 @@ void Brizel::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
     int16_t keyCode = virtualKeyOf(event->key());
-    int16_t shift = shiftStateOf(event->modifiers());
+    int16_t shift = MouseCodes::shift(event->modifiers());
     if (m_events)
         m_events->KeyUp(keyCode, shift);
-    if (m_lastKeyDown == 32 && keyCode == 32)
+    if (m_lastKeyDown == VirtualKey::Space && keyCode == VirtualKey::Space)
         toggleAndClick();
 }
 

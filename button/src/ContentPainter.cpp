@@ -84,11 +84,11 @@ void ContentPainter::DrawCaptionEffect(const TextBox& rectangle) {
     if (effect <= 0)
         return;
     const DerivedColors& c = b.m_colors;
-    const int style = b.m_buttonType;
+    const auto style = ButtonTypes(b.m_buttonType);
     uint32_t base = c.FaceColor;
-    if (style == 3 || style == 4 || style == 14)
+    if (style == ButtonTypes::WindowsXP || style == ButtonTypes::Mac || style == ButtonTypes::KDE2)
         base = c.RaisedFaceColor;
-    else if (style == 9 && b.m_lastState == Brizel::Look::Up && b.m_pointerOver &&
+    else if (style == ButtonTypes::OfficeXP && b.m_lastState == Brizel::Look::Up && b.m_pointerOver &&
              b.m_colorScheme != int32_t(ColorTypes::Custom))
         base = c.HoverFaceColor;
     drawText(rectangle.moved(1, 1), shade(base, effect == int(fx::cbEngraved) ? 40 : -40));
@@ -120,10 +120,12 @@ void ContentPainter::DrawButtonPicture(PictureLook look) {
         return;
     const Picture& q = b.m_pictureOver;
     const DerivedColors& c = b.m_colors;
-    const int style = b.m_buttonType;
+    const auto style = ButtonTypes(b.m_buttonType);
+    const bool office = style == ButtonTypes::OfficeXP;
+    const bool java = style == ButtonTypes::JavaMetal;
     const int x = b.m_layout.pictureX;
     const int y = b.m_layout.pictureY;
-    if (look == PictureUp && b.m_pointerOver && style == 9) {
+    if (look == PictureUp && b.m_pointerOver && office) {
         DrawPictureEffect(-1, p);
         blend(p, x + 1, y + 1, c.ShadowColor);
         blend(p, x - 1, y - 1);
@@ -133,22 +135,22 @@ void ContentPainter::DrawButtonPicture(PictureLook look) {
         blend(shown, x, y);
     } else if (look == PictureUp) {
         DrawPictureEffect(0, p);
-        blend(p, x, y, {}, false, b.m_useGreyscale != False, style == 9);
+        blend(p, x, y, {}, false, b.m_useGreyscale != False, office);
     } else if (look == PictureDown) {
-        if (!q.isNull() && style != 9) {
-            const int k = style == 5 ? 0 : 1;
+        if (!q.isNull() && !office) {
+            const int k = java ? 0 : 1;
             blend(q, x + k, y + k);
-        } else if (style != 5 && style != 9) {
+        } else if (!java && !office) {
             DrawPictureEffect(1, p);
             blend(p, x + 1, y + 1);
         } else {
             DrawPictureEffect(0, p);
             blend(p, x, y);
         }
-    } else if (style == 3) {
+    } else if (style == ButtonTypes::WindowsXP) {
         blend(p, x + 1, y + 1, {}, false, true);
-    } else if (style == 5 || style == 6 || style == 9) {
-        blend(p, x, y, style == 9 ? shade(c.ShadowColor, 13) : c.ShadowColor, true);
+    } else if (java || office || style == ButtonTypes::Netscape6) {
+        blend(p, x, y, office ? shade(c.ShadowColor, 13) : c.ShadowColor, true);
     } else {
         blend(p, x + 1, y + 1, c.HighlightColor, true);
         blend(p, x, y, c.ShadowColor, true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <brizel/BrizelTypes.h>
+
 #include <cstdint>
 
 namespace brizel {
@@ -27,7 +29,7 @@ struct ColorSchemeInput {
     uint32_t foreColor = 0;
     uint32_t foreOver = 0;
     uint32_t maskColor = 0;
-    int32_t buttonType = 3;
+    int32_t buttonType = int32_t(ButtonTypes::WindowsXP);
     bool softBevel = false;
     uint32_t parentBackColor = 0; // plain RGB of the parent's drawing surface
     uint32_t parentForeColor = 0;

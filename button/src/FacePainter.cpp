@@ -183,14 +183,14 @@ void FacePainter::paintUp() {
         kdeUp(m);
         break;
     default:
-        paintUpClassic(b.m_buttonType, m);
+        paintUpClassic(ButtonTypes(b.m_buttonType), m);
         break;
     }
 }
 
-void FacePainter::paintUpClassic(int style, int m) {
+void FacePainter::paintUpClassic(ButtonTypes style, int m) {
     const bool over = b.m_pointerOver;
-    switch (ButtonTypes(style)) {
+    switch (style) {
     case ButtonTypes::Windows16Bit:
         content.DrawCaption(m);
         g.DrawBevel(c.HighlightColor, c.ShadowColor, c.HighlightColor, c.ShadowColor, 1, false);
@@ -215,7 +215,7 @@ void FacePainter::paintUpClassic(int style, int m) {
     case ButtonTypes::SimpleFlat:
     case ButtonTypes::FlatHighlight:
         content.DrawCaption(m);
-        if (style == 7 || over)
+        if (style == ButtonTypes::SimpleFlat || over)
             g.DrawBevel(c.HighlightColor, c.ShadowColor, 0, 0, 0, true);
         DrawFocusFrame();
         break;
@@ -265,13 +265,13 @@ void FacePainter::paintDown() {
         kdeDown();
         break;
     default:
-        paintDownClassic(b.m_buttonType);
+        paintDownClassic(ButtonTypes(b.m_buttonType));
         break;
     }
 }
 
-void FacePainter::paintDownClassic(int style) {
-    switch (ButtonTypes(style)) {
+void FacePainter::paintDownClassic(ButtonTypes style) {
+    switch (style) {
     case ButtonTypes::Windows16Bit:
         content.DrawCaption(Pressed);
         g.DrawBevel(c.ShadowColor, c.HighlightColor, c.ShadowColor, c.HighlightColor, 1, false);

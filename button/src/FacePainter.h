@@ -24,8 +24,8 @@ private:
     void paintDisabled();
     void paintUp();
     void paintDown();
-    void paintUpClassic(int style, int m);
-    void paintDownClassic(int style);
+    void paintUpClassic(ButtonTypes style, int m);
+    void paintDownClassic(ButtonTypes style);
     void xpGradient(bool down);
     void kdeGradient();
     void xpFrame();

@@ -31,9 +31,7 @@ public:
     }
 
     static uint32_t fromQRgb(QRgb color) { return rgb(qRed(color), qGreen(color), qBlue(color)); }
-    static QRgb toQRgb(uint32_t color) {
-        return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-    }
+    static QRgb toQRgb(uint32_t color) { return SystemColorTable::toQColor(color).rgb(); }
 };
 
 } // namespace brizel

@@ -221,7 +221,7 @@ TEST_F(Accessibility, TheSliderIsASliderWhoseValueIsThePenWidth) {
     QAccessibleValueInterface* value = iface->valueInterface();
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Slider);
-    EXPECT_EQ(iface->text(QAccessible::Name), GetLang(207));
+    EXPECT_EQ(iface->text(QAccessible::Name), GetLang(Text::PenWidth));
     EXPECT_EQ(value->minimumValue().toInt(), 1);
     EXPECT_EQ(value->maximumValue().toInt(), 50);
     EXPECT_EQ(value->currentValue().toInt(), 5);

@@ -19,6 +19,8 @@ using namespace Allgemein;
 
 namespace {
 
+using Command = frmDraw::Command;
+
 void unloadAll() {
     for (QWidget* form : Forms::loaded()) {
         Forms::unload(form);
@@ -62,7 +64,7 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
                   QString::fromLatin1(c.storedAfter));
     else
         EXPECT_FALSE(QFile::exists(home.settingsFile())) << "nothing written at start-up";
-    GetLang(100);
+    GetLang(Text::ProgramName);
     ASSERT_EQ(script.count(), c.reported ? 1 : 0) << "a text lookup reports nothing";
     if (c.reported) {
         EXPECT_EQ(script.shown()[0].number,
@@ -193,7 +195,8 @@ TEST(Main, TheLanguagePickedOnTheStartScreenIsTheDrawingWindowsLanguage) {
     QTest::mouseClick(frmInfo::instance()->imgLang[1], Qt::LeftButton);
     QTest::mouseClick(frmInfo::instance()->cmdOK, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([] {
-        return frmDraw::instance()->bzlButton.widget(0)->toolTip() == QStringLiteral("New page (Ctrl+N)");
+        return frmDraw::instance()->buttonWidget(Command::NewPage)->toolTip() ==
+               QStringLiteral("New page (Ctrl+N)");
     }));
     EXPECT_EQ(script.count(), 0);
     unloadAll();

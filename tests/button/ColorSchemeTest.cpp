@@ -56,7 +56,7 @@ TEST_F(BrizelTest, DerivedColoursOfEachSchemeWithAndWithoutSoftBevel) {
     for (const SchemeCase& c : cases) {
         SCOPED_TRACE(c.name);
         brizel::IBrizel* control = create();
-        control->setButtonType(2);
+        control->setButtonType(int32_t(brizel::ButtonTypes::Windows32Bit));
         control->setBackColor(rgb(100, 150, 200));
         control->setSoftBevel(c.soft ? -1 : 0);
         control->setColorScheme(c.scheme);
@@ -70,7 +70,7 @@ TEST_F(BrizelTest, DerivedColoursOfEachSchemeWithAndWithoutSoftBevel) {
 
 TEST_F(BrizelTest, ShadesSaturateAtBothEnds) {
     brizel::IBrizel* control = create();
-    control->setButtonType(2);
+    control->setButtonType(int32_t(brizel::ButtonTypes::Windows32Bit));
     control->setColorScheme(2);
     control->setBackColor(rgb(230, 240, 20));
     EXPECT_EQ(pixel(control, 0, 5), rgbText(rgb(255, 255, 67))); // +47
@@ -125,7 +125,7 @@ TEST_F(BrizelTest, SystemColourCodesAreTranslated) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::hex << c.oleColor);
         brizel::IBrizel* control = create();
-        control->setButtonType(7);
+        control->setButtonType(int32_t(brizel::ButtonTypes::SimpleFlat));
         control->setColorScheme(2);
         control->setBackColor(c.oleColor);
         EXPECT_EQ(pixel(control, 20, 12), rgbText(c.face));
@@ -151,7 +151,7 @@ TEST_F(BrizelTest, OfficeXpHoverShowsTheHoverFaceAndSelectColourOfEachScheme) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         brizel::IBrizel* control = create();
-        control->setButtonType(9);
+        control->setButtonType(int32_t(brizel::ButtonTypes::OfficeXP));
         control->setBackColor(rgb(100, 150, 200));
         control->setBackOver(rgb(100, 150, 200));
         control->setColorScheme(c.scheme);

@@ -140,7 +140,7 @@ TEST_F(ContentTest, CaptionIsDrawnInTheTextColour) {
     control->setColorScheme(2);
     control->setBackColor(rgb(200, 200, 200));
     control->setForeColor(rgb(200, 0, 0));
-    control->setButtonType(7);
+    control->setButtonType(int32_t(brizel::ButtonTypes::SimpleFlat));
     auto reddish = [&] {
         int count = 0;
         const QImage face = control->Surface();
@@ -207,7 +207,7 @@ TEST_F(ContentTest, KdeDefaultButtonHasABoldCaptionAndKeepsItsFont) {
     auto inkOf = [&](bool isDefault) {
         container.isDefault = isDefault;
         brizel::IBrizel* control = create(90, 30);
-        control->setButtonType(14);
+        control->setButtonType(int32_t(brizel::ButtonTypes::KDE2));
         control->setColorScheme(3);
         control->setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
         control->setCaption(QStringLiteral("WWW"));

@@ -91,7 +91,7 @@ TEST_F(BrizelTest, SettersMarkAndRepaintAsDocumented) {
         {"MaskColor", [](auto* c) { c->setMaskColor(rgb(9, 9, 9)); }, 1, 1},
         {"SoftBevel", [](auto* c) { c->setSoftBevel(-1); }, 1, 1},
         {"ColorScheme", [](auto* c) { c->setColorScheme(2); }, 1, 1},
-        {"ButtonType", [](auto* c) { c->setButtonType(7); }, 1, 1},
+        {"ButtonType", [](auto* c) { c->setButtonType(int32_t(brizel::ButtonTypes::SimpleFlat)); }, 1, 1},
         {"Caption", [](auto* c) { c->setCaption(QStringLiteral("&Go")); }, 1, 1},
         {"Enabled", [](auto* c) { c->setEnabled(0); }, 1, 1},
         {"Font", [](auto* c) { c->setFont(QFont(QStringLiteral("DejaVu Serif"), 12)); }, 1, 1},
@@ -137,7 +137,7 @@ TEST_F(BrizelTest, DisableRefreshPaintsNothingUntilRefreshPaintsOnce) {
     const quint64 before = control->PaintCount();
     const QImage face = control->Surface();
     control->DisableRefresh();
-    control->setButtonType(1);
+    control->setButtonType(int32_t(brizel::ButtonTypes::Windows16Bit));
     control->setColorScheme(3);
     control->setCaption(QStringLiteral("Later"));
     control->setBackColor(rgb(1, 2, 3));
@@ -150,7 +150,7 @@ TEST_F(BrizelTest, DisableRefreshPaintsNothingUntilRefreshPaintsOnce) {
 
 TEST_F(BrizelTest, UseWindowsIgnoresTheStoredBackColor) {
     brizel::IBrizel* control = create();
-    control->setButtonType(2);
+    control->setButtonType(int32_t(brizel::ButtonTypes::Windows32Bit));
     control->setBackColor(rgb(255, 0, 0));
     EXPECT_EQ(control->BackColor(), rgb(255, 0, 0));
     EXPECT_EQ(pixel(control, 20, 12), rgbText(sys::Face));
@@ -158,7 +158,7 @@ TEST_F(BrizelTest, UseWindowsIgnoresTheStoredBackColor) {
 
 TEST_F(BrizelTest, ValueShowsTheDownLookOnlyAsToggle) {
     brizel::IBrizel* control = create();
-    control->setButtonType(2);
+    control->setButtonType(int32_t(brizel::ButtonTypes::Windows32Bit));
     control->setValue(-1);
     EXPECT_EQ(pixel(control, 0, 5), rgbText(sys::Highlight)); // up: light edge left
     control->setCheckBoxBehaviour(-1);
@@ -169,7 +169,7 @@ TEST_F(BrizelTest, JavaMetalTurnsTheFontBoldOnlyAtDesignTime) {
     for (bool userMode : {false, true}) {
         container.userMode = userMode;
         brizel::IBrizel* control = create();
-        control->setButtonType(5);
+        control->setButtonType(int32_t(brizel::ButtonTypes::JavaMetal));
         EXPECT_EQ(control->FontBold(), userMode ? 0 : -1);
     }
 }
@@ -178,7 +178,7 @@ TEST_F(BrizelTest, HeightZeroPaintsNothingUntilResized) {
     brizel::IBrizel* control = create(40, 0);
     const quint64 before = control->PaintCount();
     control->setCaption(QStringLiteral("x"));
-    control->setButtonType(1);
+    control->setButtonType(int32_t(brizel::ButtonTypes::Windows16Bit));
     control->Refresh();
     EXPECT_EQ(control->PaintCount(), before);
     resizeNow(widgetOf(control), QSize(40, 20));

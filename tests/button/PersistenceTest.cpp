@@ -59,7 +59,7 @@ TEST_F(BrizelTest, WriteThenReadKeepsEveryProperty) {
 
     container.userMode = true;
     brizel::IBrizel* source = create();
-    source->setButtonType(14);
+    source->setButtonType(int32_t(brizel::ButtonTypes::KDE2));
     source->setCaption(QStringLiteral("&Print && go"));
     source->setEnabled(0);
     source->setFont(QFont(QStringLiteral("DejaVu Serif"), 11));
@@ -111,7 +111,7 @@ TEST_F(BrizelTest, StoredKeysAreReadWithoutRegardToCase) {
         "check=True\nvalue=-1\nfx=3\n"));
     brizel::IBrizel* control = createUnplaced();
     control->ReadProperties(bag);
-    EXPECT_EQ(control->ButtonType(), 14);
+    EXPECT_EQ(control->ButtonType(), int32_t(brizel::ButtonTypes::KDE2));
     EXPECT_EQ(control->Caption(), QStringLiteral("&Ok"));
     EXPECT_EQ(control->Enabled(), 0);
     EXPECT_EQ(control->FontBold(), -1);
@@ -132,7 +132,7 @@ TEST_F(BrizelTest, UnreadableValuesKeepTheReadDefaults) {
     brizel::IBrizel* control = createUnplaced();
     const QFont before = control->Font();
     control->ReadProperties(bag);
-    EXPECT_EQ(control->ButtonType(), 2);
+    EXPECT_EQ(control->ButtonType(), int32_t(brizel::ButtonTypes::Windows32Bit));
     EXPECT_EQ(control->Enabled(), -1);
     EXPECT_EQ(control->Font(), before);
     EXPECT_TRUE(control->PictureNormal().isNull());

@@ -54,7 +54,7 @@ TEST_F(RepaintTest, ChangesBetweenClicksShowInTheNextDownLook) {
          Shadow,
          SoftShadow},
         {"ButtonType Simple Flat: one ring",
-         [](brizel::IBrizel* c, QWidget*) { c->setButtonType(7); },
+         [](brizel::IBrizel* c, QWidget*) { c->setButtonType(int32_t(brizel::ButtonTypes::SimpleFlat)); },
          {2, 10},
          Shadow,
          Face},
@@ -80,7 +80,7 @@ TEST_F(RepaintTest, ChangesBetweenClicksShowInTheNextDownLook) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         brizel::IBrizel* control = create();
-        control->setButtonType(1);
+        control->setButtonType(int32_t(brizel::ButtonTypes::Windows16Bit));
         control->setColorScheme(2);
         control->setBackColor(Face);
         control->setForeColor(rgb(0, 0, 0));

@@ -32,30 +32,30 @@ protected:
 
 TEST_F(GetLangTest, ReadsTheKeyOfTheCurrentLanguageFile) {
     ErrorScript script;
-    const std::pair<int16_t, QString> cases[] = {{100, QStringLiteral("Pinsola beenden?")},
-                                                 {7, QStringLiteral("sieben")},
-                                                 {114, QString()},
-                                                 {120, QString(254, QLatin1Char('h'))},
-                                                 {999, QString()}};
+    const std::pair<Text, QString> cases[] = {{Text::ProgramName, QStringLiteral("Pinsola beenden?")},
+                                              {Text(7), QStringLiteral("sieben")},
+                                              {Text::ExitQuestion, QString()},
+                                              {Text::HelpMenu, QString(254, QLatin1Char('h'))},
+                                              {Text(999), QString()}};
     for (const auto& [id, expected] : cases)
-        EXPECT_EQ(GetLang(id), expected) << id;
+        EXPECT_EQ(GetLang(id), expected) << static_cast<int>(id);
     EXPECT_EQ(script.count(), 0);
 }
 
 TEST_F(GetLangTest, ReadsTheFileAnewOnEveryCall) {
     ErrorScript script;
-    EXPECT_EQ(GetLang(100), QStringLiteral("Pinsola beenden?"));
+    EXPECT_EQ(GetLang(Text::ProgramName), QStringLiteral("Pinsola beenden?"));
     LangIndex = 1;
-    EXPECT_EQ(GetLang(100), QStringLiteral("Quit Pinsola?"));
+    EXPECT_EQ(GetLang(Text::ProgramName), QStringLiteral("Quit Pinsola?"));
     write(QStringLiteral("/english.lng"), "[Lang]\r\n0100=Changed\r\n");
-    EXPECT_EQ(GetLang(100), QStringLiteral("Changed"));
+    EXPECT_EQ(GetLang(Text::ProgramName), QStringLiteral("Changed"));
 }
 
 TEST_F(GetLangTest, LanguageFiveOrAMissingFileGivesEmptyTextsWithoutError) {
     ErrorScript script;
     for (int16_t index : {5, 6}) {
         LangIndex = index;
-        EXPECT_EQ(GetLang(100), QString()) << index;
+        EXPECT_EQ(GetLang(Text::ProgramName), QString()) << index;
     }
     EXPECT_EQ(script.count(), 0);
 }
@@ -66,7 +66,7 @@ TEST_F(GetLangTest, IndexOutsideTheTableIsReportedAndGivesTheEmptyText) {
             LangIndex = index;
             // A retry fails again; the script then ignores.
             ErrorScript script(action == 0 ? std::vector<int>{0, 1} : std::vector<int>{action});
-            EXPECT_EQ(GetLang(100), QString()) << index << " action " << action;
+            EXPECT_EQ(GetLang(Text::ProgramName), QString()) << index << " action " << action;
             ASSERT_GE(script.count(), 1);
             EXPECT_EQ(script.shown()[0].number, QStringLiteral("9 (Subscript out of range)"));
             EXPECT_EQ(script.shown()[0].procedure, QStringLiteral("GetLang"));

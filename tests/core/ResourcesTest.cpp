@@ -24,8 +24,8 @@ TEST(Resources, TheCanvasCursorIsA32PixelPointerWithItsHotSpotTopLeft) {
 }
 
 TEST(Resources, StringResourcesHoldTheLessonCountAndTheStepCount) {
-    EXPECT_EQ(Resources::LoadResString(100), QStringLiteral("42"));
-    EXPECT_EQ(Resources::LoadResString(102), QStringLiteral("VI"));
+    EXPECT_EQ(Resources::LoadResString(Resources::LessonCountString), QStringLiteral("42"));
+    EXPECT_EQ(Resources::LoadResString(Resources::EditionString), QStringLiteral("VI"));
 }
 
 TEST(Resources, SoundsAreCompleteRiffWaveImages) {

@@ -42,6 +42,9 @@
 
 namespace {
 
+using Command = frmDraw::Command;
+using ViewerCommand = frmPreview::Command;
+
 using namespace Allgemein;
 
 class CommandTest : public DrawTest {
@@ -57,7 +60,7 @@ protected:
     }
     void save(const QString& name) {
         typed = name;
-        window->bzlButton_Click(3);
+        window->bzlButton_Click(Command::Save);
     }
     QString pics() const { return home.programFolder() + "/pics"; }
     // Every file below the program folder with a digest of its contents, but for the error log that
@@ -235,32 +238,32 @@ TEST_F(CommandTest, UndoIsOneLevelAndANewPageAfterItIsWhite) {
     stroke({20, 20}, {200, 20});
     const QImage afterFirst = canvas->Image();
     stroke({20, 60}, {200, 60});
-    QTest::mouseClick(window->bzlButton.widget(1), Qt::LeftButton);
+    QTest::mouseClick(window->buttonWidget(Command::Undo), Qt::LeftButton);
     EXPECT_EQ(canvas->Image(), afterFirst);
-    EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "a second undo is impossible";
-    window->bzlButton_Click(0);
+    EXPECT_EQ(window->button(Command::Undo).Enabled(), 0) << "a second undo is impossible";
+    window->bzlButton_Click(Command::NewPage);
     QImage white(canvas->size(), QImage::Format_RGB32);
     white.fill(Qt::white);
     EXPECT_EQ(canvas->Image(), white);
-    EXPECT_EQ(window->bzlButton[1].Enabled(), 0);
+    EXPECT_EQ(window->button(Command::Undo).Enabled(), 0);
 }
 
 TEST_F(CommandTest, SoundOffTurnsTheButtonRedAndOnTurnsItBlackWithoutAClick) {
     SoundOn = VbConvert::True;
-    window->bzlButton_Click(6);
+    window->bzlButton_Click(Command::SoundSwitch);
     EXPECT_EQ(SoundOn, 0);
-    EXPECT_EQ(window->bzlButton[6].ForeColor(), 0x0000FFu);
-    PlayWAV(103);
+    EXPECT_EQ(window->button(Command::SoundSwitch).ForeColor(), 0x0000FFu);
+    PlayWAV(Sound::Back);
     const QByteArray playing = SoundPlayer::instance().current();
-    window->bzlButton_Click(6);
+    window->bzlButton_Click(Command::SoundSwitch);
     EXPECT_EQ(SoundOn, -1);
-    EXPECT_EQ(window->bzlButton[6].ForeColor(), 0u);
+    EXPECT_EQ(window->button(Command::SoundSwitch).ForeColor(), 0u);
     EXPECT_EQ(SoundPlayer::instance().current(), playing) << "switching on plays no click";
 }
 
 TEST_F(CommandTest, ExitAnsweredNoKeepsRunningAndSavesNothing) {
     answer = MsgBox::AnswerNo;
-    window->bzlButton_Click(9);
+    window->bzlButton_Click(Command::Exit);
     EXPECT_EQ(asked.size(), 1);
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(QFile::exists(home.settingsFile()));
@@ -272,15 +275,15 @@ TEST_F(CommandTest, AFinishedStrokeIsKeptUntilANewPageOrAConfirmedExitGivesItUp)
     stroke({20, 20}, {200, 120});
     ASSERT_TRUE(QTest::qWaitFor(isKept));
     EXPECT_EQ(RecoveryFile::read().convertToFormat(QImage::Format_RGB32), canvas->Image());
-    window->bzlButton_Click(0);
+    window->bzlButton_Click(Command::NewPage);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !isKept(); })) << "a new page";
     stroke({20, 20}, {200, 120});
     ASSERT_TRUE(QTest::qWaitFor(isKept)) << "the next stroke, within a second of the last write";
     answer = MsgBox::AnswerNo;
-    window->bzlButton_Click(9);
+    window->bzlButton_Click(Command::Exit);
     EXPECT_TRUE(isKept()) << "an exit answered No";
     answer = MsgBox::AnswerYes;
-    window->bzlButton_Click(9);
+    window->bzlButton_Click(Command::Exit);
     EXPECT_FALSE(isKept()) << "gone once the confirmed exit is done";
 }
 
@@ -304,7 +307,7 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
                     QRegularExpression(QStringLiteral("(\\d+) \\+ (\\d+) = \\?$")).match(shown);
                 return QString::number(sum.captured(1).toInt() + sum.captured(2).toInt() + off);
             });
-        desktop ? window->Form_QueryUnload() : window->bzlButton_Click(9);
+        desktop ? window->Form_QueryUnload() : window->bzlButton_Click(Command::Exit);
         EXPECT_TRUE(prompt.startsWith(QStringLiteral("Pinsola beenden darf nur ein Erwachsener:")))
             << prompt.toStdString();
         EXPECT_EQ(asked.size(), questions) << "desktop " << desktop << ", off by " << off;
@@ -312,12 +315,12 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
     }
     const auto cancelled =
         InputBox::answerSeam.replace([](const QString&, const QString&) { return QString(); });
-    window->bzlButton_Click(9);
+    window->bzlButton_Click(Command::Exit);
     EXPECT_EQ(asked.size(), 2) << "Cancel is no answer";
 }
 
 TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {
-    window->bzlButton_Click(4);
+    window->bzlButton_Click(Command::ColorWindow);
     EXPECT_TRUE(frmColor::instance()->isVisible());
     EXPECT_EQ(ColorWinOpen, -1);
 }
@@ -329,7 +332,7 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     EXPECT_FALSE(QFile::exists(home.settingsFile())) << "the current language's flag writes nothing";
     QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
     EXPECT_EQ(LangIndex, 1);
-    EXPECT_EQ(window->bzlButton.widget(0)->toolTip(), QStringLiteral("New page (Ctrl+N)"));
+    EXPECT_EQ(window->buttonWidget(Command::NewPage)->toolTip(), QStringLiteral("New page (Ctrl+N)"));
     EXPECT_FALSE(window->imgLogo[0]->isVisibleTo(window));
     EXPECT_TRUE(window->imgLogo[1]->isVisibleTo(window));
     QSettings stored(home.settingsFile(), QSettings::IniFormat);
@@ -339,7 +342,7 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     EXPECT_EQ(contents(home.settingsFile()), settings);
 
     // From the last button, Tab goes over the flags row by row: German, English, Spanish; Enter picks.
-    window->bzlButton.widget(9)->setFocus();
+    window->buttonWidget(Command::Exit)->setFocus();
     for (int tab = 0; tab < 3; ++tab)
         QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
     EXPECT_EQ(window->focusWidget(), window->imgLang[4]);
@@ -365,7 +368,7 @@ TEST_F(CommandTest, TheExitQuestionsButtonsSpeakTheLanguageOfTheFlagClicked) {
             buttons << box->button(QMessageBox::Yes)->text() << box->button(QMessageBox::No)->text();
             box->button(QMessageBox::No)->click();
         });
-        window->bzlButton_Click(9);
+        window->bzlButton_Click(Command::Exit);
         EXPECT_EQ(buttons, QStringList({yes, no})) << "flag " << flag;
     }
 }
@@ -410,7 +413,7 @@ TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
 
 const auto help = [](frmDraw* w) { w->mnuHilfe->trigger(); };
 const auto mail = [](frmDraw* w) { w->mnuEmail->trigger(); };
-const auto web = [](frmDraw* w) { w->bzlButton_Click(8); };
+const auto web = [](frmDraw* w) { w->bzlButton_Click(Command::WebPage); };
 const auto infoLink = [](frmDraw*) { frmInfo::instance()->lblHomepage_Click(); };
 constexpr const char* Page = "file://<program>/help/en/index.html";
 constexpr const char* Mail = "mailto:support@pinsola.example.org?Subject=Pinsola";
@@ -440,7 +443,7 @@ namespace {
 
 TEST_F(CommandTest, TheGalleryCommandShowsTheViewersFileListWithDrawingsSavedSince) {
     save(QStringLiteral("poppy"));
-    window->bzlButton_Click(2);
+    window->bzlButton_Click(Command::Gallery);
     frmPreview* viewer = frmPreview::instance();
     EXPECT_FALSE(viewer->picPanel[0]->isVisibleTo(viewer));
     EXPECT_TRUE(viewer->picPanel[2]->isVisibleTo(viewer));
@@ -460,7 +463,7 @@ QImage printedPage(frmDraw* window) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
     {
         const auto pdf = Drucker::printerSeam.replace(&printer);
-        window->bzlButton_Click(5);
+        window->bzlButton_Click(Command::Print);
     }
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
@@ -484,12 +487,12 @@ TEST_F(CommandTest, TracingShowsOnTheCanvasOnlyNeverInTheUndoCopyTheSavedFileOrT
     const QRgb pen = qRgb(0xC0, 0, 0); // PenColor 0x0000C0, red in the low byte
     frmPreview* viewer = frmPreview::instance();
     stroke({20, 20}, {300, 200});
-    QTest::mouseClick(viewer->bzlButton.widget(frmPreview::TraceButton), Qt::LeftButton);
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::TraceSwitch), Qt::LeftButton);
     ASSERT_EQ(TraceOn, -1);
-    EXPECT_EQ(viewer->bzlButton[frmPreview::TraceButton].Value(), -1) << "the switch shows it is on";
-    QTest::mouseClick(viewer->bzlButton.widget(2), Qt::LeftButton);
+    EXPECT_EQ(viewer->button(ViewerCommand::TraceSwitch).Value(), -1) << "the switch shows it is on";
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::StepOn), Qt::LeftButton);
     const QImage firstStep = canvas->grab().toImage();
-    QTest::mouseClick(viewer->bzlButton.widget(2), Qt::LeftButton);
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::StepOn), Qt::LeftButton);
     const QImage shown = canvas->grab().toImage();
     EXPECT_GT(foreign(shown, pen), 1000) << "the step lies faintly on the canvas";
     EXPECT_NE(shown, firstStep) << "and follows the viewer's step";
@@ -504,7 +507,7 @@ TEST_F(CommandTest, TracingShowsOnTheCanvasOnlyNeverInTheUndoCopyTheSavedFileOrT
     EXPECT_EQ(foreign(saved, pen), 0) << "the saved drawing holds strokes on white only";
     const QImage pageTraced = printedPage(window);
     ASSERT_FALSE(pageTraced.isNull());
-    QTest::mouseClick(viewer->bzlButton.widget(frmPreview::TraceButton), Qt::LeftButton);
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::TraceSwitch), Qt::LeftButton);
     EXPECT_EQ(pageTraced, printedPage(window)) << "the printed page is the same with tracing on and off";
     EXPECT_EQ(TraceOn, 0);
     EXPECT_EQ(foreign(canvas->grab().toImage(), pen), 0) << "switched off, the canvas is white again";
@@ -560,15 +563,18 @@ TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
              stroke({20, 60}, {200, 60});
          },
          [&] { return canvas->Image() == before; }},
-        {"Ctrl+S", Qt::CTRL | Qt::Key_S, {}, [&] { return titles == QStringList{GetLang(133)}; }},
+        {"Ctrl+S", Qt::CTRL | Qt::Key_S, {}, [&] { return titles == QStringList{GetLang(Text::SaveTitle)}; }},
         {"Ctrl+P", Qt::CTRL | Qt::Key_P, {}, [&] { return QFileInfo(printer.outputFileName()).size() > 0; }},
         {"Ctrl+O", Qt::CTRL | Qt::Key_O, {}, [&] { return viewer->picPanel[2]->isVisibleTo(viewer); }},
         {"Page Down, file panel shown", QKeyCombination(Qt::Key_PageDown), {}, [&] { return StepNo == 0; }},
-        {"Page Down", QKeyCombination(Qt::Key_PageDown), [&] { viewer->bzlButton_Click(8); },
-         [&] { return StepNo == 1; }},
+        {"Page Down", QKeyCombination(Qt::Key_PageDown),
+         [&] { viewer->bzlButton_Click(ViewerCommand::TakeDrawing); }, [&] { return StepNo == 1; }},
         {"Page Up", QKeyCombination(Qt::Key_PageUp), {}, [&] { return StepNo == 0; }},
         {"F1", QKeyCombination(Qt::Key_F1), {}, [&] { return opened.size() == 1; }},
-        {"Ctrl+Q", Qt::CTRL | Qt::Key_Q, {}, [&] { return asked == QStringList{GetLang(114)}; }},
+        {"Ctrl+Q",
+         Qt::CTRL | Qt::Key_Q,
+         {},
+         [&] { return asked == QStringList{GetLang(Text::ExitQuestion)}; }},
     };
     for (const Row& row : rows) {
         if (row.before)
@@ -589,12 +595,14 @@ TEST_F(CommandTest, TheTooltipsNameTheShortcutsInTheKeyboardsWordsOfTheLanguage)
         LangIndex = static_cast<int16_t>(index);
         LanguageChange::announce(QString::fromLatin1(code));
         const QString expected = QString::fromUtf8(newPage);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window->bzlButton.widget(0)->toolTip() == expected; }))
-            << window->bzlButton.widget(0)->toolTip().toStdString();
-        EXPECT_EQ(frmPreview::instance()->buttonToolTip(2), QString::fromUtf8(next));
-        EXPECT_EQ(window->bzlButton.widget(4)->toolTip(), GetLang(122)) << "no key, no mention";
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return window->buttonWidget(Command::NewPage)->toolTip() == expected;
+        })) << window->buttonWidget(Command::NewPage)->toolTip().toStdString();
+        EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::StepOn), QString::fromUtf8(next));
+        EXPECT_EQ(window->buttonWidget(Command::ColorWindow)->toolTip(), GetLang(Text::ColorWindowTip))
+            << "no key, no mention";
     }
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(frmPreview::TraceButton),
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TraceSwitch),
               QStringLiteral("Nachzeichnen ein/aus"));
 }
 

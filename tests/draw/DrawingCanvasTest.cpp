@@ -7,6 +7,8 @@
 
 namespace {
 
+using Command = frmDraw::Command;
+
 const QRgb Pen = qRgb(0xC0, 0x00, 0x00);
 const QRgb White = qRgb(0xFF, 0xFF, 0xFF);
 
@@ -98,9 +100,9 @@ TEST_F(CanvasTest, ADragLeavingTheCanvasIsClippedAtTheEdgeAndGoesOnWhenItComesBa
 
 TEST_F(CanvasTest, TheFirstStrokeEnablesUndoAndUndoRestoresThePixelsFromBeforeThePress) {
     open();
-    EXPECT_EQ(window->bzlButton[1].Enabled(), 0);
+    EXPECT_EQ(window->button(Command::Undo).Enabled(), 0);
     stroke({{10, 10}, {200, 150}});
-    EXPECT_NE(window->bzlButton[1].Enabled(), 0);
+    EXPECT_NE(window->button(Command::Undo).Enabled(), 0);
     const QImage afterFirst = canvas->Image();
     stroke({{30, 200}, {250, 20}});
     canvas->restoreUndoCopy();

@@ -19,6 +19,9 @@
 
 namespace {
 
+using Command = frmDraw::Command;
+using ViewerCommand = frmPreview::Command;
+
 using FormTest = DrawTest;
 
 // 800 x 600 pixels are the 12000 x 9000 twips of the worked example: m = 360 twips = 24 pixels.
@@ -40,9 +43,9 @@ TEST_F(FormTest, TheLoadPreparesUndoSoundButtonAndPen) {
     Allgemein::PenColor = 0x123456;
     Allgemein::PenWidth = 17;
     open();
-    EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "nothing to undo";
-    EXPECT_EQ(window->bzlButton[6].ForeColor(), 0x0000FFu) << "sound off shows red";
-    EXPECT_EQ(window->bzlButton[0].ForeColor(), 0u);
+    EXPECT_EQ(window->button(Command::Undo).Enabled(), 0) << "nothing to undo";
+    EXPECT_EQ(window->button(Command::SoundSwitch).ForeColor(), 0x0000FFu) << "sound off shows red";
+    EXPECT_EQ(window->button(Command::NewPage).ForeColor(), 0u);
     EXPECT_EQ(canvas->ForeColor(), 0x123456u);
     EXPECT_EQ(canvas->DrawWidth(), 17);
     EXPECT_FALSE(canvas->cursor().pixmap().isNull()) << "the pencil pointer";
@@ -100,13 +103,17 @@ TEST_P(Sprache, PutsTheLanguagesTextsOnButtonsMenuViewerAndLogo) {
     open();
     window->Sprache();
     // Followed by the shortcut in Qt's words of the language (see CommandsTest).
-    EXPECT_TRUE(window->bzlButton.widget(0)->toolTip().startsWith(QString::fromUtf8(c.newPageTip) + " ("));
-    EXPECT_TRUE(window->bzlButton.widget(9)->toolTip().startsWith(QString::fromUtf8(c.exitTip) + " ("));
+    EXPECT_TRUE(
+        window->buttonWidget(Command::NewPage)->toolTip().startsWith(QString::fromUtf8(c.newPageTip) + " ("));
+    EXPECT_TRUE(
+        window->buttonWidget(Command::Exit)->toolTip().startsWith(QString::fromUtf8(c.exitTip) + " ("));
     EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
     EXPECT_FALSE(window->mnuHilfe->text().isEmpty());
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(6), QStringLiteral("OK"));
-    EXPECT_TRUE(frmPreview::instance()->buttonToolTip(0).startsWith(Allgemein::GetLang(124) + " ("));
-    EXPECT_FALSE(frmPreview::instance()->buttonToolTip(0).isEmpty());
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TakeLesson), QStringLiteral("OK"));
+    EXPECT_TRUE(frmPreview::instance()
+                    ->buttonToolTip(ViewerCommand::StepBack)
+                    .startsWith(Allgemein::GetLang(Text::BackTip) + " ("));
+    EXPECT_FALSE(frmPreview::instance()->buttonToolTip(ViewerCommand::StepBack).isEmpty());
     EXPECT_EQ(window->imgLogo[0]->isVisibleTo(window), c.germanLogo);
     EXPECT_EQ(window->imgLogo[1]->isVisibleTo(window), !c.germanLogo);
     EXPECT_EQ(script->count(), 0);
@@ -123,14 +130,14 @@ TEST_F(FormTest, WithoutALanguageFileTheTextsAreEmptyButEMailAndOKStay) {
     Allgemein::LangIndex = 1;
     open();
     window->Sprache();
-    EXPECT_TRUE(window->bzlButton.widget(3)->toolTip().isEmpty());
+    EXPECT_TRUE(window->buttonWidget(Command::Save)->toolTip().isEmpty());
     EXPECT_TRUE(window->mnuUeber->text().isEmpty());
     EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(8), QStringLiteral("OK"));
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TakeDrawing), QStringLiteral("OK"));
 }
 
 struct ButtonDesign {
-    int index;
+    Command command;
     const char* caption;
     const char* family;
 };
@@ -140,25 +147,29 @@ class StoredButtons : public DrawTest, public ::testing::WithParamInterface<Butt
 TEST_P(StoredButtons, ComeFromTheStoredDesign) {
     const ButtonDesign& c = GetParam();
     open();
-    brizel::IBrizel& button = window->bzlButton[c.index];
+    brizel::IBrizel& button = window->button(c.command);
     EXPECT_EQ(button.Caption(), QString::fromUtf8(c.caption));
     EXPECT_EQ(button.Font().families().value(0, button.Font().family()), QString::fromLatin1(c.family));
-    EXPECT_EQ(button.ButtonType(), 14);
+    EXPECT_EQ(button.ButtonType(), int32_t(brizel::ButtonTypes::KDE2));
     EXPECT_EQ(button.ColorScheme(), 2);
     EXPECT_EQ(button.BackColor(), 0x78BFDEu);
     EXPECT_EQ(button.BackOver(), 0xC0C0C0u);
-    EXPECT_EQ(button.ForeColor(), c.index == 6 ? 0x0000FFu : 0u);
+    EXPECT_EQ(button.ForeColor(), c.command == Command::SoundSwitch ? 0x0000FFu : 0u);
     EXPECT_EQ(button.SpecialEffect(), 2);
-    EXPECT_EQ(window->bzlButton.widget(c.index)->size(), QSize(49, 33));
+    EXPECT_EQ(window->buttonWidget(c.command)->size(), QSize(49, 33));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, StoredButtons,
-    ::testing::Values(ButtonDesign{0, "o", "Wingdings"}, ButtonDesign{1, "Å", "Wingdings"},
-                      ButtonDesign{2, "1", "Wingdings"}, ButtonDesign{3, "<", "Wingdings"},
-                      ButtonDesign{4, "!", "Wingdings"}, ButtonDesign{5, "y", "Wingdings"},
-                      ButtonDesign{6, ")", "Wingdings"}, ButtonDesign{7, "?", "Arial Black"},
-                      ButtonDesign{8, "[", "Wingdings"}, ButtonDesign{9, "ý", "Wingdings"}));
+INSTANTIATE_TEST_SUITE_P(Table, StoredButtons,
+                         ::testing::Values(ButtonDesign{Command::NewPage, "o", "Wingdings"},
+                                           ButtonDesign{Command::Undo, "Å", "Wingdings"},
+                                           ButtonDesign{Command::Gallery, "1", "Wingdings"},
+                                           ButtonDesign{Command::Save, "<", "Wingdings"},
+                                           ButtonDesign{Command::ColorWindow, "!", "Wingdings"},
+                                           ButtonDesign{Command::Print, "y", "Wingdings"},
+                                           ButtonDesign{Command::SoundSwitch, ")", "Wingdings"},
+                                           ButtonDesign{Command::HelpMenu, "?", "Arial Black"},
+                                           ButtonDesign{Command::WebPage, "[", "Wingdings"},
+                                           ButtonDesign{Command::Exit, "ý", "Wingdings"}));
 
 TEST_F(FormTest, AChangedKeyInTheStoredDesignChangesThatButtonOnly) {
     QFile file(QStringLiteral(":/forms/frmDraw.frm"));
@@ -172,9 +183,9 @@ TEST_F(FormTest, AChangedKeyInTheStoredDesignChangesThatButtonOnly) {
     ButtonArray buttons;
     buttons.create(StoredForm::fromText(text), QStringLiteral("bzlButton"), &parent, {});
     ASSERT_EQ(buttons.count(), 10);
-    EXPECT_EQ(buttons[3].ButtonType(), 9);
-    EXPECT_EQ(buttons[2].ButtonType(), 14);
-    EXPECT_EQ(buttons[4].ButtonType(), 14);
+    EXPECT_EQ(buttons[3].ButtonType(), int32_t(brizel::ButtonTypes::OfficeXP));
+    EXPECT_EQ(buttons[2].ButtonType(), int32_t(brizel::ButtonTypes::KDE2));
+    EXPECT_EQ(buttons[4].ButtonType(), int32_t(brizel::ButtonTypes::KDE2));
 }
 
 TEST_F(FormTest, TheFlagsCarryTheirLanguagesNames) {
@@ -255,7 +266,7 @@ TEST_P(LeftDrawing, ComesBackAtTheStartOnlyWhenItIsASoundPicture) {
     const int red = c.comesBack ? Bar.width() * Bar.height() : 0;
     EXPECT_EQ(count(shown, Bar, qRgb(255, 0, 0)), red);
     EXPECT_EQ(count(shown, shown.rect(), qRgb(255, 255, 255)), shown.width() * shown.height() - red);
-    EXPECT_EQ(window->bzlButton[1].Enabled(), 0) << "nothing to undo";
+    EXPECT_EQ(window->button(Command::Undo).Enabled(), 0) << "nothing to undo";
     EXPECT_EQ(QFile::exists(kept), c.comesBack) << "kept while it is not saved";
     ASSERT_EQ(log.lines().size(), c.logged ? 1 : 0) << log.lines().join('\n').toStdString();
     if (c.logged) {

@@ -124,7 +124,7 @@ TEST_P(LangFile_, GetLangReadsEveryTextThroughTheProgramsReader) {
     LangIndex = int16_t(GetParam().index);
     const QMap<int, QString> file = texts(bytes);
     for (int id : kIds)
-        EXPECT_EQ(GetLang(int16_t(id)), file[id]) << id;
+        EXPECT_EQ(GetLang(Text(id)), file[id]) << id;
     EXPECT_EQ(script.count(), 0);
 }
 
@@ -173,7 +173,7 @@ TEST_P(KnownText, ComesBackThroughGetLang) {
     for (const Language& language : kLanguages)
         LangFile[size_t(language.index)] = QStringLiteral(PROGRAM_DIR "/") + QLatin1String(language.file);
     LangIndex = int16_t(GetParam().index);
-    EXPECT_EQ(GetLang(int16_t(GetParam().id)), QString::fromUtf16(GetParam().text));
+    EXPECT_EQ(GetLang(Text(GetParam().id)), QString::fromUtf16(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, KnownText, ::testing::ValuesIn(kKnown));

@@ -57,7 +57,7 @@ TEST_F(GalleryTest, ADrawingIsStretchedOverTheWholeCanvas) {
     pick(QStringLiteral("Mohn.bmp"));
     EXPECT_EQ(window->chosenDrawing(), pics() + QStringLiteral("Mohn.bmp"));
     EXPECT_EQ(shown().pixel(300, 225), qRgb(255, 255, 0)) << "shown stretched in the preview";
-    click(8);
+    click(Command::TakeDrawing);
     const QImage canvas = drawing->picBild->Image();
     const struct {
         QPoint at;
@@ -200,7 +200,7 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
         pick(QString::fromLatin1(c.file));
         EXPECT_EQ(shown(), previewBefore);
         ASSERT_EQ(script->count(), c.vanishes ? 0 : 1);
-        click(8);
+        click(Command::TakeDrawing);
     }
     const long peak = peakMemoryKiB();
     RecordProperty("peak_memory_kib", static_cast<int>(peak));

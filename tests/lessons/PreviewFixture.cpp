@@ -27,13 +27,13 @@ void PreviewTest::TearDown() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void PreviewTest::click(int index) {
-    QWidget* button = window->bzlButton.widget(index);
+void PreviewTest::click(Command command) {
+    QWidget* button = window->buttonWidget(command);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
-bool PreviewTest::enabled(int index) const {
-    return window->bzlButton[index].Enabled() != 0;
+bool PreviewTest::enabled(Command command) const {
+    return window->button(command).Enabled() != 0;
 }
 
 QImage PreviewTest::shown() const {

@@ -17,9 +17,11 @@ protected:
 
     // Loads and shows the viewer.
     void open();
-    // Clicks button `index` of the viewer with the mouse.
-    void click(int index);
-    bool enabled(int index) const;
+    using Command = frmPreview::Command;
+
+    // Clicks the button of `command` with the mouse.
+    void click(Command command);
+    bool enabled(Command command) const;
     // What the preview shows on the screen.
     QImage shown() const;
     // Band `band` of lesson `lesson`, cut from the embedded bitmap.

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -26,9 +27,11 @@ QString storedOption(const TempHome& home, const QString& key) {
         .toString();
 }
 
+using Command = frmPreview::Command;
+
 struct BrowseCase {
     int16_t lesson;
-    int button;
+    Command button;
     int16_t expected;
 };
 
@@ -40,14 +43,14 @@ TEST_P(Browse, WrapsAroundAndOnlyTakingTheLessonStoresIt) {
     const BrowseCase& c = GetParam();
     LessonNo = c.lesson;
     open();
-    click(1);
+    click(Command::ChooseLesson);
     ASSERT_TRUE(window->picPanel[1]->isVisible());
     click(c.button);
     EXPECT_EQ(LessonNo, c.expected);
     EXPECT_EQ(shown(), band(c.expected, 5));
     EXPECT_TRUE(window->picPanel[1]->isVisible());
     EXPECT_TRUE(storedOption(home, QStringLiteral("Image")).isEmpty());
-    click(6);
+    click(Command::TakeLesson);
     EXPECT_EQ(storedOption(home, QStringLiteral("Image")), QString::number(c.expected));
     EXPECT_EQ(shown(), band(c.expected, 0));
     EXPECT_TRUE(window->picPanel[0]->isVisible());
@@ -56,8 +59,10 @@ TEST_P(Browse, WrapsAroundAndOnlyTakingTheLessonStoresIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Browse,
-                         ::testing::Values(BrowseCase{1, 5, 42}, BrowseCase{42, 7, 1}, BrowseCase{17, 5, 16},
-                                           BrowseCase{17, 7, 18}));
+                         ::testing::Values(BrowseCase{1, Command::LessonBefore, 42},
+                                           BrowseCase{42, Command::NextLesson, 1},
+                                           BrowseCase{17, Command::LessonBefore, 16},
+                                           BrowseCase{17, Command::NextLesson, 18}));
 
 struct ActivationCase {
     int16_t stored;
@@ -89,49 +94,50 @@ INSTANTIATE_TEST_SUITE_P(Table, Activation,
 
 TEST_F(PreviewTest, StepButtonsFollowTheStepFromFirstToLastAndBack) {
     struct Step {
-        int button;
+        Command button;
         int16_t step;
         bool previous;
         bool next;
     };
     // The sixth "next" and the sixth "previous" meet a disabled button and change nothing.
-    const std::array<Step, 12> walk{{{2, 1, true, true},
-                                     {2, 2, true, true},
-                                     {2, 3, true, true},
-                                     {2, 4, true, true},
-                                     {2, 5, true, false},
-                                     {2, 5, true, false},
-                                     {0, 4, true, true},
-                                     {0, 3, true, true},
-                                     {0, 2, true, true},
-                                     {0, 1, true, true},
-                                     {0, 0, false, true},
-                                     {0, 0, false, true}}};
+    const std::array<Step, 12> walk{{{Command::StepOn, 1, true, true},
+                                     {Command::StepOn, 2, true, true},
+                                     {Command::StepOn, 3, true, true},
+                                     {Command::StepOn, 4, true, true},
+                                     {Command::StepOn, 5, true, false},
+                                     {Command::StepOn, 5, true, false},
+                                     {Command::StepBack, 4, true, true},
+                                     {Command::StepBack, 3, true, true},
+                                     {Command::StepBack, 2, true, true},
+                                     {Command::StepBack, 1, true, true},
+                                     {Command::StepBack, 0, false, true},
+                                     {Command::StepBack, 0, false, true}}};
     LessonNo = 9;
     open();
-    EXPECT_FALSE(enabled(0));
-    EXPECT_TRUE(enabled(2));
+    EXPECT_FALSE(enabled(Command::StepBack));
+    EXPECT_TRUE(enabled(Command::StepOn));
     for (size_t i = 0; i < walk.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "click " << i + 1 << " on button " << walk[i].button);
+        SCOPED_TRACE(testing::Message()
+                     << "click " << i + 1 << " on button " << static_cast<int>(walk[i].button));
         click(walk[i].button);
         EXPECT_EQ(StepNo, walk[i].step);
-        EXPECT_EQ(enabled(0), walk[i].previous);
-        EXPECT_EQ(enabled(2), walk[i].next);
+        EXPECT_EQ(enabled(Command::StepBack), walk[i].previous);
+        EXPECT_EQ(enabled(Command::StepOn), walk[i].next);
         EXPECT_EQ(shown(), band(9, walk[i].step));
     }
 }
 
 TEST_F(PreviewTest, TakingALessonShowsItsFirstBandButKeepsStepAndStepButtons) {
     open();
-    click(1);
+    click(Command::ChooseLesson);
     StepNo = 3;
-    window->bzlButton[0].setEnabled(-1);
-    window->bzlButton[2].setEnabled(0);
-    click(6);
+    window->button(Command::StepBack).setEnabled(-1);
+    window->button(Command::StepOn).setEnabled(0);
+    click(Command::TakeLesson);
     EXPECT_EQ(shown(), band(1, 0));
     EXPECT_EQ(StepNo, 3);
-    EXPECT_TRUE(enabled(0));
-    EXPECT_FALSE(enabled(2));
+    EXPECT_TRUE(enabled(Command::StepBack));
+    EXPECT_FALSE(enabled(Command::StepOn));
 }
 
 struct SizeCase {
@@ -171,11 +177,11 @@ INSTANTIATE_TEST_SUITE_P(Table, Size,
 
 TEST_F(PreviewTest, TheSizeButtonSwitchesBetweenFullAndHalfSize) {
     open();
-    click(4);
+    click(Command::SizeSwitch);
     EXPECT_EQ(Allgemein::PreviewSize, 0);
     EXPECT_EQ(window->size(), QSize(240, 270));
     EXPECT_EQ(window->picPreview->size(), QSize(200, 150));
-    click(4);
+    click(Command::SizeSwitch);
     EXPECT_EQ(window->size(), QSize(440, 420));
     EXPECT_EQ(shown(), band(1, 0));
 }
@@ -201,7 +207,7 @@ TEST_P(OpenDrawing, SwitchesBackAndOpensTheChosenDrawing) {
     ASSERT_FALSE(window->picPanel[0]->isVisible());
     window->chooseDrawing(
         QString::fromUtf8(c.picName).replace(QStringLiteral("<pics>"), home.programFolder() + "/pics"));
-    click(8);
+    click(Command::TakeDrawing);
     ASSERT_EQ(opened.count(), c.opened ? 1 : 0);
     if (c.opened) {
         EXPECT_EQ(opened[0][0].value<QImage>().size(), QSize(640, 480));
@@ -216,14 +222,17 @@ INSTANTIATE_TEST_SUITE_P(Table, OpenDrawing,
                          ::testing::Values(OpenCase{"", false}, OpenCase{"Tulpe.bmp", true},
                                            OpenCase{"<pics>/Tulpe.bmp", true}));
 
-// The ways the viewer changes its panel: the viewer's commands 1 (lesson panel), 6 (take the lesson) and
-// 8 (open the drawing), and the drawing window's gallery command.
+// The ways the viewer changes its panel: the viewer's commands that show the lesson panel, take the lesson
+// and open the drawing, and the drawing window's gallery command.
 struct PanelSwitch {
     const char* name;
-    int command; // -1: the gallery command
+    std::optional<Command> command; // none: the gallery command
     int panel;
 };
-const PanelSwitch kSwitches[] = {{"lessons", 1, 1}, {"take", 6, 0}, {"gallery", -1, 2}, {"open", 8, 0}};
+const PanelSwitch kSwitches[] = {{"lessons", Command::ChooseLesson, 1},
+                                 {"take", Command::TakeLesson, 0},
+                                 {"gallery", std::nullopt, 2},
+                                 {"open", Command::TakeDrawing, 0}};
 
 using PanelCase = std::vector<PanelSwitch>;
 
@@ -255,16 +264,16 @@ TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
     const PanelCase& switches = GetParam();
     open();
     for (const PanelSwitch& s : switches)
-        if (s.command < 0)
+        if (!s.command)
             window->showFilePanel();
         else
-            window->bzlButton_Click(static_cast<int16_t>(s.command));
+            window->bzlButton_Click(*s.command);
     const int panel = switches.back().panel;
     for (size_t i = 0; i < 3; ++i)
         EXPECT_EQ(window->picPanel[i]->isVisible(), static_cast<int>(i) == panel) << "panel " << i;
 
-    const std::array<QWidget*, 3> receivers{window->bzlButton.widget(0), window->bzlButton.widget(5),
-                                            window->filPics};
+    const std::array<QWidget*, 3> receivers{window->buttonWidget(Command::StepBack),
+                                            window->buttonWidget(Command::LessonBefore), window->filPics};
     const QPoint at = receivers[0]->mapTo(window, receivers[0]->rect().center());
     PressReceiver pressed;
     qApp->installEventFilter(&pressed);

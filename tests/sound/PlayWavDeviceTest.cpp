@@ -19,11 +19,11 @@ namespace {
 constexpr double kTolerance = 0.01;
 
 // Sound `id` as a mono recording of the output holds it: at the recording rate, the sides mixed.
-std::vector<int16_t> monoOf(int id) {
-    return SoxSound::of(id).mono;
+std::vector<int16_t> monoOf(Sound id) {
+    return SoxSound::of(static_cast<int>(id)).mono;
 }
 
-double heardLengthOf(int id) {
+double heardLengthOf(Sound id) {
     return NullSink::soundSeconds(monoOf(id));
 }
 
@@ -103,8 +103,8 @@ class EverySound : public PlayWavDeviceTest, public ::testing::WithParamInterfac
 
 TEST_P(EverySound, PlaysCompletelyThroughTheOutput) {
     ErrorScript script({2});
-    const int id = GetParam();
-    const std::vector<int16_t> recording = record([id] { PlayWAV(int16_t(id)); });
+    const auto id = Sound(GetParam());
+    const std::vector<int16_t> recording = record([id] { PlayWAV(id); });
     const double seconds = NullSink::soundSeconds(recording);
     RecordProperty("heard", NullSink::describe(recording));
     EXPECT_NEAR(seconds, heardLengthOf(id), kTolerance) << NullSink::describe(recording);
@@ -118,14 +118,15 @@ INSTANTIATE_TEST_SUITE_P(Sounds, EverySound, ::testing::Range(101, 108));
 
 struct CutCase {
     const char* name;
-    int first;
-    int second;
+    Sound first;
+    Sound second;
     int gapMs; // time the first sound has to play before the second is called
 };
 
 // The second sound cuts the first: what is heard is at most the gap plus the whole second sound, far
 // less than both sounds in full.
-const CutCase kCuts[] = {{"AtOnce", 103, 107, 0}, {"AfterATenthOfASecond", 104, 107, 100}};
+const CutCase kCuts[] = {{"AtOnce", Sound::Back, Sound::NewPicture, 0},
+                         {"AfterATenthOfASecond", Sound::Forward, Sound::NewPicture, 100}};
 
 void PrintTo(const CutCase& c, std::ostream* out) {
     *out << c.name;
@@ -136,10 +137,10 @@ class LaterSound : public PlayWavDeviceTest, public ::testing::WithParamInterfac
 TEST_P(LaterSound, CutsTheEarlierOne) {
     const CutCase& c = GetParam();
     const std::vector<int16_t> recording = record([&c] {
-        PlayWAV(int16_t(c.first));
+        PlayWAV(c.first);
         if (c.gapMs > 0)
             QTest::qWait(c.gapMs);
-        PlayWAV(int16_t(c.second));
+        PlayWAV(c.second);
     });
     const double seconds = NullSink::soundSeconds(recording);
     RecordProperty("heard", NullSink::describe(recording));

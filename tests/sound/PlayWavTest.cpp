@@ -46,7 +46,7 @@ protected:
     }
     static void TearDownTestSuite() { ProgramFolder::setPath({}); }
     void SetUp() override {
-        PlayWAV(104);
+        PlayWAV(Sound::Forward);
         letThePlayerStart();
         started.clear();
     }
@@ -57,7 +57,7 @@ protected:
 TEST_F(PlayWavTest, EverySoundIsSilentlySkippedWithoutADevice) {
     ErrorScript script({kCancel});
     for (int16_t id = 101; id <= 107; ++id) {
-        PlayWAV(id);
+        PlayWAV(Sound(id));
         letThePlayerStart();
         EXPECT_EQ(WavData, resource(id)) << id;
         EXPECT_TRUE(holdsSound(player, id));
@@ -85,7 +85,7 @@ class PlayWavMissing : public PlayWavTest, public ::testing::WithParamInterface<
 
 TEST_P(PlayWavMissing, Sound108GoesToTheErrorWindow) {
     ErrorScript script({GetParam().action});
-    PlayWAV(108);
+    PlayWAV(Sound(108));
     letThePlayerStart();
 
     ASSERT_EQ(script.count(), 1);
@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, PlayWavMissing, ::testing::ValuesIn(kMissing),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(PlayWavTest, TheLaterOfTwoQuickCallsIsTheOneThatPlays) {
-    PlayWAV(101);
-    PlayWAV(107);
+    PlayWAV(Sound::Click);
+    PlayWAV(Sound::NewPicture);
     letThePlayerStart();
     EXPECT_EQ(started.count(), 1);
     EXPECT_TRUE(holdsSound(player, 107));

@@ -119,9 +119,9 @@ int main(int argc, char* argv[]) {
     }
     frmPreview* viewer = frmPreview::instance();
     for (int i = 0; i < options.value(QStringLiteral("step")).toInt(); ++i)
-        viewer->bzlButton_Click(2);
+        viewer->bzlButton_Click(frmPreview::Command::StepOn);
     if (options.value(QStringLiteral("panel")) == QStringLiteral("1"))
-        viewer->bzlButton_Click(1);
+        viewer->bzlButton_Click(frmPreview::Command::ChooseLesson);
     if (options.value(QStringLiteral("panel")) == QStringLiteral("2")) {
         viewer->showFilePanel();
         viewer->filPics->setCurrentRow(0);

@@ -43,6 +43,9 @@ enum Index : int {
 constexpr int Count = 31;
 constexpr uint32_t SystemFlag = 0x80000000u;
 
+// A plain colour value (red in the low byte) as a QColor, and a QColor as one.
+QColor toQColor(uint32_t rgb);
+uint32_t fromQColor(const QColor& color);
 // The colour of system colour `index` (0 … Count - 1) in the application palette.
 uint32_t colorOf(int index);
 // A stored colour value as a plain colour: high byte 0 is RGB, 2 an RGB relative to a palette (the same

@@ -1,4 +1,6 @@
-#include "controls/MouseCodes.h"
+#include "base/MouseCodes.h"
+
+#include <QMouseEvent>
 
 int16_t MouseCodes::button(Qt::MouseButtons buttons) {
     int16_t code = 0;
@@ -30,4 +32,14 @@ Qt::MouseButton MouseCodes::qtButton(int16_t button) {
     if (button & MiddleButton)
         return Qt::MiddleButton;
     return Qt::NoButton;
+}
+
+MouseCodes::Pointer MouseCodes::pointer(const QMouseEvent& event) {
+    return pointer(event, event.position());
+}
+
+MouseCodes::Pointer MouseCodes::pointer(const QMouseEvent& event, QPointF at) {
+    const Qt::MouseButtons buttons = event.type() == QEvent::MouseMove ? event.buttons() : event.button();
+    return {button(buttons), shift(event.modifiers()), static_cast<float>(at.x()),
+            static_cast<float>(at.y())};
 }

@@ -1,0 +1,58 @@
+#include "core/ProgramWindow.h"
+
+#include "controls/ImageControl.h"
+#include "controls/StoredForm.h"
+#include "controls/Twips.h"
+#include "core/Allgemein.h"
+#include "core/Forms.h"
+#include "core/Resources.h"
+
+#include <QCloseEvent>
+
+ProgramWindow::ProgramWindow(const QString& name, Qt::WindowFlags flags) : QWidget(nullptr, flags) {
+    setObjectName(name);
+    Forms::add(this);
+}
+
+QString ProgramWindow::text(const KeyedPropertyBag& bag, const char* key) {
+    return bag.readProperty(QString::fromLatin1(key)).toString();
+}
+
+void ProgramWindow::sound(Sound id) {
+    if (Allgemein::SoundOn)
+        Allgemein::PlayWAV(id);
+}
+
+ProgramWindow::Flags ProgramWindow::createFlags(const StoredForm& form, QWidget* parent,
+                                                const std::function<void(int16_t)>& onClick) {
+    Flags flags{};
+    for (size_t i = 0; i < flags.size(); ++i) {
+        const QString name = QStringLiteral("imgLang(%1)").arg(i);
+        if (!form.contains(name))
+            continue;
+        const KeyedPropertyBag& bag = form.control(name);
+        auto* flag = new ImageControl(parent);
+        flag->setObjectName(name);
+        flag->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
+        flag->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+        flag->setToolTip(text(bag, "tooltiptext"));
+        flag->setAccessibleName(flag->toolTip());
+        flag->setCursor(Qt::PointingHandCursor);
+        connect(flag, &ImageControl::Click, this, [onClick, i] { onClick(static_cast<int16_t>(i)); });
+        flags[i] = flag;
+    }
+    return flags;
+}
+
+void ProgramWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    else if (event->type() == QEvent::LanguageChange)
+        languageChanged();
+}
+
+void ProgramWindow::unload(QCloseEvent* event) {
+    Forms::remove(this);
+    event->accept();
+}
