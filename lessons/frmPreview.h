@@ -75,7 +75,7 @@ public:
     void showFilePanel();
     // Shows panel `panel` (0 to 2) and hides the others.
     void showPanel(int panel);
-    // The drawing command 8 opens: a bare file name is one in the drawings folder; empty for none.
+    // The drawing TakeDrawing opens: a bare file name is one in the drawings folder; empty for none.
     void chooseDrawing(const QString& nameOrPath);
     // The chosen drawing as a full path; empty for none.
     const QString& chosenDrawing() const { return m_chosenDrawing; }
