@@ -268,9 +268,16 @@ void frmDraw::Form_Load() {
     });
 }
 
-void frmDraw::paintBackground() {
-    m_background =
-        Resources::stretchedPicture(text(design().control(QStringLiteral("imgHinterg")), "picture"), size());
+// The picture is decoded once and stretched only where it shows as the window paints: a window-sized
+// copy stretched on every resize cost a 4K screen more than a frame.
+void frmDraw::loadBackground() {
+    if (m_background.isNull())
+        m_background = Resources::picture(text(design().control(QStringLiteral("imgHinterg")), "picture"));
+}
+
+void frmDraw::paintBackground(QPainter& painter, QPoint origin) const {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(origin, size()), m_background);
 }
 
 // The panel shows the window's background behind it, shifted to the left, framed by a dark and a white
@@ -280,8 +287,7 @@ void frmDraw::paintPanel() {
     QPixmap picture(inner);
     picture.fill(picPanel->backColor());
     QPainter painter(&picture);
-    const QPoint source = picPanel->pos() + QPoint(Twips::toPixelsX(PanelBackgroundShift), 0);
-    painter.drawPixmap(QPoint(0, 0), m_background, QRect(source, inner));
+    paintBackground(painter, -picPanel->pos() - QPoint(Twips::toPixelsX(PanelBackgroundShift), 0));
     const int w = picPanel->width();
     const int h = picPanel->height();
     painter.setPen(QColor(0x40, 0x40, 0x00));
@@ -317,7 +323,7 @@ void frmDraw::Form_Resize() {
                                 lblCopyright->height() * Twips::perPixelY());
     };
     trap.run({
-        {10, [this] { paintBackground(); }},
+        {10, [this] { loadBackground(); }},
         {20, [this] { update(); }},
         {30, [&] { m = DrawLayout::margin(clientWidth()); }},
         {40,
@@ -476,7 +482,8 @@ void frmDraw::closeEvent(QCloseEvent* event) {
 }
 
 void frmDraw::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, m_background);
+    QPainter painter(this);
+    paintBackground(painter, QPoint(0, 0));
 }
 
 void frmDraw::resizeEvent(QResizeEvent*) {

@@ -6,8 +6,8 @@
 #include "core/ProgramWindow.h"
 #include "draw/DrawingCanvas.h"
 
+#include <QImage>
 #include <QKeySequence>
-#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -18,6 +18,7 @@ class ImageControl;
 class QAction;
 class QLabel;
 class QMenu;
+class QPainter;
 class frmPreview;
 class ErrorTrap;
 
@@ -131,7 +132,8 @@ private:
     void exitProgram(ErrorTrap& trap);
     void endProgram(ErrorTrap& trap);
 
-    void paintBackground();
+    void loadBackground();
+    void paintBackground(QPainter& painter, QPoint origin) const;
     void paintPanel();
     void placeLogos(double clientWidth, int16_t margin);
 
@@ -139,7 +141,8 @@ private:
     // drawing is printed.
     std::array<int16_t, 4> PageMargin{};
     QString m_picName;
-    QPixmap m_background;
+    // The background picture at its own size; it is stretched over the window.
+    QImage m_background;
     std::array<bool, 2> m_logoStretched{};
     QPointer<frmPreview> m_lessonViewer;
     DrawingRecovery* m_recovery = nullptr;
