@@ -2,22 +2,29 @@
 
 #include <QListWidget>
 #include <QString>
+#include <QStringList>
+#include <QThreadPool>
 
 // A file list box: the names of the plain files in one folder that match a pattern (without regard to
 // case), sorted by name as the system's file list sorts them. The listing is read when the folder or the
-// pattern is set and on Refresh(), not when files come and go.
+// pattern is set and on Refresh(), not when files come and go. It is read on a thread of its own and
+// the names join the list in steps, so a folder of thousands of drawings never holds up the window;
+// Listed() says when the list is whole.
 class FileListBox : public QListWidget {
     Q_OBJECT
 
 public:
     explicit FileListBox(QWidget* parent = nullptr);
+    ~FileListBox() override;
 
     QString Path() const { return m_path; }
     void setPath(const QString& folder);
     QString Pattern() const { return m_pattern; }
     void setPattern(const QString& pattern);
-    // Reads the folder's listing again.
+    // Empties the list and reads the folder's listing again.
     void Refresh();
+    // Whether the listing of the last Refresh() is still being read or added.
+    bool isListing() const { return m_listing; }
 
     // The chosen name, or the empty text; a name that is not UTF-8 as NativeName keeps it, so it opens.
     QString FileName() const;
@@ -27,12 +34,24 @@ public:
 signals:
     // A name was chosen, with the pointer or the keyboard.
     void Click();
+    // The list holds every name of the listing.
+    void Listed();
 
 protected:
     // The page keys page through the list while it has the keyboard.
     bool event(QEvent* event) override;
 
 private:
+    void receive(quint64 reading, const QStringList& names);
+    void addWaiting(quint64 reading);
+
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
+    // Counts the readings: a listing that arrives after a newer Refresh() is dropped.
+    quint64 m_reading = 0;
+    bool m_listing = false;
+    QStringList m_waiting;
+    qsizetype m_added = 0;
+    // Last, so it is gone, and its reading finished, before the list itself.
+    QThreadPool m_reader;
 };

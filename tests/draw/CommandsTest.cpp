@@ -447,6 +447,7 @@ TEST_F(CommandTest, TheGalleryCommandShowsTheViewersFileListWithDrawingsSavedSin
     frmPreview* viewer = frmPreview::instance();
     EXPECT_FALSE(viewer->picPanel[0]->isVisibleTo(viewer));
     EXPECT_TRUE(viewer->picPanel[2]->isVisibleTo(viewer));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !viewer->filPics->isListing(); }));
     ASSERT_EQ(viewer->filPics->ListCount(), 1);
     EXPECT_EQ(viewer->filPics->List(0), QStringLiteral("poppy.bmp"));
 }

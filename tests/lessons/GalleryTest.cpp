@@ -33,6 +33,7 @@ protected:
         window->showFilePanel();
     }
     void pick(const QString& name) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
         const QList<QListWidgetItem*> found = window->filPics->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         const QRect place = window->filPics->visualItemRect(found[0]);

@@ -294,18 +294,35 @@ INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()), [](co
     return name;
 });
 
+// Also a folder of more names than join the list at one step, asked for twice while it is being listed.
 TEST_F(PreviewTest, TheFileListShowsTheBitmapsSortedWithoutRegardToCaseAndRefreshes) {
-    for (const char* name : {"rose.BMP", "Aster.bmp", "lilie.bmp", "notes.txt", "tulpe.bmpx"})
+    const auto create = [&](const QString& name) {
         QFile(home.programFolder() + "/pics/" + name).open(QIODevice::WriteOnly);
+    };
+    for (const char* name : {"rose.BMP", "Aster.bmp", "lilie.bmp", "notes.txt", "tulpe.bmpx"})
+        create(QString::fromLatin1(name));
     open();
+    const auto listed = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
+        QStringList names;
+        for (int i = 0; i < window->filPics->ListCount(); ++i)
+            names << window->filPics->List(i);
+        return names;
+    };
     window->showFilePanel();
-    QStringList listed;
-    for (int i = 0; i < window->filPics->ListCount(); ++i)
-        listed << window->filPics->List(i);
-    EXPECT_EQ(listed, QStringList({"Aster.bmp", "lilie.bmp", "rose.BMP"}));
-    QFile(home.programFolder() + "/pics/Mohn.bmp").open(QIODevice::WriteOnly);
+    EXPECT_EQ(listed(), QStringList({"Aster.bmp", "lilie.bmp", "rose.BMP"}));
+    create(QStringLiteral("Mohn.bmp"));
     window->showFilePanel();
-    EXPECT_EQ(window->filPics->List(2), QStringLiteral("Mohn.bmp"));
+    EXPECT_EQ(listed().value(2), QStringLiteral("Mohn.bmp"));
+    for (int i = 0; i < 1200; ++i)
+        create(QStringLiteral("Zeichnung %1.bmp").arg(i, 4, 10, QLatin1Char('0')));
+    window->showFilePanel();
+    window->showFilePanel();
+    const QStringList many = listed();
+    ASSERT_EQ(many.size(), 1204);
+    EXPECT_EQ(many.value(3), QStringLiteral("rose.BMP"));
+    EXPECT_EQ(many.value(4), QStringLiteral("Zeichnung 0000.bmp"));
+    EXPECT_EQ(many.last(), QStringLiteral("Zeichnung 1199.bmp"));
 }
 
 struct PlaceCase {

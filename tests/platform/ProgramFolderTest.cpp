@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QTest>
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,7 @@ TEST(DrawingsFolder, ListsAndOpensADrawingWhoseNameIsNotUtf8) {
     FileListBox list;
     list.setPattern(QStringLiteral("*.bmp"));
     list.setPath(pics);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !list.isListing(); }));
     ASSERT_EQ(list.ListCount(), 2);
     EXPECT_EQ(list.item(1)->text(), QStringLiteral("rose\uFFFD\uFFFD.bmp"));
     EXPECT_EQ(PictureFile::load(pics + QLatin1Char('/') + list.List(1)).size(), QSize(4, 3));
