@@ -82,8 +82,10 @@ void DrawingCanvas::changed(const QRect& area) {
 void DrawingCanvas::Line(QPointF from, QPointF to) {
     growTo(size());
     QPainter painter(&m_picture);
-    // The pen stops at the canvas's edge, also where the picture reaches beyond it.
-    painter.setClipRect(rect());
+    // The pen stops at the canvas's edge, also where the picture reaches beyond it; a picture as large as
+    // the canvas stops it by itself, without the cost of a clip on every segment.
+    if (m_picture.size() != size())
+        painter.setClipRect(rect());
     painter.setPen(QPen(SystemColorTable::toQColor(m_foreColor), m_drawWidth, Qt::SolidLine, Qt::RoundCap,
                         Qt::RoundJoin));
     if (from == to)
