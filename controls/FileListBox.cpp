@@ -3,15 +3,10 @@
 #include "controls/PageKeys.h"
 #include "platform/NativeName.h"
 
-#include <algorithm>
-
-namespace {
-// Names added at one go: a few milliseconds, so the window answers between the steps.
-constexpr qsizetype NamesPerStep = 500;
-} // namespace
-
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     m_reader.setMaxThreadCount(1);
+    // Laying out thousands of names at once would hold up the window as long as reading them.
+    setLayoutMode(QListView::Batched);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             emit Click();
@@ -37,8 +32,6 @@ void FileListBox::Refresh() {
         const QSignalBlocker quiet(this);
         clear();
     }
-    m_waiting.clear();
-    m_added = 0;
     const quint64 reading = ++m_reading;
     m_listing = !m_path.isEmpty();
     if (!m_listing)
@@ -50,43 +43,39 @@ void FileListBox::Refresh() {
     });
 }
 
+// The names join the list at one go, which is quick; a name that is not UTF-8 keeps its bytes beside the
+// text shown.
 void FileListBox::receive(quint64 reading, const QStringList& names) {
-    if (reading != m_reading)
-        return;
-    m_waiting = names;
-    addWaiting(reading);
-}
-
-void FileListBox::addWaiting(quint64 reading) {
     if (reading != m_reading)
         return;
     {
         const QSignalBlocker quiet(this);
-        const qsizetype end = std::min(m_waiting.size(), m_added + NamesPerStep);
-        for (; m_added < end; ++m_added) {
-            const QString& name = m_waiting.at(m_added);
-            auto* item = new QListWidgetItem(NativeName::shown(name), this);
-            item->setData(Qt::UserRole, name);
-        }
+        QStringList shown;
+        shown.reserve(names.size());
+        for (const QString& name : names)
+            shown << NativeName::shown(name);
+        addItems(shown);
+        for (qsizetype i = 0; i < names.size(); ++i)
+            if (shown.at(i) != names.at(i))
+                item(int(i))->setData(Qt::UserRole, names.at(i));
     }
-    if (m_added < m_waiting.size()) {
-        QMetaObject::invokeMethod(
-            this, [this, reading] { addWaiting(reading); }, Qt::QueuedConnection);
-        return;
-    }
-    m_waiting.clear();
     m_listing = false;
     emit Listed();
 }
 
 QString FileListBox::FileName() const {
-    const QListWidgetItem* item = currentItem();
-    return item ? item->data(Qt::UserRole).toString() : QString();
+    return nameOf(currentItem());
 }
 
 QString FileListBox::List(int index) const {
-    const QListWidgetItem* listed = item(index);
-    return listed ? listed->data(Qt::UserRole).toString() : QString();
+    return nameOf(item(index));
+}
+
+QString FileListBox::nameOf(const QListWidgetItem* listed) {
+    if (!listed)
+        return {};
+    const QVariant bytes = listed->data(Qt::UserRole);
+    return bytes.isValid() ? bytes.toString() : listed->text();
 }
 
 bool FileListBox::event(QEvent* event) {

@@ -43,15 +43,13 @@ protected:
 
 private:
     void receive(quint64 reading, const QStringList& names);
-    void addWaiting(quint64 reading);
+    static QString nameOf(const QListWidgetItem* listed);
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
     // Counts the readings: a listing that arrives after a newer Refresh() is dropped.
     quint64 m_reading = 0;
     bool m_listing = false;
-    QStringList m_waiting;
-    qsizetype m_added = 0;
     // Last, so it is gone, and its reading finished, before the list itself.
     QThreadPool m_reader;
 };
