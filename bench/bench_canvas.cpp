@@ -1,14 +1,14 @@
-// The drawing window's costs where the child waits: Sprache when the window becomes active (twenty
-// language-file reads and the relabelling), the canvas's cost per stroke segment (pen width 50 on a 1200 x
-// 900 canvas, drawn and repainted through its dirty rectangle; also with a lesson step traced under the
-// strokes) next to the same segment drawn the way Qt's Scribble example draws it, the cost of the undo copy
-// a press takes on a 2400 x 1800 canvas, and a whole stroke through the drawing window's pointer handlers
-// (press, twenty moves, release, events handled).
-#include "core/Allgemein.h"
+// The drawing window's costs where the child waits, on three screens (the window as large as it opens
+// there): one resize step (layout, stretched background, repaint; the drawing kept), a full repaint of
+// the canvas, a stroke segment of pen width 50 drawn and repainted through its dirty rectangle (also with
+// a lesson step traced under it) next to the same segment drawn the way Qt's Scribble example draws it
+// with the canvas's aliased pen, and the undo copy a press takes after a long stroke. Also Sprache when the
+// window becomes active (twenty language-file reads and the relabelling) and a whole stroke through the
+// window's pointer handlers (press, twenty moves, release, events handled).
+#include "ScreenSizes.h"
 #include "core/Resources.h"
 #include "draw/DrawingCanvas.h"
 #include "draw/frmDraw.h"
-#include "platform/ProgramFolder.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -19,27 +19,49 @@
 
 namespace {
 
-const QSize Canvas(1200, 900);
 constexpr int PenWidth = 50;
 
-// Points around an ellipse, 20 pixels apart: a child's stroke at pointer rate.
-QPointF pathPoint(int step) {
-    const double angle = step * 0.05;
-    return QPointF(600 + 400 * std::cos(angle), 450 + 300 * std::sin(angle));
+// Points around an ellipse over the middle of the canvas, 20 pixels apart: a child's stroke at pointer
+// rate.
+QPointF pathPoint(int step, QSize canvas) {
+    const double rx = canvas.width() / 3.0;
+    const double ry = canvas.height() / 3.0;
+    const double angle = step * 20.0 / rx;
+    return QPointF(canvas.width() / 2.0 + rx * std::cos(angle), canvas.height() / 2.0 + ry * std::sin(angle));
 }
 
-// Scribble: an antialiased ARGB32 image; each move draws the segment and updates its bounding box.
+// The drawing window as it opens on the benchmark's screen, with a drawing over the whole canvas.
+DrawingCanvas* canvasOnScreen(const benchmark::State& state) {
+    DrawingCanvas* canvas = drawingWindowOn(state.range(0))->picBild;
+    QImage drawing(canvas->size(), QImage::Format_RGB32);
+    drawing.fill(qRgb(200, 220, 240));
+    canvas->setTracing({});
+    canvas->paintPicture(drawing, canvas->rect());
+    canvas->setDrawWidth(PenWidth);
+    canvas->setForeColor(0xFF0000);
+    canvas->takeUndoCopy();
+    QApplication::processEvents();
+    return canvas;
+}
+
+QImage lessonStep() {
+    return Resources::LoadResPicture(112, Resources::PictureKind::Bitmap)
+        .copy(0, 1200, 400, 300)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Scribble: an image the size of the canvas; each move draws the segment with the canvas's pen (aliased,
+// round caps and joins) and updates its bounding box.
 class ScribbleArea : public QWidget {
 public:
-    ScribbleArea() {
+    explicit ScribbleArea(QSize size) {
         setAttribute(Qt::WA_StaticContents);
-        image = QImage(Canvas, QImage::Format_RGB32);
+        image = QImage(size, QImage::Format_RGB32);
         image.fill(qRgb(255, 255, 255));
     }
     void drawLineTo(const QPointF& endPoint) {
         QPainter painter(&image);
         painter.setPen(QPen(Qt::blue, PenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.drawLine(lastPoint, endPoint);
         const int rad = (PenWidth / 2) + 2;
         update(QRectF(lastPoint, endPoint).toRect().normalized().adjusted(-rad, -rad, +rad, +rad));
@@ -58,74 +80,91 @@ private:
     QImage image;
 };
 
-// Argument 1: with a lesson step traced under the strokes.
-void BM_CanvasSegmentWidth50(benchmark::State& state) {
-    DrawingCanvas canvas;
-    canvas.resize(Canvas);
-    canvas.setDrawWidth(PenWidth);
-    canvas.setForeColor(0xFF0000);
-    if (state.range(0) != 0)
-        canvas.setTracing(Resources::LoadResPicture(112, Resources::PictureKind::Bitmap)
-                              .copy(0, 1200, 400, 300)
-                              .convertToFormat(QImage::Format_RGB32));
-    canvas.show();
+// Window sizes alternate between the size on the screen and one a drag step smaller.
+void BM_ResizeStep(benchmark::State& state) {
+    frmDraw* window = shownDrawingWindow();
+    const QSize large = drawingWindowSizeOn(state.range(0));
+    const QSize sizes[] = {large, large - QSize(16, 12)};
+    window->setFixedSize(large);
     QApplication::processEvents();
-    int step = 0;
-    canvas.Line(pathPoint(0), pathPoint(0));
+    int next = 1;
     for (auto _ : state) {
-        canvas.LineTo(pathPoint(++step));
+        window->setFixedSize(sizes[next]);
+        QApplication::processEvents();
+        next = 1 - next;
+    }
+    state.counters["canvas_width"] = window->picBild->width();
+}
+BENCHMARK(BM_ResizeStep)->Apply(onThreeScreens)->Unit(benchmark::kMillisecond);
+
+// Argument traced 1: with a lesson step traced under the drawing.
+void BM_CanvasRepaint(benchmark::State& state) {
+    DrawingCanvas* canvas = canvasOnScreen(state);
+    if (state.range(1) != 0)
+        canvas->setTracing(lessonStep());
+    for (auto _ : state)
+        canvas->repaint();
+    state.counters["canvas_width"] = canvas->width();
+}
+BENCHMARK(BM_CanvasRepaint)
+    ->ArgNames({"screen", "traced"})
+    ->ArgsProduct({{1080, 1440, 2160}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_CanvasSegmentWidth50(benchmark::State& state) {
+    DrawingCanvas* canvas = canvasOnScreen(state);
+    if (state.range(1) != 0)
+        canvas->setTracing(lessonStep());
+    int step = 0;
+    canvas->Line(pathPoint(0, canvas->size()), pathPoint(0, canvas->size()));
+    for (auto _ : state) {
+        canvas->LineTo(pathPoint(++step, canvas->size()));
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_CanvasSegmentWidth50)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CanvasSegmentWidth50)
+    ->ArgNames({"screen", "traced"})
+    ->ArgsProduct({{1080, 1440, 2160}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_ScribbleSegmentWidth50(benchmark::State& state) {
-    ScribbleArea area;
-    area.resize(Canvas);
+    const QSize size = canvasOnScreen(state)->size();
+    ScribbleArea area(size);
+    area.resize(size);
     area.show();
     QApplication::processEvents();
     int step = 0;
-    area.lastPoint = pathPoint(0);
+    area.lastPoint = pathPoint(0, size);
     for (auto _ : state) {
-        area.drawLineTo(pathPoint(++step));
+        area.drawLineTo(pathPoint(++step, size));
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_ScribbleSegmentWidth50)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ScribbleSegmentWidth50)->Apply(onThreeScreens)->Unit(benchmark::kMicrosecond);
 
-// The undo copy of a press after a stroke of the given length in segments: only what the stroke touched
-// is copied. Length 0 stands for a whole new picture loaded since the last press.
-void BM_UndoCopyOnPress2400x1800(benchmark::State& state) {
-    DrawingCanvas canvas;
-    canvas.resize(2400, 1800);
-    canvas.setDrawWidth(20);
-    QImage picture(2400, 1800, QImage::Format_RGB32);
-    picture.fill(qRgb(200, 220, 240));
-    const int segments = static_cast<int>(state.range(0));
+// The undo copy of a press after a stroke of the given length in segments (120: once around the canvas);
+// length 0 stands for a whole new picture opened since the last press.
+void BM_UndoCopyOnPress(benchmark::State& state) {
+    DrawingCanvas* canvas = canvasOnScreen(state);
+    QImage picture(canvas->size(), QImage::Format_RGB32);
+    picture.fill(qRgb(240, 220, 200));
+    const int segments = static_cast<int>(state.range(1));
     int step = 0;
     for (auto _ : state) {
         state.PauseTiming();
         if (segments == 0)
-            canvas.paintPicture(picture, canvas.rect());
-        canvas.Line(pathPoint(step) * 2, pathPoint(step) * 2);
+            canvas->paintPicture(picture, canvas->rect());
+        canvas->Line(pathPoint(step, canvas->size()), pathPoint(step, canvas->size()));
         for (int i = 0; i < segments; ++i)
-            canvas.LineTo(pathPoint(++step) * 2);
+            canvas->LineTo(pathPoint(++step, canvas->size()));
         state.ResumeTiming();
-        canvas.takeUndoCopy();
+        canvas->takeUndoCopy();
     }
 }
-BENCHMARK(BM_UndoCopyOnPress2400x1800)->Arg(20)->Arg(120)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-frmDraw* shownDrawingWindow() {
-    ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
-    Allgemein::LangFile[1] = QStringLiteral(PROGRAM_DIR "/english.lng");
-    Allgemein::LangIndex = 1;
-    Allgemein::PenWidth = 5;
-    frmDraw* window = frmDraw::instance();
-    window->show();
-    QApplication::processEvents();
-    return window;
-}
+BENCHMARK(BM_UndoCopyOnPress)
+    ->ArgNames({"screen", "segments"})
+    ->ArgsProduct({{1080, 1440, 2160}, {120, 0}})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_Sprache(benchmark::State& state) {
     frmDraw* window = shownDrawingWindow();
@@ -136,14 +175,14 @@ BENCHMARK(BM_Sprache)->Unit(benchmark::kMicrosecond);
 
 // Everything a stroke costs the user-interface thread, including what its end sets going.
 void BM_StrokeThroughDrawingWindow(benchmark::State& state) {
-    frmDraw* window = shownDrawingWindow();
-    window->picBild->setDrawWidth(PenWidth);
+    DrawingCanvas* canvas = canvasOnScreen(state);
+    frmDraw* window = frmDraw::instance();
     int step = 0;
     for (auto _ : state) {
-        const QPointF start = pathPoint(step) * 0.5;
+        const QPointF start = pathPoint(step, canvas->size());
         window->picBild_MouseDown(1, 0, float(start.x()), float(start.y()));
         for (int i = 0; i < 20; ++i) {
-            const QPointF to = pathPoint(++step) * 0.5;
+            const QPointF to = pathPoint(++step, canvas->size());
             window->picBild_MouseMove(1, 0, float(to.x()), float(to.y()));
             QApplication::processEvents();
         }
@@ -151,7 +190,7 @@ void BM_StrokeThroughDrawingWindow(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_StrokeThroughDrawingWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StrokeThroughDrawingWindow)->Apply(onThreeScreens)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Allgemein.h"
+#include "draw/frmDraw.h"
+#include "platform/ProgramFolder.h"
+#include "platform/StoredForm.h"
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QSize>
+#include <QSizeF>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+
+// The three 16:9 screens measured, by their height: 1920 x 1080, 2560 x 1440 and 3840 x 2160.
+inline void onThreeScreens(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgName("screen")->Arg(1080)->Arg(1440)->Arg(2160);
+}
+
+// The drawing window's size on a screen of that height: its design made as large as fits in nine tenths
+// of the screen, as it opens there.
+inline QSize drawingWindowSizeOn(int64_t screenHeight) {
+    const QSizeF screen(screenHeight * 16.0 / 9.0, double(screenHeight));
+    const KeyedPropertyBag& bag = frmDraw::design().control(QStringLiteral("frmDraw"));
+    const QSizeF design(Twips::toPixelsX(StoredForm::number(bag, QStringLiteral("clientwidth"))),
+                        Twips::toPixelsY(StoredForm::number(bag, QStringLiteral("clientheight"))));
+    const double scale =
+        std::min(0.9 * screen.width() / design.width(), 0.9 * screen.height() / design.height());
+    return (design * scale).toSize();
+}
+
+// The drawing window shown (loaded with its buttons and the English texts of the program folder).
+inline frmDraw* shownDrawingWindow() {
+    ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
+    Allgemein::LangFile[1] = QStringLiteral(PROGRAM_DIR "/english.lng");
+    Allgemein::LangIndex = 1;
+    Allgemein::PenWidth = 5;
+    Allgemein::SoundOn = 0;
+    frmDraw* window = frmDraw::instance();
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+// The drawing window shown as large as it opens on a screen of that height.
+inline frmDraw* drawingWindowOn(int64_t screenHeight) {
+    frmDraw* window = shownDrawingWindow();
+    window->setFixedSize(drawingWindowSizeOn(screenHeight));
+    QApplication::processEvents();
+    return window;
+}
