@@ -119,6 +119,7 @@ BENCHMARK(BM_ListDrawings)
     ->Arg(10)
     ->Arg(1000)
     ->Arg(10000)
+    ->Iterations(3)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
