@@ -3,8 +3,8 @@
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "platform/ProgramFolder.h"
-#include "platform/StoredForm.h"
-#include "platform/Twips.h"
+#include "controls/StoredForm.h"
+#include "controls/Twips.h"
 
 #include <QApplication>
 #include <QSize>

@@ -6,7 +6,7 @@
 // showing a picked drawing in the viewer.
 #include "ScreenSizes.h"
 #include "lessons/frmPreview.h"
-#include "platform/DrawingFile.h"
+#include "draw/DrawingFile.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>

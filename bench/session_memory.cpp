@@ -6,7 +6,7 @@
 // after every tenth of the session, and the growth.
 #include "ScreenSizes.h"
 #include "lessons/frmPreview.h"
-#include "platform/DrawingFile.h"
+#include "draw/DrawingFile.h"
 
 #include <QApplication>
 #include <QFile>
