@@ -12,10 +12,6 @@
 
 namespace {
 
-// Faint enough to draw over, clear enough to follow.
-constexpr double TraceOpacity = 0.25;
-constexpr QRgb Paper = 0xFFFFFFFF;
-
 void copyArea(QImage& target, const QImage& source, const QRect& area) {
     const QRect clipped = area & source.rect() & target.rect();
     if (clipped.isEmpty())
@@ -34,12 +30,6 @@ QImage visiblePart(const QImage& picture, QSize size) {
     visible.fill(Qt::white);
     copyArea(visible, picture, visible.rect());
     return visible;
-}
-
-// The largest 4:3 area from the top-left corner, where the drawing of a lesson's shape lies.
-QRect fourByThree(QSize size) {
-    const int width = std::min(size.width(), size.height() * 4 / 3);
-    return QRect(0, 0, width, width * 3 / 4);
 }
 
 } // namespace
@@ -142,38 +132,30 @@ void DrawingCanvas::paintPicture(const QImage& picture, const QRect& target) {
 
 void DrawingCanvas::setTracing(const QImage& picture) {
     m_tracing = picture;
-    m_traceLayer = QImage();
+    m_traceLayer = TraceLayer();
+    m_composed = {};
     update();
 }
 
-void DrawingCanvas::makeTraceLayer() {
-    m_traceLayer = QImage(size(), QImage::Format_RGB32);
-    m_traceLayer.fill(Qt::white);
-    QPainter painter(&m_traceLayer);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setOpacity(TraceOpacity);
-    painter.drawImage(fourByThree(size()), m_tracing);
-}
-
-// The strokes cover the layer, the white paper lets it show through: a pixel of the picture that is white
-// shows the layer's pixel instead.
+// The picture is painted as without tracing; only the part of the area where the step has lines is
+// composed again, in a buffer of its own size kept from one repaint to the next, so that it stays in the
+// processor's cache while a stroke is drawn.
 void DrawingCanvas::paintTraced(QPainter& painter, const QRect& area) {
     if (m_traceLayer.size() != size())
-        makeTraceLayer();
-    QImage shown(area.size(), QImage::Format_RGB32);
+        m_traceLayer = TraceLayer(m_tracing, size());
     const QRect drawn = area & m_picture.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* layer = reinterpret_cast<const QRgb*>(m_traceLayer.constScanLine(y)) + area.left();
-        auto* out = reinterpret_cast<QRgb*>(shown.scanLine(y - area.top()));
-        std::copy_n(layer, area.width(), out);
-        if (y < drawn.top() || y > drawn.bottom())
-            continue;
-        const auto* picture = reinterpret_cast<const QRgb*>(m_picture.constScanLine(y));
-        for (int x = drawn.left(); x <= drawn.right(); ++x)
-            if (picture[x] != Paper)
-                out[x - area.left()] = picture[x];
+    const QRect traced = m_traceLayer.tracedPart(drawn);
+    if (!drawn.isEmpty())
+        painter.drawImage(drawn.topLeft(), m_picture, drawn);
+    if (!traced.isEmpty()) {
+        m_composed.resize(static_cast<size_t>(traced.width()) * static_cast<size_t>(traced.height()));
+        QImage shown(reinterpret_cast<uchar*>(m_composed.data()), traced.width(), traced.height(),
+                     traced.width() * static_cast<qsizetype>(sizeof(QRgb)), QImage::Format_RGB32);
+        m_traceLayer.showUnder(m_picture, traced, shown);
+        painter.drawImage(traced.topLeft(), shown);
     }
-    painter.drawImage(area.topLeft(), shown);
+    for (const QRect& bare : QRegion(area).subtracted(drawn))
+        painter.drawImage(bare.topLeft(), m_traceLayer.image(), bare);
 }
 
 // The picture and its undo copy are made at the first change and grow with the canvas at the next

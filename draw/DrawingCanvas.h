@@ -1,10 +1,13 @@
 #pragma once
 
+#include "draw/TraceLayer.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 // The drawing canvas picBild: a persistent picture the child draws on with a solid, round-ended pen in
 // copy mode, and the one-level undo copy picOld. The picture is never scaled: it stays anchored at the
@@ -65,7 +68,6 @@ protected:
 private:
     void growTo(QSize size);
     void changed(const QRect& area);
-    void makeTraceLayer();
     void paintTraced(QPainter& painter, const QRect& area);
 
     QImage m_picture;
@@ -77,6 +79,8 @@ private:
     int16_t m_drawWidth = 1;
     QPointF m_position;
     QImage m_tracing;
-    // The picture to trace as it shows, faint on white, as large as the canvas.
-    QImage m_traceLayer;
+    // The picture to trace as it shows, as large as the canvas; made at the first repaint after a change.
+    TraceLayer m_traceLayer;
+    // Where a repaint while tracing composes what the canvas shows.
+    std::vector<QRgb> m_composed;
 };

@@ -11,6 +11,7 @@
 #include "draw/DrawLayout.h"
 #include "draw/DrawingRecovery.h"
 #include "draw/HelpFile.h"
+#include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
 #include "lessons/frmPreview.h"
 #include "platform/ScreenPlacement.h"
@@ -85,6 +86,11 @@ frmDraw::frmDraw()
     connect(new WindowDestroyWatch(this), &WindowDestroyWatch::windowDestroyed, this, [this] {
         ErrorTrap unload(QStringLiteral("Form_Unload"), QStringLiteral("frmDraw"));
         endProgram(unload);
+    });
+    // The error window's End ends the program too, and a child can reach it as well as a grown-up.
+    ErrPtnr::setEndConsent([] {
+        ErrorTrap trap(QStringLiteral("ErrPtnr_End"), Module);
+        return endAllowed(trap, &ErrPtnr::instance());
     });
 }
 

@@ -129,6 +129,7 @@ private:
     void toggleSound(ErrorTrap& trap);
     void openHelpMenu(ErrorTrap& trap);
     void openWebPage(ErrorTrap& trap);
+    static bool endAllowed(ErrorTrap& trap, QWidget* owner);
     void exitProgram(ErrorTrap& trap);
     void endProgram(ErrorTrap& trap);
 

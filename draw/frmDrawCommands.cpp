@@ -173,11 +173,17 @@ void frmDraw::openWebPage(ErrorTrap& trap) {
     trap(210, [] { Shell::execute(QString::fromLatin1(Addresses::WebPage)); });
 }
 
-// The exit button, Ctrl+Q and the desktop's close all come here. In a kiosk session (AllowExit=0 in
-// the machine-wide settings) a grown-up's sum comes before the usual question.
-void frmDraw::exitProgram(ErrorTrap& trap) {
+// In a kiosk session (AllowExit=0 in the machine-wide settings) only a grown-up's right sum lets the
+// program end.
+bool frmDraw::endAllowed(ErrorTrap& trap, QWidget* owner) {
     bool allowed = false;
-    if (!trap.run({{215, [&] { allowed = ExitAllowed() || GrownUpQuestion::ask(this); }}}) || !allowed)
+    return trap.run({{215, [&] { allowed = ExitAllowed() || GrownUpQuestion::ask(owner); }}}) && allowed;
+}
+
+// The exit button, Ctrl+Q and the desktop's close all come here; the sum of a kiosk session comes before
+// the usual question.
+void frmDraw::exitProgram(ErrorTrap& trap) {
+    if (!endAllowed(trap, this))
         return;
     bool confirmed = false;
     if (trap.run({{220,

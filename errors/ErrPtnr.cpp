@@ -46,6 +46,11 @@ const QString kNotice =
     QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support wenden sollten, "
                    "falls es wiederholt auftritt.");
 
+std::function<bool()>& endConsent() {
+    static std::function<bool()> consent;
+    return consent;
+}
+
 QRect twipsRect(int left, int top, int width, int height) {
     return {Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width), Twips::toPixelsY(height)};
 }
@@ -278,7 +283,10 @@ QString ErrPtnr::defaultProgInfo() const {
     return ProgramFolder::programName() + QStringLiteral("  V") + ProgramVersion::current().plain();
 }
 
+// End refused (a kiosk session's sum not answered) is no decision: the window waits for another one.
 void ErrPtnr::cmdContinue_Click(int index) {
+    if (index == End && endConsent() && !endConsent()())
+        return;
     m_chosenAction = static_cast<int16_t>(index);
     m_decided = true;
     if (m_decision)
@@ -429,3 +437,7 @@ void ErrPtnr::closeEvent(QCloseEvent* event) {
 }
 
 void ErrPtnr::reject() {}
+
+void ErrPtnr::setEndConsent(std::function<bool()> consent) {
+    endConsent() = std::move(consent);
+}

@@ -45,6 +45,10 @@ public:
     QLabel* lblComment() const { return m_lblComment; }
     QGroupBox* frame(int index) const { return m_frames.at(index); }
 
+    // What End asks before it ends the program; while it answers false, the window waits for another
+    // decision. Empty: End ends at once.
+    static void setEndConsent(std::function<bool()> consent);
+
     // Where tests stand in: what runs once the window is shown (a test presses a button there), the
     // clock and the system version of the protocol.
     static inline Seam<std::function<void(ErrPtnr&)>> shownSeam;

@@ -12,6 +12,9 @@
 #include "draw/DrawingFile.h"
 #include "draw/HelpFile.h"
 #include "draw/RecoveryFile.h"
+#include "errors/ErrPtnr.h"
+#include "errors/ErrorTrap.h"
+#include "errors/ProgramEnd.h"
 #include "info/frmInfo.h"
 #include "lessons/Drucker.h"
 #include "lessons/frmPreview.h"
@@ -30,6 +33,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -287,18 +291,32 @@ TEST_F(CommandTest, AFinishedStrokeIsKeptUntilANewPageOrAConfirmedExitGivesItUp)
     EXPECT_FALSE(isKept()) << "gone once the confirmed exit is done";
 }
 
-// AllowExit=0 in the machine-wide settings: the exit button and the desktop's close ask a grown-up's sum,
-// in the program's language, and only its right answer leads on to the usual question.
+// AllowExit=0 in the machine-wide settings: the exit button, the desktop's close and the error window's End
+// ask a grown-up's sum, in the program's language, and only its right answer leads on to the usual
+// question (the error window's End ends at once; refused, the window waits for another decision).
 TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
     home.installGermanAndEnglish();
     home.storeSystemOption(QStringLiteral("AllowExit"), QStringLiteral("0"));
     answer = MsgBox::AnswerNo;
-    const std::tuple<bool, int, int> cases[] = {// desktop close?, answer off the sum by, questions asked
-                                                {false, 1, 0},
-                                                {true, -3, 0},
-                                                {false, 0, 1},
-                                                {true, 0, 2}};
-    for (const auto& [desktop, off, questions] : cases) {
+    enum class Way { Button, Desktop, ErrorWindow };
+    const auto endThrough = [this](Way way) {
+        if (way == Way::Button)
+            return window->bzlButton_Click(Command::Exit);
+        if (way == Way::Desktop)
+            return window->Form_QueryUnload();
+        const auto answering = ErrPtnr::shownSeam.replace([](ErrPtnr& errors) {
+            QTest::mouseClick(errors.cmdContinue(ErrPtnr::End), Qt::LeftButton);
+            if (errors.awaitsDecision())
+                QTest::mouseClick(errors.cmdContinue(ErrPtnr::Cancel), Qt::LeftButton);
+        });
+        ErrorTrap(QStringLiteral("Kiosk"),
+                  QStringLiteral("Test"))(10, [] { VbError::raise(VbErr::InvalidPropertyValue); });
+    };
+    const std::tuple<Way, int, int, bool> cases[] = {
+        // way, answer off the sum by, questions asked, ended
+        {Way::Button, 1, 0, false}, {Way::Desktop, -3, 0, false}, {Way::ErrorWindow, 2, 0, false},
+        {Way::Button, 0, 1, false}, {Way::Desktop, 0, 2, false},  {Way::ErrorWindow, 0, 2, true}};
+    for (const auto& [way, off, questions, ended] : cases) {
         QString prompt;
         const auto grownUp =
             InputBox::answerSeam.replace([&, off = off](const QString& shown, const QString&) {
@@ -307,10 +325,16 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
                     QRegularExpression(QStringLiteral("(\\d+) \\+ (\\d+) = \\?$")).match(shown);
                 return QString::number(sum.captured(1).toInt() + sum.captured(2).toInt() + off);
             });
-        desktop ? window->Form_QueryUnload() : window->bzlButton_Click(Command::Exit);
+        bool programEnded = false;
+        try {
+            endThrough(way);
+        } catch (const ProgramEnded&) {
+            programEnded = true;
+        }
         EXPECT_TRUE(prompt.startsWith(QStringLiteral("Pinsola beenden darf nur ein Erwachsener:")))
             << prompt.toStdString();
-        EXPECT_EQ(asked.size(), questions) << "desktop " << desktop << ", off by " << off;
+        EXPECT_EQ(asked.size(), questions) << "way " << int(way) << ", off by " << off;
+        EXPECT_EQ(programEnded, ended) << "way " << int(way) << ", off by " << off;
         EXPECT_TRUE(window->isVisible());
     }
     const auto cancelled =

@@ -155,4 +155,35 @@ TEST_F(CanvasTest, PenColourAndWidthTakeEffectWithTheNextSegment) {
     EXPECT_EQ(image.pixel(80, 43), qRgb(0, 0xFF, 0));
 }
 
+// While tracing, a stroke repaints only its own area: any part of the canvas repainted alone shows what
+// the whole canvas shows there.
+class TracedArea : public CanvasTest, public ::testing::WithParamInterface<QRect> {};
+
+TEST_P(TracedArea, ShowsWhatTheWholeCanvasShowsThere) {
+    Allgemein::PenWidth = 9;
+    open();
+    QImage step(40, 30, QImage::Format_RGB32);
+    step.fill(Qt::white);
+    for (int x = 4; x < 36; ++x)
+        step.setPixel(x, x * 3 / 4, qRgb(0x20, 0x20, 0x20));
+    step.setPixel(30, 5, qRgb(0, 0x80, 0));
+    canvas->setTracing(step);
+    stroke({{20, 300}, {500, 20}});
+    canvas->setForeColor(0xFFFFFF);
+    stroke({{20, 20}, {600, 450}});
+    const QImage whole = canvas->grab().toImage();
+    ASSERT_EQ(whole.pixel(260, 160), Pen) << "the stroke covers the step";
+    ASSERT_NE(whole.pixel(300, 225), White) << "the step shows where a white pen went over it";
+    const QRect area =
+        GetParam().isNull() ? canvas->rect().adjusted(canvas->width() - 7, 0, 0, 0) : GetParam();
+    QImage part(area.size(), QImage::Format_RGB32);
+    canvas->render(&part, QPoint(), QRegion(area));
+    EXPECT_EQ(part, whole.copy(area));
+}
+
+// Across the step's lines and the strokes, one pixel wide and high, and a strip at the right edge (null).
+INSTANTIATE_TEST_SUITE_P(Table, TracedArea,
+                         ::testing::Values(QRect(250, 150, 90, 80), QRect(297, 100, 1, 200),
+                                           QRect(100, 76, 500, 1), QRect(301, 224, 7, 5), QRect()));
+
 } // namespace
