@@ -89,8 +89,8 @@ frmDraw::frmDraw()
     });
     // The error window's End ends the program too, and a child can reach it as well as a grown-up.
     ErrPtnr::setEndConsent([] {
-        ErrorTrap trap(QStringLiteral("ErrPtnr_End"), Module);
-        return endAllowed(trap, &ErrPtnr::instance());
+        ErrorTrap ending(QStringLiteral("ErrPtnr_End"), Module);
+        return endAllowed(ending, &ErrPtnr::instance());
     });
 }
 
