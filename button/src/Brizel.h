@@ -149,6 +149,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -175,6 +176,7 @@ private:
     bool IsPointerOver() const;
     bool IsOnFace(const QPoint& local) const;
     void OverTimerTick();
+    void endHover();
     void HandleMouseDown(int16_t button, int16_t shift, float x, float y);
     void HandleClick();
     // Inverts Value of a toggle, shows the up look at once and raises Click.

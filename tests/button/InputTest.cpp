@@ -191,7 +191,10 @@ TEST_F(InputTest, HoverStartsThePollAndLeavingStopsIt) {
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 3);
     EXPECT_EQ(log.withoutMoves(), QStringList{"MouseOver"});
+    // At rest the poll asks less often; the next motion makes it quick again.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timer->interval() > 3; }, 3000));
     pointTo(widgetOf(control), QPoint(22, 13));
+    EXPECT_EQ(timer->interval(), 3);
     EXPECT_EQ(log.withoutMoves(), QStringList{"MouseOver"});
     pointAway();
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.events.contains("MouseOut"); }, 3000));
