@@ -306,7 +306,7 @@ void frmColor::Form_Resize() {
         {10,
          [&] {
              picture = Resources::stretchedPicture(text(design().control(QStringLiteral("imgBg")), "picture"),
-                                                   size());
+                                                   size(), devicePixelRatioF());
          }},
         {20,
          [&] {

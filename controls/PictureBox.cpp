@@ -15,8 +15,19 @@ void PictureBox::setBackColor(const QColor& color) {
     update();
 }
 
+QPixmap PictureBox::blankPicture() const {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture((QSizeF(size()) * ratio).toSize());
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(m_backColor);
+    return picture;
+}
+
+// The picture's own pixels go to the screen one to one where its density is the screen's.
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), m_backColor);
-    painter.drawPixmap(event->rect().topLeft(), m_picture, event->rect());
+    const qreal ratio = m_picture.devicePixelRatio();
+    const QRectF shown = QRectF(event->rect()) & QRectF(QPointF(0, 0), m_picture.deviceIndependentSize());
+    painter.drawPixmap(shown, m_picture, QRectF(shown.topLeft() * ratio, shown.size() * ratio));
 }

@@ -14,6 +14,9 @@ public:
 
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor& color);
+    // A picture as large as the box in the screen's pixels (two per point at 200 %), filled with the back
+    // colour; painted on in the box's own coordinates, it stays sharp at every scale.
+    QPixmap blankPicture() const;
     QPixmap& picture() { return m_picture; }
     const QPixmap& picture() const { return m_picture; }
 

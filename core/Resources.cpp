@@ -51,11 +51,12 @@ QImage Resources::picture(const QString& path) {
     return image.isNull() ? QImage(path) : image;
 }
 
-QPixmap Resources::stretchedPicture(const QString& path, const QSize& size) {
-    QPixmap stretched(size);
+QPixmap Resources::stretchedPicture(const QString& path, const QSize& size, qreal ratio) {
+    QPixmap stretched((QSizeF(size) * ratio).toSize());
+    stretched.setDevicePixelRatio(ratio);
     QPainter painter(&stretched);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(stretched.rect(), picture(path));
+    painter.drawImage(QRect(QPoint(0, 0), size), picture(path));
     painter.end();
     return stretched;
 }

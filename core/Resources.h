@@ -19,9 +19,10 @@ QImage LoadResPicture(int id, PictureKind kind);
 // plugins asked to recognise it. Asking them first loads every plugin there is, also for the program's
 // own pictures, whose names are right.
 QImage picture(const QString& path);
-// A window's background: the picture file stretched smoothly to the window's size. Decoded for each size
-// asked, so a window keeps its background only at its own size.
-QPixmap stretchedPicture(const QString& path, const QSize& size);
+// A window's background: the picture file stretched smoothly to the window's size, in the screen's pixels
+// (`ratio` of them per point). Decoded for each size asked, so a window keeps its background only at its
+// own size.
+QPixmap stretchedPicture(const QString& path, const QSize& size, qreal ratio);
 QString LoadResString(int id);
 // The whole resource of a custom type, as a new buffer.
 QByteArray LoadResData(int id, const QString& type);

@@ -3,18 +3,19 @@
 #include <QPainter>
 
 GridOverlay::GridOverlay(QWidget* parent, QSize designSize, QColor color, int spacing, int lineWidth)
-    : QWidget(parent), m_picture(designSize, QImage::Format_ARGB32_Premultiplied) {
+    : QWidget(parent), m_designSize(designSize), m_color(color), m_spacing(spacing), m_lineWidth(lineWidth) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_picture.fill(Qt::transparent);
-    QPainter painter(&m_picture);
-    for (int x = spacing; x < designSize.width(); x += spacing)
-        painter.fillRect(x, 0, lineWidth, designSize.height(), color);
-    for (int y = spacing; y < designSize.height(); y += spacing)
-        painter.fillRect(0, y, designSize.width(), lineWidth, color);
 }
 
-// Scaled without smoothing, so the lines keep their colour: at half size every other pixel row and
-// column remains.
+// Drawn at the screen's resolution rather than kept as a picture: the lines stay sharp at every scale, and
+// without smoothing they keep their colour; at half size a line of two pixels becomes one.
 void GridOverlay::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(rect(), m_picture);
+    if (m_spacing <= 0 || m_designSize.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.scale(double(width()) / m_designSize.width(), double(height()) / m_designSize.height());
+    for (int x = m_spacing; x < m_designSize.width(); x += m_spacing)
+        painter.fillRect(x, 0, m_lineWidth, m_designSize.height(), m_color);
+    for (int y = m_spacing; y < m_designSize.height(); y += m_spacing)
+        painter.fillRect(0, y, m_designSize.width(), m_lineWidth, m_color);
 }

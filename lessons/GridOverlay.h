@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
+#include <QSize>
 #include <QWidget>
 
-// The grid over the preview (imgGitter): a picture of the preview's design size, transparent but for
-// lines of the given colour and width every `spacing` pixels, scaled to the overlay's size. The pointer
-// passes through it to the preview below.
+// The grid over the preview (imgGitter): transparent but for lines of the given colour and width every
+// `spacing` pixels of the preview's design size, scaled to the overlay's size. The pointer passes through
+// it to the preview below.
 class GridOverlay : public QWidget {
     Q_OBJECT
 
@@ -17,5 +17,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage m_picture;
+    QSize m_designSize;
+    QColor m_color;
+    int m_spacing;
+    int m_lineWidth;
 };

@@ -272,7 +272,7 @@ void frmPreview::Form_Resize() {
             {10,
              [this] {
                  m_background = Resources::stretchedPicture(
-                     text(design().control(QStringLiteral("imgBG")), "picture"), size());
+                     text(design().control(QStringLiteral("imgBG")), "picture"), size(), devicePixelRatioF());
                  update();
              }},
             {20, [this] { showBand(StepNo); }},
@@ -291,8 +291,7 @@ void frmPreview::Form_Resize() {
 
 // The panel shows the window's background that lies under it.
 void frmPreview::paintPanel(PictureBox* panel) {
-    QPixmap picture(panel->size());
-    picture.fill(panel->backColor());
+    QPixmap picture = panel->blankPicture();
     QPainter painter(&picture);
     painter.drawPixmap(-panel->pos(), m_background);
     painter.end();
@@ -300,15 +299,13 @@ void frmPreview::paintPanel(PictureBox* panel) {
     panel->update();
 }
 
-// Band `band` of the lesson bitmap, stretched to the preview's inner size. The bitmap stays in its
-// palette format, a quarter of its size in colours; only the band shown is turned into colours.
+// Band `band` of the lesson bitmap, stretched to the preview's inner size. The bitmap and the band kept
+// for tracing stay in their palette format, a quarter of their size in colours.
 void frmPreview::showBand(int band) {
-    m_band = m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize))
-                 .convertToFormat(QImage::Format_RGB32);
-    QPixmap shown(picPreview->size());
-    shown.fill(picPreview->backColor());
+    m_band = m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize));
+    QPixmap shown = picPreview->blankPicture();
     QPainter painter(&shown);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, shown.size() != BandSize);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, picPreview->size() != BandSize);
     painter.drawImage(shown.rect(), m_band);
     painter.end();
     picPreview->picture() = std::move(shown);
@@ -322,8 +319,7 @@ QImage frmPreview::tracing() const {
 }
 
 void frmPreview::showPicture(const QImage& picture) {
-    QPixmap shown(picPreview->size());
-    shown.fill(picPreview->backColor());
+    QPixmap shown = picPreview->blankPicture();
     QPainter painter(&shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(shown.rect(), picture);
