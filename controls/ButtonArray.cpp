@@ -7,8 +7,23 @@
 
 #include <brizel/BrizelFactory.h>
 
-#include <QRegularExpression>
 #include <algorithm>
+#include <optional>
+
+namespace {
+// The index of `control` when it is the member "name(index)" of the array, the name compared without
+// regard to case. Plain text work: a regular expression would load its compiler on every start.
+std::optional<int16_t> memberIndex(const QString& control, const QString& name) {
+    if (!control.startsWith(name + u'(', Qt::CaseInsensitive) || !control.endsWith(u')'))
+        return std::nullopt;
+    const QStringView digits = QStringView(control).mid(name.size() + 1, control.size() - name.size() - 2);
+    const bool number = !digits.isEmpty() && std::all_of(digits.begin(), digits.end(),
+                                                         [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (!number)
+        return std::nullopt;
+    return static_cast<int16_t>(digits.toInt());
+}
+} // namespace
 
 ButtonArray::~ButtonArray() {
     for (const Element& element : m_elements)
@@ -25,14 +40,12 @@ void ButtonArray::create(const StoredForm& form, const QString& name, QWidget* p
 
 void ButtonArray::create(const StoredForm& form, const QString& name, const ParentOf& parentOf,
                          ClickHandler onClick) {
-    const QRegularExpression member(QStringLiteral("^%1\\((\\d+)\\)$").arg(QRegularExpression::escape(name)),
-                                    QRegularExpression::CaseInsensitiveOption);
     brizel::BrizelFactory& factory = ButtonLibrary::factory();
     for (const QString& control : form.controls()) {
-        const QRegularExpressionMatch match = member.match(control);
-        if (!match.hasMatch())
+        const std::optional<int16_t> member = memberIndex(control, name);
+        if (!member)
             continue;
-        const auto index = static_cast<int16_t>(match.captured(1).toInt());
+        const int16_t index = *member;
         const KeyedPropertyBag& bag = form.control(control);
         QWidget* widget = factory.createControl(parentOf(index));
         auto* button = qobject_cast<brizel::IBrizel*>(widget);

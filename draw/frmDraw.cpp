@@ -38,6 +38,8 @@ constexpr uint32_t Red = 0x0000FF;
 constexpr double PanelBackgroundShift = 150;
 // The share of the screen the window takes at most, so it fits comfortably.
 constexpr double ScreenShare = 0.9;
+// How long the decoded background stays after its last use: longer than the steps of a resize.
+constexpr int BackgroundKeptMs = 100;
 
 // A button's tooltip with the keyboard shortcut that does the same, in the keyboard's words of the
 // language; a screen reader keeps calling the button by its text alone.
@@ -75,6 +77,9 @@ frmDraw::frmDraw()
     : ProgramWindow(QStringLiteral("frmDraw"),
                     Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QString::fromLatin1(AppTitle));
+    m_backgroundKept.setSingleShot(true);
+    m_backgroundKept.setInterval(BackgroundKeptMs);
+    connect(&m_backgroundKept, &QTimer::timeout, this, [this] { m_background = QImage(); });
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     setFixedSize(initialClientSize());
@@ -274,26 +279,27 @@ void frmDraw::Form_Load() {
     });
 }
 
-// The picture is decoded once and stretched only where it shows as the window paints: a window-sized
-// copy stretched on every resize cost a 4K screen more than a frame.
-void frmDraw::loadBackground() {
+// The picture is decoded when painting needs it and stretched only where it shows as the window paints:
+// a window-sized copy stretched on every resize cost a 4K screen more than a frame.
+const QImage& frmDraw::background() {
     if (m_background.isNull())
         m_background = Resources::picture(text(design().control(QStringLiteral("imgHinterg")), "picture"));
+    m_backgroundKept.start();
+    return m_background;
 }
 
-void frmDraw::paintBackground(QPainter& painter, QPoint origin) const {
+void frmDraw::drawBackground(QPainter& painter, QPoint origin) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRect(origin, size()), m_background);
+    painter.drawImage(QRect(origin, size()), background());
 }
 
 // The panel shows the window's background behind it, shifted to the left, framed by a dark and a white
 // outline that make it stand out like a raised board.
 void frmDraw::paintPanel() {
-    const QSize inner = picPanel->size();
-    QPixmap picture(inner);
-    picture.fill(picPanel->backColor());
+    QPixmap picture = picPanel->blankPicture();
     QPainter painter(&picture);
-    paintBackground(painter, -picPanel->pos() - QPoint(Twips::toPixelsX(PanelBackgroundShift), 0));
+    const QPoint source = picPanel->pos() + QPoint(Twips::toPixelsX(PanelBackgroundShift), 0);
+    drawBackground(painter, -source);
     const int w = picPanel->width();
     const int h = picPanel->height();
     painter.setPen(QColor(0x40, 0x40, 0x00));
@@ -329,7 +335,7 @@ void frmDraw::Form_Resize() {
                                 lblCopyright->height() * Twips::perPixelY());
     };
     trap.run({
-        {10, [this] { loadBackground(); }},
+        {10, [this] { background(); }},
         {20, [this] { update(); }},
         {30, [&] { m = DrawLayout::margin(clientWidth()); }},
         {40,
@@ -489,7 +495,7 @@ void frmDraw::closeEvent(QCloseEvent* event) {
 
 void frmDraw::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintBackground(painter, QPoint(0, 0));
+    drawBackground(painter, QPoint(0, 0));
 }
 
 void frmDraw::resizeEvent(QResizeEvent*) {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QKeySequence>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -133,8 +134,9 @@ private:
     void exitProgram(ErrorTrap& trap);
     void endProgram(ErrorTrap& trap);
 
-    void loadBackground();
-    void paintBackground(QPainter& painter, QPoint origin) const;
+    const QImage& background();
+    // The background stretched over the window, its top-left corner at `origin` of the painter.
+    void drawBackground(QPainter& painter, QPoint origin);
     void paintPanel();
     void placeLogos(double clientWidth, int16_t margin);
 
@@ -142,8 +144,12 @@ private:
     // drawing is printed.
     std::array<int16_t, 4> PageMargin{};
     QString m_picName;
-    // The background picture at its own size; it is stretched over the window.
+    // The background picture at its own size, stretched over the window whenever a part of it is painted:
+    // straight to the screen's pixels, so it is as sharp as the artwork at every scale, and a larger window
+    // costs no memory for it. Decoded for painting and let go once painting has rested a moment: a window
+    // at rest keeps no copy of it (3 MiB), a window being resized decodes it once.
     QImage m_background;
+    QTimer m_backgroundKept;
     std::array<bool, 2> m_logoStretched{};
     QPointer<frmPreview> m_lessonViewer;
     DrawingRecovery* m_recovery = nullptr;
