@@ -1,7 +1,8 @@
 #!/bin/bash
-# A first start on a 2560 x 1600 laptop screen at the scales desktops set (125 %, 150 %, 200 %): every
-# window lies wholly on the screen and the colour window keeps off the canvas; at 200 % a stroke of pen
-# width 10 is 10 logical (20 screen) pixels thick.
+# A first start on a 2560 x 1600 laptop screen at the scales desktops set (125 %, 150 %, 200 %), through
+# Qt's scale factor and through the X resource Xft.dpi: every window lies wholly on the screen and the
+# colour window keeps off the canvas; at 200 % a stroke of pen width 10 is 10 logical (20 screen) pixels
+# thick.
 source "$(dirname "$0")/e2e_lib.sh"
 Xvfb -displayfd 1 -noreset -screen 0 2560x1600x24 -nolisten tcp > "$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
@@ -12,11 +13,22 @@ unset QT_QPA_PLATFORM
 # Sets WX, WY, WW, WH to window $1's place and size in screen pixels.
 place_of() { eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^X=/WX=/; s/^Y=/WY=/; s/^WIDTH=/WW=/; s/^HEIGHT=/WH=/')"; }
 
-for scale in 1.25 1.5 2; do
-    step="scale $scale"
+# How the desktop asks for the scale, and the scale that means.
+cases=("QT_SCALE_FACTOR=1.25 1.25" "QT_SCALE_FACTOR=1.5 1.5" "QT_SCALE_FACTOR=2 2"
+       "Xft.dpi=120 1.25" "Xft.dpi=144 1.5" "Xft.dpi=192 2")
+for case in "${cases[@]}"; do
+    read -r how scale <<<"$case"
+    step="$how"
+    scaling=()
+    if [[ $how == Xft.dpi=* ]]; then
+        echo "Xft.dpi: ${how#Xft.dpi=}" | xrdb -merge
+    else
+        xrdb -remove
+        scaling=("$how")
+    fi
     rm -f "$SETTINGS"
     printf '[Optionen]\nSound=0\nWidth=10\nColor=255\n' > "$SETTINGS"
-    QT_SCALE_FACTOR=$scale "$PROGRAM" 2>"$WORK/pinsola.log" &
+    env "${scaling[@]}" "$PROGRAM" 2>"$WORK/pinsola.log" &
     PID=$!
     PIDS+=($PID)
     for _ in $(seq 150); do
@@ -35,14 +47,18 @@ for scale in 1.25 1.5 2; do
     eval "$(awk -v x="$X" -v y="$Y" -v w="$WIDTH" -v h="$HEIGHT" -v s="$scale" 'BEGIN {
         w /= s; h /= s; m = int(w * 0.03 + 0.5); cw = int(w - 3 * m - 169); ch = int(cw * 3 / 4)
         printf "CX=%d CY=%d CW=%d CH=%d\n", x + (w - cw - m) * s, y + (h - ch - m) * s, cw * s, ch * s }')"
+    # The colour window, 626 x 169 logical pixels, shows the scale took effect.
+    colour=""
     for id in $windows; do
         place_of "$id"
         ratio=$(awk -v w="$WW" -v h="$WH" -v s="$scale" 'BEGIN { print int(w / s + 0.5) "x" int(h / s + 0.5) }')
         [ "$ratio" = 626x169 ] || continue
+        colour=$id
         # (Logical pixels rounded to screen pixels may touch by one or two.)
         [ $(( WY + WH )) -le $(( CY + 2 )) ] || [ "$WX" -ge $(( CX + CW )) ] ||
             fail "$step: the colour window (${WW}x$WH at $WX,$WY) covers the canvas at $CX,$CY"
     done
+    [ -n "$colour" ] || fail "$step: no colour window of 626 x 169 logical pixels at scale $scale"
     if [ "$scale" = 2 ]; then
         y=$(( CY + CH * 3 / 4 ))
         drag $(( CX + CW / 3 )) "$y" $(( CX + CW * 2 / 3 )) "$y"
@@ -58,4 +74,4 @@ for scale in 1.25 1.5 2; do
     kill -TERM "$PID"
     wait_for_exit "$PID" 50 || fail "$step: exit status $?"
 done
-echo "at 125 %, 150 % and 200 % every window lay on the screen; a 10-pixel pen drew 10 logical pixels"
+echo "at 125 %, 150 % and 200 %, by scale factor and by Xft.dpi, every window lay on the screen; a 10-pixel pen drew 10 logical pixels"
