@@ -1,10 +1,10 @@
 #pragma once
 
+#include "controls/StoredForm.h"
+#include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "draw/frmDraw.h"
 #include "platform/ProgramFolder.h"
-#include "controls/StoredForm.h"
-#include "controls/Twips.h"
 
 #include <QApplication>
 #include <QSize>

@@ -5,8 +5,8 @@
 // 10 000 drawings in pics/ (with the longest time the user-interface thread was busy at a stretch), and
 // showing a picked drawing in the viewer.
 #include "ScreenSizes.h"
-#include "lessons/frmPreview.h"
 #include "draw/DrawingFile.h"
+#include "lessons/frmPreview.h"
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
