@@ -33,13 +33,14 @@ ButtonArray::~ButtonArray() {
         }
 }
 
-void ButtonArray::create(const StoredForm& form, const QString& name, QWidget* parent, ClickHandler onClick) {
+void ButtonArray::create(const StoredForm& form, const QString& name, QWidget* parent,
+                         const ClickHandler& onClick) {
     create(
-        form, name, [parent](int16_t) { return parent; }, std::move(onClick));
+        form, name, [parent](int16_t) { return parent; }, onClick);
 }
 
 void ButtonArray::create(const StoredForm& form, const QString& name, const ParentOf& parentOf,
-                         ClickHandler onClick) {
+                         const ClickHandler& onClick) {
     brizel::BrizelFactory& factory = ButtonLibrary::factory();
     for (const QString& control : form.controls()) {
         const std::optional<int16_t> member = memberIndex(control, name);

@@ -23,9 +23,10 @@ public:
     ~ButtonArray();
 
     // Raises error 429 when the button library cannot be loaded.
-    void create(const StoredForm& form, const QString& name, QWidget* parent, ClickHandler onClick);
+    void create(const StoredForm& form, const QString& name, QWidget* parent, const ClickHandler& onClick);
     // The same, with each button in the container `parentOf` names for its index.
-    void create(const StoredForm& form, const QString& name, const ParentOf& parentOf, ClickHandler onClick);
+    void create(const StoredForm& form, const QString& name, const ParentOf& parentOf,
+                const ClickHandler& onClick);
 
     // The button with this index; an index without a button raises error 340.
     brizel::IBrizel& operator[](int index) const;

@@ -39,7 +39,7 @@ QImage Resources::LoadResPicture(int id, PictureKind kind) {
                                 : pathOf(QStringLiteral("cursor"), id, QStringLiteral("png"));
     QByteArray data = readResource(path, id);
     QBuffer buffer(&data);
-    const QImage picture = readAs(&buffer, bitmap ? "BMP" : "PNG");
+    QImage picture = readAs(&buffer, bitmap ? "BMP" : "PNG");
     if (picture.isNull())
         VbError::raise(VbErr::InvalidPicture);
     return picture;
