@@ -9,8 +9,18 @@
 #include <QApplication>
 #include <QSize>
 #include <QSizeF>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+
+// Settings and what the program keeps between sessions go to a folder of this run, not the user's.
+struct BenchHome {
+    BenchHome() {
+        qputenv("XDG_STATE_HOME", dir.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    }
+    const QTemporaryDir dir;
+};
 
 // The three 16:9 screens measured, by their height: 1920 x 1080, 2560 x 1440 and 3840 x 2160.
 inline void onThreeScreens(benchmark::internal::Benchmark* benchmark) {

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
@@ -196,9 +195,7 @@ BENCHMARK(BM_StrokeThroughDrawingWindow)->Apply(onThreeScreens)->Unit(benchmark:
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // What the program keeps for itself between sessions goes to a folder of this run, not the user's.
-    const QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    const BenchHome home;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

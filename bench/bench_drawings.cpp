@@ -148,10 +148,7 @@ BENCHMARK(BM_ShowPickedDrawing)->Apply(onThreeScreens)->Unit(benchmark::kMillise
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Settings and what the program keeps between sessions go to folders of this run, not the user's.
-    const QTemporaryDir home;
-    qputenv("XDG_STATE_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    const BenchHome home;
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

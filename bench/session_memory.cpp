@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
 #include <malloc.h>
@@ -83,14 +82,12 @@ private:
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QTemporaryDir home;
-    qputenv("XDG_STATE_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    const BenchHome home;
     QApplication app(argc, argv);
     frmDraw* window = drawingWindowOn(2160);
     window->picBild->setDrawWidth(50);
     // The saves go to pics/ in a program folder of this run.
-    ProgramFolder::setPath(home.path());
+    ProgramFolder::setPath(home.dir.path());
     Session session(window);
     session.run(1000);
     const double start = settledResidentMiB();
