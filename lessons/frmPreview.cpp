@@ -306,7 +306,7 @@ void frmPreview::showBand(int band) {
     QPixmap shown = picPreview->blankPicture();
     QPainter painter(&shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, picPreview->size() != BandSize);
-    painter.drawImage(shown.rect(), m_band);
+    painter.drawImage(picPreview->rect(), m_band);
     painter.end();
     picPreview->picture() = std::move(shown);
     picPreview->update();
@@ -322,7 +322,7 @@ void frmPreview::showPicture(const QImage& picture) {
     QPixmap shown = picPreview->blankPicture();
     QPainter painter(&shown);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(shown.rect(), picture);
+    painter.drawImage(picPreview->rect(), picture);
     painter.end();
     picPreview->picture() = std::move(shown);
     picPreview->update();
