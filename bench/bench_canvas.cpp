@@ -43,10 +43,14 @@ DrawingCanvas* canvasOnScreen(const benchmark::State& state) {
     return canvas;
 }
 
-QImage lessonStep() {
-    return Resources::LoadResPicture(112, Resources::PictureKind::Bitmap)
-        .copy(0, 1200, 400, 300)
-        .convertToFormat(QImage::Format_RGB32);
+// Argument traced 1: with a lesson step traced under the drawing, laid out before the timing starts.
+void traceIfAsked(DrawingCanvas* canvas, const benchmark::State& state) {
+    if (state.range(1) == 0)
+        return;
+    canvas->setTracing(Resources::LoadResPicture(112, Resources::PictureKind::Bitmap)
+                           .copy(0, 1200, 400, 300)
+                           .convertToFormat(QImage::Format_RGB32));
+    canvas->repaint();
 }
 
 // Scribble: an image the size of the canvas; each move draws the segment with the canvas's pen (aliased,
@@ -96,11 +100,9 @@ void BM_ResizeStep(benchmark::State& state) {
 }
 BENCHMARK(BM_ResizeStep)->Apply(onThreeScreens)->Unit(benchmark::kMillisecond);
 
-// Argument traced 1: with a lesson step traced under the drawing.
 void BM_CanvasRepaint(benchmark::State& state) {
     DrawingCanvas* canvas = canvasOnScreen(state);
-    if (state.range(1) != 0)
-        canvas->setTracing(lessonStep());
+    traceIfAsked(canvas, state);
     for (auto _ : state)
         canvas->repaint();
     state.counters["canvas_width"] = canvas->width();
@@ -112,8 +114,7 @@ BENCHMARK(BM_CanvasRepaint)
 
 void BM_CanvasSegmentWidth50(benchmark::State& state) {
     DrawingCanvas* canvas = canvasOnScreen(state);
-    if (state.range(1) != 0)
-        canvas->setTracing(lessonStep());
+    traceIfAsked(canvas, state);
     int step = 0;
     canvas->Line(pathPoint(0, canvas->size()), pathPoint(0, canvas->size()));
     for (auto _ : state) {

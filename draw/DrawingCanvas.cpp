@@ -5,6 +5,7 @@
 #include "base/VbError.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
@@ -20,6 +21,22 @@ void copyArea(QImage& target, const QImage& source, const QRect& area) {
     for (int y = clipped.top(); y <= clipped.bottom(); ++y)
         std::copy_n(source.constScanLine(y) + clipped.left() * 4, bytes,
                     target.scanLine(y) + clipped.left() * 4);
+}
+
+// Copies the part of `source` at `at`, as large as `target`, to `target`'s top-left corner; where the
+// source does not reach, the target stays as it was.
+void copyPart(QImage& target, const QImage& source, QPoint at) {
+    const QRect part = QRect(at, target.size()) & source.rect();
+    if (part.isEmpty())
+        return;
+    const qsizetype bytes = part.width() * 4;
+    const uchar* from = source.constScanLine(part.top()) + part.left() * 4;
+    uchar* to = target.scanLine(part.top() - at.y()) + (part.left() - at.x()) * 4;
+    for (int rows = part.height(); rows > 0; --rows) {
+        std::copy_n(from, bytes, to);
+        from += source.bytesPerLine();
+        to += target.bytesPerLine();
+    }
 }
 
 // The top-left part of a picture as large as the canvas, white where the picture does not reach.
@@ -137,25 +154,53 @@ void DrawingCanvas::setTracing(const QImage& picture) {
     update();
 }
 
-// The picture is painted as without tracing; only the part of the area where the step has lines is
-// composed again, in a buffer of its own size kept from one repaint to the next, so that it stays in the
-// processor's cache while a stroke is drawn.
+// The part of the image a widget's painter paints on that shows `area` of the widget, where the painter
+// paints straight onto an image of its own at the widget's scale, in a format that shows our pixels as
+// they are, and all of the area is to be painted; a null image otherwise.
+QImage DrawingCanvas::paintedPart(QPainter& painter, const QRect& area) {
+    QPaintEngine* engine = painter.paintEngine();
+    if (engine->type() != QPaintEngine::Raster || engine->paintDevice()->devType() != QInternal::Image ||
+        painter.deviceTransform().type() > QTransform::TxTranslate)
+        return {};
+    auto* image = static_cast<QImage*>(engine->paintDevice());
+    const QRect target = painter.deviceTransform().mapRect(area);
+    const QRegion clip = engine->systemClip();
+    const bool whole = clip.isEmpty() || (clip.rectCount() == 1 && clip.boundingRect().contains(target));
+    const bool opaque =
+        image->format() == QImage::Format_RGB32 || image->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!whole || !opaque || !image->isDetached() || !image->rect().contains(target))
+        return {};
+    return QImage(image->scanLine(target.top()) + target.left() * 4, target.width(), target.height(),
+                  image->bytesPerLine(), QImage::Format_RGB32);
+}
+
+// Where it can, the canvas composes straight onto what the window shows, in one pass as a repaint without
+// tracing copies the picture: a stroke costs the same either way. Otherwise the area is composed band by
+// band in a buffer kept from one repaint to the next: a stroke's repaint is one band, which stays in the
+// processor's cache, and a whole canvas repainted takes no more memory than a band.
 void DrawingCanvas::paintTraced(QPainter& painter, const QRect& area) {
+    constexpr int BandPixels = 1 << 16;
     if (m_traceLayer.size() != size())
         m_traceLayer = TraceLayer(m_tracing, size());
-    const QRect drawn = area & m_picture.rect();
-    const QRect traced = m_traceLayer.tracedPart(drawn);
-    if (!drawn.isEmpty())
-        painter.drawImage(drawn.topLeft(), m_picture, drawn);
-    if (!traced.isEmpty()) {
-        m_composed.resize(static_cast<size_t>(traced.width()) * static_cast<size_t>(traced.height()));
-        QImage shown(reinterpret_cast<uchar*>(m_composed.data()), traced.width(), traced.height(),
-                     traced.width() * static_cast<qsizetype>(sizeof(QRgb)), QImage::Format_RGB32);
-        m_traceLayer.showUnder(m_picture, traced, shown);
-        painter.drawImage(traced.topLeft(), shown);
+    const auto compose = [this](QImage& part, QPoint at) {
+        if (!m_picture.rect().contains(QRect(at, part.size())))
+            part.fill(Qt::white);
+        copyPart(part, m_picture, at);
+        m_traceLayer.showUnder(part, at);
+    };
+    if (QImage shown = paintedPart(painter, area); !shown.isNull()) {
+        compose(shown, area.topLeft());
+        return;
     }
-    for (const QRect& bare : QRegion(area).subtracted(drawn))
-        painter.drawImage(bare.topLeft(), m_traceLayer.image(), bare);
+    const int bandRows = std::max(1, BandPixels / std::max(1, area.width()));
+    m_composed.resize(static_cast<size_t>(area.width()) * static_cast<size_t>(bandRows));
+    for (int top = area.top(); top <= area.bottom(); top += bandRows) {
+        const QRect band(area.left(), top, area.width(), std::min(bandRows, area.bottom() - top + 1));
+        QImage part(reinterpret_cast<uchar*>(m_composed.data()), band.width(), band.height(),
+                    band.width() * static_cast<qsizetype>(sizeof(QRgb)), QImage::Format_RGB32);
+        compose(part, band.topLeft());
+        painter.drawImage(band.topLeft(), part);
+    }
 }
 
 // The picture and its undo copy are made at the first change and grow with the canvas at the next

@@ -69,6 +69,7 @@ private:
     void growTo(QSize size);
     void changed(const QRect& area);
     void paintTraced(QPainter& painter, const QRect& area);
+    static QImage paintedPart(QPainter& painter, const QRect& area);
 
     QImage m_picture;
     QImage m_undo;
@@ -81,6 +82,7 @@ private:
     QImage m_tracing;
     // The picture to trace as it shows, as large as the canvas; made at the first repaint after a change.
     TraceLayer m_traceLayer;
-    // Where a repaint while tracing composes what the canvas shows.
+    // Where a repaint while tracing composes what the canvas shows, band by band, when it cannot compose
+    // straight onto the window's image.
     std::vector<QRgb> m_composed;
 };

@@ -1,38 +1,36 @@
 #pragma once
 
 #include <QImage>
-#include <QRect>
+#include <QPoint>
 #include <QSize>
 #include <vector>
 
 // A lesson step laid faintly on white paper, stretched over the canvas's 4:3 area, for the child to trace.
-// It knows where on each row it is not white, so laying it under a drawing costs nothing where the step
-// has no lines.
+// Only its pixels that are not white are kept, row by row, so it takes little memory and laying it under a
+// part of the drawing reads no more than the step's lines there.
 class TraceLayer {
 public:
     TraceLayer() = default;
     TraceLayer(const QImage& step, QSize canvas);
 
-    QSize size() const { return m_faint.size(); }
-    const QImage& image() const { return m_faint; }
+    QSize size() const { return m_size; }
 
-    // The smallest rectangle holding every pixel of `area` where the layer is not white; empty where the
-    // step has no line in the area.
-    QRect tracedPart(const QRect& area) const;
-    // Writes `area` of `picture` to `out` from its top-left corner, the layer showing wherever the picture
-    // is white paper; the strokes cover it. `area` lies within both the picture and the layer.
-    void showUnder(const QImage& picture, const QRect& area, QImage& out) const;
+    // Lays the layer under `part`, a 32-bit picture of the canvas's rectangle at `at`: wherever the part
+    // is white paper the layer shows; the strokes cover it. The rectangle lies within the layer.
+    void showUnder(QImage& part, QPoint at) const;
 
 private:
+    // Pixels first to last of a row are not white; theirs are pixels[start] onwards.
     struct Run {
         int first;
         int last;
+        size_t start;
     };
-    void findRuns();
-    template <class Visit> void forRunsIn(const QRect& area, Visit visit) const;
+    void keepLines(const QImage& faint);
 
-    QImage m_faint;
+    QSize m_size;
     // The runs of row y are m_runs[m_rowStart[y]] up to m_runs[m_rowStart[y + 1]], left to right.
     std::vector<Run> m_runs;
     std::vector<size_t> m_rowStart;
+    std::vector<QRgb> m_pixels;
 };

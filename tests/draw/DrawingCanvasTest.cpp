@@ -156,8 +156,14 @@ TEST_F(CanvasTest, PenColourAndWidthTakeEffectWithTheNextSegment) {
 }
 
 // While tracing, a stroke repaints only its own area: any part of the canvas repainted alone shows what
-// the whole canvas shows there.
-class TracedArea : public CanvasTest, public ::testing::WithParamInterface<QRect> {};
+// the whole canvas shows there, whether composed straight onto the window's image (scale 1) or in bands
+// drawn at the screen's scale (scale 2, each pixel doubled).
+struct TracedPart {
+    QRect area;
+    int scale;
+};
+
+class TracedArea : public CanvasTest, public ::testing::WithParamInterface<TracedPart> {};
 
 TEST_P(TracedArea, ShowsWhatTheWholeCanvasShowsThere) {
     Allgemein::PenWidth = 9;
@@ -174,16 +180,21 @@ TEST_P(TracedArea, ShowsWhatTheWholeCanvasShowsThere) {
     const QImage whole = canvas->grab().toImage();
     ASSERT_EQ(whole.pixel(260, 160), Pen) << "the stroke covers the step";
     ASSERT_NE(whole.pixel(300, 225), White) << "the step shows where a white pen went over it";
-    const QRect area =
-        GetParam().isNull() ? canvas->rect().adjusted(canvas->width() - 7, 0, 0, 0) : GetParam();
-    QImage part(area.size(), QImage::Format_RGB32);
+    const auto [given, scale] = GetParam();
+    const QRect area = given.isNull() ? canvas->rect().adjusted(canvas->width() - 7, 0, 0, 0) : given;
+    QImage part(area.size() * scale, QImage::Format_RGB32);
+    part.setDevicePixelRatio(scale);
     canvas->render(&part, QPoint(), QRegion(area));
-    EXPECT_EQ(part, whole.copy(area));
+    EXPECT_EQ(part, whole.copy(area).scaled(area.size() * scale));
 }
 
 // Across the step's lines and the strokes, one pixel wide and high, and a strip at the right edge (null).
 INSTANTIATE_TEST_SUITE_P(Table, TracedArea,
-                         ::testing::Values(QRect(250, 150, 90, 80), QRect(297, 100, 1, 200),
-                                           QRect(100, 76, 400, 1), QRect(301, 224, 7, 5), QRect()));
+                         ::testing::Values(TracedPart{QRect(250, 150, 90, 80), 1},
+                                           TracedPart{QRect(297, 100, 1, 200), 1},
+                                           TracedPart{QRect(100, 76, 400, 1), 1},
+                                           TracedPart{QRect(301, 224, 7, 5), 1}, TracedPart{QRect(), 1},
+                                           TracedPart{QRect(250, 150, 90, 80), 2},
+                                           TracedPart{QRect(301, 224, 7, 5), 2}, TracedPart{QRect(), 2}));
 
 } // namespace
