@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
+#include <future>
 
 using namespace Allgemein;
 
@@ -61,12 +62,15 @@ frmInfo::frmInfo() : ProgramWindow(QStringLiteral("frmInfo"), Qt::Dialog | Qt::F
     nameControls();
 }
 
+// The two pictures are decoded on another core while the labels, whose first text loads the fonts, and the
+// flags are made: the start screen is on the screen that much sooner.
 void frmInfo::createControls() {
     const StoredForm& form = design();
+    std::array<std::future<QImage>, 2> decoded;
     for (size_t i = 0; i < imgPicture.size(); ++i) {
         const KeyedPropertyBag& bag = form.control(QStringLiteral("imgPicture(%1)").arg(i));
+        decoded[i] = std::async(std::launch::async, &Resources::picture, text(bag, "picture"));
         imgPicture[i] = new QLabel(this);
-        imgPicture[i]->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
         imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
     }
     createLabels(form);
@@ -84,6 +88,8 @@ void frmInfo::createControls() {
     ImageControl::joinTabOrder(cmdOK, imgLang);
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
+    for (size_t i = 0; i < imgPicture.size(); ++i)
+        imgPicture[i]->setPixmap(QPixmap::fromImage(decoded[i].get()));
 }
 
 void frmInfo::createLabels(const StoredForm& form) {
