@@ -131,6 +131,14 @@ TEST_F(ErrPtnrWindow, TabOrderRunsThroughProtocolThenActionButtons) {
 }
 
 TEST_F(ErrPtnrWindow, ComesUpActiveWithTheKeyboardOnIgnoreAndAccessKeysPressTheActionButtons) {
+    // Another window is active when the error comes, as in use: headless, a hidden window keeps the
+    // platform's focus, so an error window hidden by an earlier test came back without being activated.
+    {
+        QWidget before;
+        before.show();
+        before.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&before));
+    }
     // A key that reaches no button would leave the window open; the fallback then answers 9.
     QTimer fallback;
     fallback.setSingleShot(true);
