@@ -22,6 +22,17 @@ struct BenchHome {
     const QTemporaryDir dir;
 };
 
+// The main of a benchmark of the program's windows: headless, in a home of this run.
+inline int runWindowBenchmarks(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const BenchHome home;
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
 // The three 16:9 screens measured, by their height: 1920 x 1080, 2560 x 1440 and 3840 x 2160.
 inline void onThreeScreens(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgName("screen")->Arg(1080)->Arg(1440)->Arg(2160);

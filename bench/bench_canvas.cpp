@@ -195,11 +195,5 @@ BENCHMARK(BM_StrokeThroughDrawingWindow)->Apply(onThreeScreens)->Unit(benchmark:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    const BenchHome home;
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }
