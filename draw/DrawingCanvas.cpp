@@ -13,30 +13,25 @@
 
 namespace {
 
-void copyArea(QImage& target, const QImage& source, const QRect& area) {
-    const QRect clipped = area & source.rect() & target.rect();
-    if (clipped.isEmpty())
-        return;
-    const int bytes = clipped.width() * 4;
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        std::copy_n(source.constScanLine(y) + clipped.left() * 4, bytes,
-                    target.scanLine(y) + clipped.left() * 4);
-}
-
-// Copies the part of `source` at `at`, as large as `target`, to `target`'s top-left corner; where the
-// source does not reach, the target stays as it was.
-void copyPart(QImage& target, const QImage& source, QPoint at) {
-    const QRect part = QRect(at, target.size()) & source.rect();
+// Copies `from` of `source` to `target` with its top-left corner at `to`, as far as both images reach.
+void copyRect(QImage& target, QPoint to, const QImage& source, const QRect& from) {
+    const QPoint shift = to - from.topLeft();
+    const QRect part = from & source.rect() & target.rect().translated(-shift);
     if (part.isEmpty())
         return;
     const qsizetype bytes = part.width() * 4;
-    const uchar* from = source.constScanLine(part.top()) + part.left() * 4;
-    uchar* to = target.scanLine(part.top() - at.y()) + (part.left() - at.x()) * 4;
+    const uchar* row = source.constScanLine(part.top()) + part.left() * 4;
+    uchar* into = target.scanLine(part.top() + shift.y()) + (part.left() + shift.x()) * 4;
     for (int rows = part.height(); rows > 0; --rows) {
-        std::copy_n(from, bytes, to);
-        from += source.bytesPerLine();
-        to += target.bytesPerLine();
+        std::copy_n(row, bytes, into);
+        row += source.bytesPerLine();
+        into += target.bytesPerLine();
     }
+}
+
+// Copies `area` of `source` to the same place in `target`.
+void copyArea(QImage& target, const QImage& source, const QRect& area) {
+    copyRect(target, area.topLeft(), source, area);
 }
 
 // The top-left part of a picture as large as the canvas, white where the picture does not reach.
@@ -185,7 +180,7 @@ void DrawingCanvas::paintTraced(QPainter& painter, const QRect& area) {
     const auto compose = [this](QImage& part, QPoint at) {
         if (!m_picture.rect().contains(QRect(at, part.size())))
             part.fill(Qt::white);
-        copyPart(part, m_picture, at);
+        copyRect(part, QPoint(0, 0), m_picture, QRect(at, part.size()));
         m_traceLayer.showUnder(part, at);
     };
     if (QImage shown = paintedPart(painter, area); !shown.isNull()) {
