@@ -20,13 +20,12 @@ void copyRect(QImage& target, QPoint to, const QImage& source, const QRect& from
     if (part.isEmpty())
         return;
     const qsizetype bytes = part.width() * 4;
+    const qsizetype sourceLine = source.bytesPerLine();
+    const qsizetype targetLine = target.bytesPerLine();
     const uchar* row = source.constScanLine(part.top()) + part.left() * 4;
     uchar* into = target.scanLine(part.top() + shift.y()) + (part.left() + shift.x()) * 4;
-    for (int rows = part.height(); rows > 0; --rows) {
+    for (int rows = part.height(); rows > 0; --rows, row += sourceLine, into += targetLine)
         std::copy_n(row, bytes, into);
-        row += source.bytesPerLine();
-        into += target.bytesPerLine();
-    }
 }
 
 // Copies `area` of `source` to the same place in `target`.

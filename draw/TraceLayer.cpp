@@ -8,6 +8,9 @@ namespace {
 // Faint enough to draw over, clear enough to follow.
 constexpr double Opacity = 0.25;
 constexpr QRgb Paper = 0xFFFFFFFF;
+// Lines closer than this are kept as one run with the paper between them: laying a run under a part costs
+// more than comparing a few more pixels.
+constexpr int JoinedGap = 32;
 
 // The largest 4:3 area from the top-left corner, where the drawing of a lesson's shape lies.
 QRect fourByThree(QSize size) {
@@ -46,15 +49,17 @@ TraceLayer::TraceLayer(const QImage& step, QSize canvas) : m_size(canvas) {
 
 void TraceLayer::keepLines(const QImage& faint) {
     m_rowStart.reserve(static_cast<size_t>(faint.height()) + 1);
+    const int width = faint.width();
     for (int y = 0; y < faint.height(); ++y) {
         m_rowStart.push_back(m_runs.size());
         const auto* row = reinterpret_cast<const QRgb*>(faint.constScanLine(y));
-        for (int x = 0; x < faint.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (row[x] == Paper)
                 continue;
             const int first = x;
-            while (x + 1 < faint.width() && row[x + 1] != Paper)
-                ++x;
+            for (int next = x + 1; next < width && next - x <= JoinedGap; ++next)
+                if (row[next] != Paper)
+                    x = next;
             m_runs.push_back({first, x, m_pixels.size()});
             m_pixels.insert(m_pixels.end(), row + first, row + x + 1);
         }
@@ -65,8 +70,10 @@ void TraceLayer::keepLines(const QImage& faint) {
 void TraceLayer::showUnder(QImage& part, QPoint at) const {
     const int left = at.x();
     const int right = at.x() + part.width() - 1;
+    const int bottom = at.y() + part.height() - 1;
+    const qsizetype lineBytes = part.bytesPerLine();
     uchar* line = part.bits();
-    for (int y = at.y(); y < at.y() + part.height(); ++y, line += part.bytesPerLine()) {
+    for (int y = at.y(); y <= bottom; ++y, line += lineBytes) {
         const auto row = static_cast<size_t>(y);
         const auto end = m_runs.begin() + static_cast<std::ptrdiff_t>(m_rowStart[row + 1]);
         auto run = std::partition_point(m_runs.begin() + static_cast<std::ptrdiff_t>(m_rowStart[row]), end,

@@ -6,8 +6,9 @@
 #include <vector>
 
 // A lesson step laid faintly on white paper, stretched over the canvas's 4:3 area, for the child to trace.
-// Only its pixels that are not white are kept, row by row, so it takes little memory and laying it under a
-// part of the drawing reads no more than the step's lines there.
+// Only its lines are kept, row by row, as runs of pixels that are not white (with the paper of short gaps
+// between them), so it takes little memory and laying it under a part of the drawing reads little more
+// than the step's lines there.
 class TraceLayer {
 public:
     TraceLayer() = default;
@@ -20,7 +21,7 @@ public:
     void showUnder(QImage& part, QPoint at) const;
 
 private:
-    // Pixels first to last of a row are not white; theirs are pixels[start] onwards.
+    // Pixels first to last of a row hold lines; theirs are pixels[start] onwards.
     struct Run {
         int first;
         int last;

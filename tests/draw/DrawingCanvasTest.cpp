@@ -170,8 +170,10 @@ TEST_P(TracedArea, ShowsWhatTheWholeCanvasShowsThere) {
     open();
     QImage step(40, 30, QImage::Format_RGB32);
     step.fill(Qt::white);
-    for (int x = 4; x < 36; ++x)
+    for (int x = 4; x < 36; ++x) {
         step.setPixel(x, x * 3 / 4, qRgb(0x20, 0x20, 0x20));
+        step.setPixel(x + 5, x * 3 / 4, qRgb(0x20, 0x20, 0x20));
+    }
     step.setPixel(30, 5, qRgb(0, 0x80, 0));
     canvas->setTracing(step);
     stroke({{20, 300}, {500, 20}});
@@ -180,6 +182,8 @@ TEST_P(TracedArea, ShowsWhatTheWholeCanvasShowsThere) {
     const QImage whole = canvas->grab().toImage();
     ASSERT_EQ(whole.pixel(260, 160), Pen) << "the stroke covers the step";
     ASSERT_NE(whole.pixel(300, 225), White) << "the step shows where a white pen went over it";
+    ASSERT_EQ(whole.pixel(335, 225), White) << "the paper between two of the step's lines";
+    ASSERT_NE(whole.pixel(360, 225), White) << "and the line beyond it";
     const auto [given, scale] = GetParam();
     const QRect area = given.isNull() ? canvas->rect().adjusted(canvas->width() - 7, 0, 0, 0) : given;
     QImage part(area.size() * scale, QImage::Format_RGB32);
