@@ -3,6 +3,12 @@
 #include <QPainter>
 #include <algorithm>
 
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
+#define WIDE_WHERE_AVAILABLE __attribute__((target_clones("avx2", "default")))
+#else
+#define WIDE_WHERE_AVAILABLE
+#endif
+
 namespace {
 
 // Faint enough to draw over, clear enough to follow.
@@ -23,8 +29,9 @@ QRgb shownPixel(QRgb drawn, QRgb layer) {
 }
 
 // Eight pixels at a time, without branches, so the compiler makes vector instructions of each block: a
-// filled petal of the last step is a long run.
-void showThroughPaper(QRgb* __restrict shown, const QRgb* __restrict layer, int count) {
+// filled petal of the last step is a long run. Where the processor has AVX2, chosen once as the program
+// loads, a block is one instruction wide instead of two.
+WIDE_WHERE_AVAILABLE void showThroughPaper(QRgb* __restrict shown, const QRgb* __restrict layer, int count) {
     constexpr int Block = 8;
     int x = 0;
     for (; x + Block <= count; x += Block)
