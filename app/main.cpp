@@ -1,8 +1,10 @@
 #include "app/Main.h"
 #include "app/PinsolaApplication.h"
 #include "platform/DisplayPlatform.h"
+#include "platform/FontWarmUp.h"
 
 int main(int argc, char* argv[]) {
+    const FontWarmUp fonts;
     std::vector<char*> arguments = DisplayPlatform::arguments(argc, argv);
     int count = static_cast<int>(arguments.size()) - 1;
     PinsolaApplication app(count, arguments.data());

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <thread>
+
+// Reads the system's font configuration (tens of small files) on the second core while the program
+// connects to the display and makes its start screen; otherwise the start screen's first paint would read
+// it before the window showed anything. Lives as long as the program's main; where the system keeps no
+// such configuration (Windows, macOS) it does nothing.
+class FontWarmUp {
+public:
+    FontWarmUp();
+
+private:
+    std::jthread m_reader;
+};
