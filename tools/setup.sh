@@ -11,7 +11,7 @@ PACKAGES=(
     qt6-translations-l10n qt6-wayland weston xwayland
     pulseaudio pulseaudio-utils cups cups-bsd cups-client cups-filters printer-driver-cups-pdf
     fonts-dejavu-core
-    libfontconfig-dev fp-utils-3.2.2 libchm-bin
+    libfontconfig-dev dbus-daemon fp-utils-3.2.2 libchm-bin
     appstream desktop-file-utils dpkg-dev
     clang-format clang-tidy
 )
