@@ -24,7 +24,8 @@ void ProgramWindow::sound(Sound id) {
 }
 
 ProgramWindow::Flags ProgramWindow::createFlags(const StoredForm& form, QWidget* parent,
-                                                const std::function<void(int16_t)>& onClick) {
+                                                const std::function<void(int16_t)>& onClick,
+                                                const std::function<QImage(const QString&)>& picture) {
     Flags flags{};
     for (size_t i = 0; i < flags.size(); ++i) {
         const QString name = QStringLiteral("imgLang(%1)").arg(i);
@@ -33,7 +34,7 @@ ProgramWindow::Flags ProgramWindow::createFlags(const StoredForm& form, QWidget*
         const KeyedPropertyBag& bag = form.control(name);
         auto* flag = new ImageControl(parent);
         flag->setObjectName(name);
-        flag->setPixmap(QPixmap::fromImage(Resources::picture(text(bag, "picture"))));
+        flag->setPixmap(QPixmap::fromImage(picture(text(bag, "picture"))));
         flag->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
         flag->setToolTip(text(bag, "tooltiptext"));
         flag->setAccessibleName(flag->toolTip());

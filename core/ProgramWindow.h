@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Resources.h"
 #include "core/Sound.h"
 
 #include <QPointer>
@@ -47,8 +48,10 @@ protected:
     static void sound(Sound id);
 
     // The design's language flags "imgLang(index)" in `parent`, each called by its language's own name
-    // whatever language the program speaks; a click passes on the flag's language index.
-    Flags createFlags(const StoredForm& form, QWidget* parent, const std::function<void(int16_t)>& onClick);
+    // whatever language the program speaks; a click passes on the flag's language index. `picture` gives a
+    // flag's picture from its path: read there and then, or decoded before.
+    Flags createFlags(const StoredForm& form, QWidget* parent, const std::function<void(int16_t)>& onClick,
+                      const std::function<QImage(const QString&)>& picture = &Resources::picture);
 
     // What a screen reader says of the controls, in the current language.
     virtual void nameControls() {}

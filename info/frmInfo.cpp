@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,6 +32,29 @@ const QString Module = QStringLiteral("frmInfo");
 constexpr int StartScreenMilliseconds = 2500;
 const QColor LinkPressed(255, 0, 0);
 const QColor LinkReleased(0, 0, 255);
+
+const KeyedPropertyBag& pictureBag(const StoredForm& form, size_t index) {
+    return form.control(QStringLiteral("imgPicture(%1)").arg(index));
+}
+
+// The paths of the window's pictures: the large ones (`large` of them) and the flags'.
+QStringList picturePaths(const StoredForm& form, size_t large) {
+    QStringList paths;
+    for (size_t i = 0; i < large; ++i)
+        paths << ProgramWindow::text(pictureBag(form, i), "picture");
+    for (size_t i = 0; i < std::tuple_size_v<ProgramWindow::Flags>; ++i)
+        if (const QString flag = QStringLiteral("imgLang(%1)").arg(i); form.contains(flag))
+            paths << ProgramWindow::text(form.control(flag), "picture");
+    return paths;
+}
+
+// The pictures at `paths`, decoded, by their paths.
+QHash<QString, QImage> decoded(const QStringList& paths) {
+    QHash<QString, QImage> pictures;
+    for (const QString& path : paths)
+        pictures.insert(path, Resources::picture(path));
+    return pictures;
+}
 
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette colours = label->palette();
@@ -62,34 +86,37 @@ frmInfo::frmInfo() : ProgramWindow(QStringLiteral("frmInfo"), Qt::Dialog | Qt::F
     nameControls();
 }
 
-// The two pictures are decoded on another core while the labels, whose first text loads the fonts, and the
-// flags are made: the start screen is on the screen that much sooner.
+// The window's pictures, the two large ones and the flags, are decoded on another core while its labels
+// are made, whose first text starts the accessibility bridge: the start screen is on the screen that much
+// sooner.
 void frmInfo::createControls() {
     const StoredForm& form = design();
-    std::array<std::future<QImage>, 2> decoded;
+    std::future<QHash<QString, QImage>> decoding =
+        std::async(std::launch::async, &decoded, picturePaths(form, imgPicture.size()));
     for (size_t i = 0; i < imgPicture.size(); ++i) {
-        const KeyedPropertyBag& bag = form.control(QStringLiteral("imgPicture(%1)").arg(i));
-        decoded[i] = std::async(std::launch::async, &Resources::picture, text(bag, "picture"));
         imgPicture[i] = new QLabel(this);
-        imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(bag)));
+        imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(pictureBag(form, i))));
     }
     createLabels(form);
-    imgLang = createFlags(form, this, [this](int16_t index) { imgLang_Click(index); });
-    for (ImageControl* flag : imgLang)
-        if (flag)
-            flag->hide();
     const KeyedPropertyBag& ok = form.control(QStringLiteral("cmdOK"));
     cmdOK = new QPushButton(text(ok, "caption"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(Twips::toPixels(StoredForm::twipsRect(ok)));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
-    // OK keeps the focus the window gives; Tab leads on to the flags.
-    ImageControl::joinTabOrder(cmdOK, imgLang);
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
+    const QHash<QString, QImage> pictures = decoding.get();
     for (size_t i = 0; i < imgPicture.size(); ++i)
-        imgPicture[i]->setPixmap(QPixmap::fromImage(decoded[i].get()));
+        imgPicture[i]->setPixmap(QPixmap::fromImage(pictures.value(text(pictureBag(form, i), "picture"))));
+    imgLang = createFlags(
+        form, this, [this](int16_t index) { imgLang_Click(index); },
+        [&pictures](const QString& path) { return pictures.value(path); });
+    for (ImageControl* flag : imgLang)
+        if (flag)
+            flag->hide();
+    // OK keeps the focus the window gives; Tab leads on to the flags.
+    ImageControl::joinTabOrder(cmdOK, imgLang);
 }
 
 void frmInfo::createLabels(const StoredForm& form) {
