@@ -37,22 +37,12 @@ const KeyedPropertyBag& pictureBag(const StoredForm& form, size_t index) {
     return form.control(QStringLiteral("imgPicture(%1)").arg(index));
 }
 
-// The paths of the window's pictures: the large ones (`large` of them) and the flags'.
-QStringList picturePaths(const StoredForm& form, size_t large) {
-    QStringList paths;
-    for (size_t i = 0; i < large; ++i)
-        paths << ProgramWindow::text(pictureBag(form, i), "picture");
-    for (size_t i = 0; i < std::tuple_size_v<ProgramWindow::Flags>; ++i)
-        if (const QString flag = QStringLiteral("imgLang(%1)").arg(i); form.contains(flag))
-            paths << ProgramWindow::text(form.control(flag), "picture");
-    return paths;
-}
-
-// The pictures at `paths`, decoded, by their paths.
-QHash<QString, QImage> decoded(const QStringList& paths) {
+// Every picture the window's design names (its two large pictures and the flags'), decoded, by path.
+QHash<QString, QImage> decodedPictures(const StoredForm& form) {
     QHash<QString, QImage> pictures;
-    for (const QString& path : paths)
-        pictures.insert(path, Resources::picture(path));
+    for (const QString& control : form.controls())
+        if (const QString path = ProgramWindow::text(form.control(control), "picture"); !path.isEmpty())
+            pictures.insert(path, Resources::picture(path));
     return pictures;
 }
 
@@ -92,7 +82,7 @@ frmInfo::frmInfo() : ProgramWindow(QStringLiteral("frmInfo"), Qt::Dialog | Qt::F
 void frmInfo::createControls() {
     const StoredForm& form = design();
     std::future<QHash<QString, QImage>> decoding =
-        std::async(std::launch::async, &decoded, picturePaths(form, imgPicture.size()));
+        std::async(std::launch::async, &decodedPictures, std::cref(form));
     for (size_t i = 0; i < imgPicture.size(); ++i) {
         imgPicture[i] = new QLabel(this);
         imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(pictureBag(form, i))));
