@@ -153,11 +153,12 @@ void DrawingCanvas::setTracing(const QImage& picture) {
 // they are, and all of the area is to be painted; a null image otherwise.
 QImage DrawingCanvas::paintedPart(QPainter& painter, const QRect& area) {
     QPaintEngine* engine = painter.paintEngine();
+    const QTransform& toDevice = painter.deviceTransform();
     if (engine->type() != QPaintEngine::Raster || engine->paintDevice()->devType() != QInternal::Image ||
-        painter.deviceTransform().type() > QTransform::TxTranslate)
+        toDevice.type() > QTransform::TxTranslate)
         return {};
     auto* image = static_cast<QImage*>(engine->paintDevice());
-    const QRect target = painter.deviceTransform().mapRect(area);
+    const QRect target = toDevice.mapRect(area);
     const QRegion clip = engine->systemClip();
     const bool whole = clip.isEmpty() || (clip.rectCount() == 1 && clip.boundingRect().contains(target));
     const bool opaque =
