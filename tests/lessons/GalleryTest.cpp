@@ -31,6 +31,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(drawing));
         open();
         window->showFilePanel();
+        // The list as the child sees it before picking: a file changed after this must not be in a
+        // listing still under way.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
     }
     void pick(const QString& name) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
