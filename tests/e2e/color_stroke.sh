@@ -16,7 +16,7 @@ DRAWING=""
 COLOUR=""
 for _ in $(seq 150); do
     for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
+        window_geometry "$id" || continue
         if [ "$WIDTH" -gt 700 ]; then DRAWING=$id; fi
         if [ "$WIDTH" -eq 626 ] && [ "$HEIGHT" -eq 169 ]; then COLOUR=$id; fi
     done

@@ -206,6 +206,14 @@ check_office_sheet() {
     [ "$dark" -gt 20 ] || { echo "no footer beside the drawing"; return 1; }
 }
 
+# Sets X, Y, WIDTH and HEIGHT (and WINDOW) to window $1's place and size. Fails, leaving them as they were,
+# when the window has gone since it was found: the start screen closes while the program starts.
+window_geometry() {
+    local shell
+    shell=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || return 1
+    eval "$shell"
+}
+
 # Waits for the drawing window of process $1, the program's large window, and sets WINDOW, X, Y, WIDTH,
 # HEIGHT, the canvas CX, CY, CW, CH and the button panel PX, PY (screen pixels), from its layout rules:
 # the margin m is 3 % of the width, the panel 169 x 289 pixels at the lower left, the 4:3 canvas at the
@@ -214,7 +222,7 @@ wait_for_drawing_window() {
     WINDOW=""
     for _ in $(seq 150); do
         for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
+            window_geometry "$id" || continue
             if [ "$WIDTH" -gt 600 ]; then WINDOW=$id; break 2; fi
         done
         sleep 0.1

@@ -67,7 +67,7 @@ answer_errors() {
 drawing_window_shown() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
+        window_geometry "$id" || continue
         [ "$WIDTH" -gt 600 ] && return 0
     done
     return 1
@@ -83,7 +83,7 @@ click_panel_button 2
 VIEWER=""
 for _ in $(seq 50); do
     for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
+        window_geometry "$id" || continue
         [ "$WIDTH" = 440 ] && [ "$HEIGHT" = 420 ] && VIEWER=$id
     done
     [ -n "$VIEWER" ] && break

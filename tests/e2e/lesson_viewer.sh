@@ -17,7 +17,7 @@ step="wait for the drawing window and the viewer"
 DRAW=""; VIEWER=""
 for _ in $(seq 150); do
     for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
+        window_geometry "$id" || continue
         [ "$WIDTH" -gt 600 ] && DRAW=$id
         [ "$WIDTH" = 440 ] && [ "$HEIGHT" = 420 ] && VIEWER=$id
     done

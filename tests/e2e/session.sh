@@ -36,7 +36,7 @@ PIDS+=($PID)
 window_of_size() {
     for _ in $(seq 150); do
         for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
+            window_geometry "$id" || continue
             [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ] && { echo "$id"; return 0; }
         done
         sleep 0.1

@@ -38,8 +38,7 @@ first_button_tip_width() {
     xdotool mousemove $(( PX + 57 )) $(( PY + 41 ))
     for _ in $(seq 50); do
         for id in $(visible "$PID"); do
-            if xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP; then
-                eval "$(xdotool getwindowgeometry --shell "$id")"
+            if xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q TOOLTIP && window_geometry "$id"; then
                 echo "$WIDTH"
                 return 0
             fi

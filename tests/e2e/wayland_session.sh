@@ -26,7 +26,7 @@ PIDS+=($PID)
 step="the three windows on the X server"
 for _ in $(seq 150); do
     sizes=$(for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-        xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: //p'; done | sort | tr '\n' ' ')
+        if window_geometry "$id"; then echo "${WIDTH}x$HEIGHT"; fi; done | sort | tr '\n' ' ')
     [ "$sizes" = "1152x867 440x420 626x169 " ] && break
     sleep 0.1
 done
