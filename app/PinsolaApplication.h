@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/SessionBusWarmUp.h"
 #include "platform/TerminationSignal.h"
 
 #include <QApplication>
@@ -20,5 +21,6 @@ public:
     static bool anyWindowShown();
 
 private:
+    SessionBusWarmUp m_sessionBus;
     TerminationSignal m_termination;
 };

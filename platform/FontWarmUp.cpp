@@ -3,10 +3,29 @@
 #ifdef PINSOLA_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The lowest priority: the display server, the session bus and the main thread, on their way to the first
+// window, take a core from the reader whenever they need one, and it reads in their gaps.
+void yieldToStartUp() {
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+#endif
+}
+
+} // namespace
 
 FontWarmUp::FontWarmUp() {
 #ifdef PINSOLA_FONTCONFIG
     // Reading it twice does no harm: the font system keeps whichever reading finishes first.
-    m_reader = std::jthread([] { FcInit(); });
+    m_reader = std::jthread([] {
+        yieldToStartUp();
+        FcInit();
+    });
 #endif
 }
