@@ -33,11 +33,14 @@ std::vector<BadOption>& badOptions() {
     return noted;
 }
 
+using StoredOptions = QHash<QString, QString>;
+
 // The stored option as a number of the key's type within [low, high]; a text that does not convert, or a
 // number outside, is noted and the default used instead.
-template <typename Number> Number checked(const char* key, Number fallback, Number low, Number high) {
+template <typename Number>
+Number checked(const StoredOptions& options, const char* key, Number fallback, Number low, Number high) {
     const QString name = QString::fromLatin1(key);
-    const QString stored = ReadOption(name, QString::number(fallback));
+    const QString stored = options.value(name.toCaseFolded(), QString::number(fallback));
     try {
         Number value;
         if constexpr (std::is_same_v<Number, int16_t>)
@@ -52,15 +55,15 @@ template <typename Number> Number checked(const char* key, Number fallback, Numb
     return fallback;
 }
 
-int16_t integer(const char* key, int16_t fallback, int16_t low, int16_t high) {
-    return checked<int16_t>(key, fallback, low, high);
+int16_t integer(const StoredOptions& options, const char* key, int16_t fallback, int16_t low, int16_t high) {
+    return checked<int16_t>(options, key, fallback, low, high);
 }
 
 // Switches are toggled by complement, so a hand-written 1 would toggle to -2, still on, for ever: any
 // number but 0 is read as on (-1).
-int16_t boolean(const char* key, int16_t fallback = VbConvert::True) {
+int16_t boolean(const StoredOptions& options, const char* key, int16_t fallback = VbConvert::True) {
     using Range = std::numeric_limits<int16_t>;
-    return VbConvert::fromBool(integer(key, fallback, Range::min(), Range::max()) != 0);
+    return VbConvert::fromBool(integer(options, key, fallback, Range::min(), Range::max()) != 0);
 }
 } // namespace
 
@@ -103,20 +106,22 @@ bool ExitAllowed() {
 
 void LoadConfig() {
     ErrorTrap trap(QStringLiteral("LoadConfig"), QStringLiteral("Allgemein"));
+    // Read at once: every start reads these before its first window.
+    const StoredOptions options = SettingsStore::GetSection(AppTitle, Section);
     trap.run({
-        {10, [] { SoundOn = boolean("Sound"); }},
+        {10, [&] { SoundOn = boolean(options, "Sound"); }},
         {20,
-         [] {
+         [&] {
              const auto lessons =
                  VbConvert::toInteger(Resources::LoadResString(Resources::LessonCountString));
-             LessonNo = integer("Image", 1, 1, lessons);
+             LessonNo = integer(options, "Image", 1, 1, lessons);
          }},
-        {30, [] { PenWidth = integer("Width", 5, MinPenWidth, MaxPenWidth); }},
-        {40, [] { PenColor = checked<int32_t>("Color", 0, 0, MaxColor); }},
-        {50, [] { PreviewSize = boolean("PSize"); }},
-        {60, [] { ColorWinOpen = boolean("CShow"); }},
-        {70, [] { GridOn = boolean("Gitter"); }},
-        {80, [] { TraceOn = boolean("Trace", VbConvert::False); }},
+        {30, [&] { PenWidth = integer(options, "Width", 5, MinPenWidth, MaxPenWidth); }},
+        {40, [&] { PenColor = checked<int32_t>(options, "Color", 0, 0, MaxColor); }},
+        {50, [&] { PreviewSize = boolean(options, "PSize"); }},
+        {60, [&] { ColorWinOpen = boolean(options, "CShow"); }},
+        {70, [&] { GridOn = boolean(options, "Gitter"); }},
+        {80, [&] { TraceOn = boolean(options, "Trace", VbConvert::False); }},
     });
 }
 

@@ -122,6 +122,17 @@ std::optional<QString> lookUpSystemWide(const QString& appName, const QString& s
     return std::nullopt;
 }
 
+// Adds the section's keys that `values` lacks yet: the first store to name a key decides its value.
+void addSection(QHash<QString, QString>& values, QSettings& settings, const QString& section) {
+    settings.beginGroup(section);
+    for (const QString& key : settings.childKeys()) {
+        const QString folded = key.toCaseFolded();
+        if (!values.contains(folded))
+            values.insert(folded, settings.value(key).toString());
+    }
+    settings.endGroup();
+}
+
 } // namespace
 
 QString SettingsStore::GetSetting(const QString& appName, const QString& section, const QString& key,
@@ -129,6 +140,14 @@ QString SettingsStore::GetSetting(const QString& appName, const QString& section
     if (std::optional<QString> own = lookUp(*open(appName), section, key))
         return *own;
     return lookUpSystemWide(appName, section, key).value_or(fallback);
+}
+
+QHash<QString, QString> SettingsStore::GetSection(const QString& appName, const QString& section) {
+    QHash<QString, QString> values;
+    addSection(values, *open(appName), section);
+    for (const auto& store : systemStores(appName))
+        addSection(values, *store, section);
+    return values;
 }
 
 QString SettingsStore::GetSystemSetting(const QString& appName, const QString& section, const QString& key,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 // The per-user application settings store: values as text under application title, section and key;
@@ -12,6 +13,10 @@ namespace SettingsStore {
 // The user's value; where the user has none, the machine-wide one; else `fallback`.
 QString GetSetting(const QString& appName, const QString& section, const QString& key,
                    const QString& fallback);
+// Every key of a section with its value, the user's over the machine-wide one, for reading many keys in
+// a row with each store opened once. The keys are case-folded (QString::toCaseFolded), as keys compare
+// without regard to case.
+QHash<QString, QString> GetSection(const QString& appName, const QString& section);
 // Only the machine-wide value, for what the user is not to decide.
 QString GetSystemSetting(const QString& appName, const QString& section, const QString& key,
                          const QString& fallback);

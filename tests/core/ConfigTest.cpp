@@ -1,5 +1,6 @@
 #include "core/Allgemein.h"
 #include "errors/ErrorTrap.h"
+#include "platform/SettingsStore.h"
 #include "support/ErrorScript.h"
 #include "support/TempHome.h"
 
@@ -232,6 +233,10 @@ TEST_P(MachineWideSettings, FillInWhatTheUserHasNotSetAndAreNeverWritten) {
     system.close();
     ErrorScript script;
     EXPECT_EQ(ReadOption(QString::fromLatin1(c.key), QStringLiteral("default")), QString::fromLatin1(c.used));
+    EXPECT_EQ(SettingsStore::GetSection(QString::fromLatin1(AppTitle), QString::fromLatin1(Section))
+                  .value(QString::fromLatin1(c.key).toCaseFolded(), QStringLiteral("default")),
+              QString::fromLatin1(c.used))
+        << "read with its whole section";
     SaveConfig();
     WriteOption(QString::fromLatin1(c.key), QStringLiteral("written"));
     EXPECT_EQ(system.open(QIODevice::ReadOnly) ? system.readAll() : QByteArray(), before);
