@@ -73,6 +73,7 @@ void showDrawingWindow() {
 
 void Main() {
     ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
+    trap(5, [] { frmInfo::decodePicturesAhead(); });
     if (!trap(10, [] {
             if (SingleInstance::anotherIsRunning(AppTitle))
                 ProgramEnd::now();

@@ -46,6 +46,17 @@ QHash<QString, QImage> decodedPictures(const StoredForm& form) {
     return pictures;
 }
 
+using DecodedPictures = std::future<QHash<QString, QImage>>;
+
+DecodedPictures& picturesAhead() {
+    static DecodedPictures decoding;
+    return decoding;
+}
+
+DecodedPictures startDecoding(const StoredForm& form) {
+    return std::async(std::launch::async, &decodedPictures, std::cref(form));
+}
+
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, color);
@@ -76,13 +87,20 @@ frmInfo::frmInfo() : ProgramWindow(QStringLiteral("frmInfo"), Qt::Dialog | Qt::F
     nameControls();
 }
 
+// Started before the single-instance lock and the settings are read: decoding looks through Qt's image
+// plugins under a lock that the start screen's first widgets need for the style plugins, and it is through
+// before they are made.
+void frmInfo::decodePicturesAhead() {
+    const StoredForm& form = design();
+    picturesAhead() = startDecoding(form);
+}
+
 // The window's pictures, the two large ones and the flags, are decoded on another core while its labels
 // are made, whose first text starts the accessibility bridge: the start screen is on the screen that much
 // sooner.
 void frmInfo::createControls() {
     const StoredForm& form = design();
-    std::future<QHash<QString, QImage>> decoding =
-        std::async(std::launch::async, &decodedPictures, std::cref(form));
+    DecodedPictures decoding = picturesAhead().valid() ? std::move(picturesAhead()) : startDecoding(form);
     for (size_t i = 0; i < imgPicture.size(); ++i) {
         imgPicture[i] = new QLabel(this);
         imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(pictureBag(form, i))));

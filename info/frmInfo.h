@@ -25,6 +25,9 @@ public:
     static frmInfo* instance();
     // The stored design of the window.
     static const StoredForm& design();
+    // Starts decoding the window's pictures on another core, for the start screen made a moment later;
+    // a window made without it decodes them itself.
+    static void decodePicturesAhead();
 
     // Label(0): name and version; Label(1): what the program is for; Label(2): the flags' prompt.
     std::array<QLabel*, 3> Label{};
