@@ -29,3 +29,8 @@ FontWarmUp::FontWarmUp() {
     });
 #endif
 }
+
+void FontWarmUp::waitUntilRead() {
+    if (m_reader.joinable())
+        m_reader.join();
+}

@@ -10,6 +10,10 @@ class FontWarmUp {
 public:
     FontWarmUp();
 
+    // Waits for the reading to end. For just before the first paint, which needs the configuration:
+    // reading it there beside an unfinished reader would read it twice.
+    void waitUntilRead();
+
 private:
     std::jthread m_reader;
 };
