@@ -5,12 +5,22 @@
 #include "core/Allgemein.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
+#include "platform/SessionBusWarmUp.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <exception>
 #include <utility>
+
+namespace {
+// Called while the application object is made, once its display platform is loaded: the session bus is
+// connected while the rest of it and the start screen are made.
+void connectSessionBusEarly() {
+    SessionBusWarmUp::start();
+}
+} // namespace
+Q_COREAPP_STARTUP_FUNCTION(connectSessionBusEarly)
 
 PinsolaApplication::PinsolaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pinsola"));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/SessionBusWarmUp.h"
 #include "platform/TerminationSignal.h"
 
 #include <QApplication>
@@ -21,6 +20,5 @@ public:
     static bool anyWindowShown();
 
 private:
-    SessionBusWarmUp m_sessionBus;
     TerminationSignal m_termination;
 };

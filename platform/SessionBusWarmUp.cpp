@@ -3,6 +3,7 @@
 #ifdef PINSOLA_DBUS
 #include <QDBusConnection>
 #include <QGuiApplication>
+#include <thread>
 #endif
 
 namespace {
@@ -17,10 +18,11 @@ bool bridgeWillConnect() {
 
 } // namespace
 
-SessionBusWarmUp::SessionBusWarmUp() {
+void SessionBusWarmUp::start() {
 #ifdef PINSOLA_DBUS
+    if (!bridgeWillConnect())
+        return;
     // Qt keeps one session connection per program, made by whoever asks first.
-    if (bridgeWillConnect())
-        m_connecting = std::jthread([] { QDBusConnection::sessionBus(); });
+    static std::jthread connecting([] { QDBusConnection::sessionBus(); });
 #endif
 }
