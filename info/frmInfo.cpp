@@ -87,9 +87,9 @@ frmInfo::frmInfo() : ProgramWindow(QStringLiteral("frmInfo"), Qt::Dialog | Qt::F
     nameControls();
 }
 
-// Started before the single-instance lock and the settings are read: decoding looks through Qt's image
-// plugins under a lock that the start screen's first widgets need for the style plugins, and it is through
-// before they are made.
+// Started before the single-instance lock and the settings are read: decoding first looks through Qt's
+// image plugins under a lock that the start screen's first widgets need for the style plugins, and has
+// mostly done so before they are made.
 void frmInfo::decodePicturesAhead() {
     const StoredForm& form = design();
     picturesAhead() = startDecoding(form);
