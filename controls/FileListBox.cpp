@@ -4,7 +4,6 @@
 #include "platform/NativeName.h"
 
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
-    m_reader.setMaxThreadCount(1);
     // Laying out thousands of names at once would hold up the window as long as reading them.
     setLayoutMode(QListView::Batched);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {

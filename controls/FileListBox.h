@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/SerialWorker.h"
+
 #include <QListWidget>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 
 // A file list box: the names of the plain files in one folder that match a pattern (without regard to
 // case), sorted by name as the system's file list sorts them. The listing is read when the folder or the
@@ -51,5 +52,5 @@ private:
     quint64 m_reading = 0;
     bool m_listing = false;
     // Last, so it is gone, and its reading finished, before the list itself.
-    QThreadPool m_reader;
+    SerialWorker m_reader;
 };

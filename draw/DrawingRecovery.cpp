@@ -16,7 +16,6 @@ constexpr int IntervalMs = 1000;
 
 DrawingRecovery::DrawingRecovery(std::function<QImage()> picture, QObject* parent)
     : QObject(parent), m_picture(std::move(picture)) {
-    m_writer.setMaxThreadCount(1);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &DrawingRecovery::write);
 }

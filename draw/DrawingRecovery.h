@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/SerialWorker.h"
+
 #include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
-#include <QThreadPool>
 #include <QTimer>
 #include <atomic>
 #include <functional>
@@ -35,7 +36,8 @@ private:
     std::function<QImage()> m_picture;
     QTimer m_timer;
     QElapsedTimer m_sinceWrite;
-    // One thread, so writes and removals happen in the order they were asked for.
-    QThreadPool m_writer;
     std::atomic<bool> m_lastWriteFailed = false;
+    // One thread, so writes and removals happen in the order they were asked for. Last, so what it still
+    // runs finds the members it uses.
+    SerialWorker m_writer;
 };
