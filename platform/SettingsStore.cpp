@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <optional>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcSettings, "pinsola.settings.store")
@@ -105,23 +104,6 @@ void writeFailed(const QString& file) {
                                              QStringLiteral(": %1 (%2)").arg(file, reason));
 }
 
-std::optional<QString> lookUp(QSettings& settings, const QString& section, const QString& key) {
-    settings.beginGroup(section);
-    const QString spelled = storedSpelling(settings, key);
-    std::optional<QString> value;
-    if (settings.contains(spelled))
-        value = settings.value(spelled).toString();
-    settings.endGroup();
-    return value;
-}
-
-std::optional<QString> lookUpSystemWide(const QString& appName, const QString& section, const QString& key) {
-    for (const auto& store : systemStores(appName))
-        if (std::optional<QString> value = lookUp(*store, section, key))
-            return value;
-    return std::nullopt;
-}
-
 // Adds the section's keys that `values` lacks yet: the first store to name a key decides its value.
 void addSection(QHash<QString, QString>& values, QSettings& settings, const QString& section) {
     settings.beginGroup(section);
@@ -133,26 +115,31 @@ void addSection(QHash<QString, QString>& values, QSettings& settings, const QStr
     settings.endGroup();
 }
 
+// The machine-wide stores' keys that `values` lacks yet.
+void addSystemSections(QHash<QString, QString>& values, const QString& appName, const QString& section) {
+    for (const auto& store : systemStores(appName))
+        addSection(values, *store, section);
+}
+
 } // namespace
 
 QString SettingsStore::GetSetting(const QString& appName, const QString& section, const QString& key,
                                   const QString& fallback) {
-    if (std::optional<QString> own = lookUp(*open(appName), section, key))
-        return *own;
-    return lookUpSystemWide(appName, section, key).value_or(fallback);
+    return GetSection(appName, section).value(key.toCaseFolded(), fallback);
 }
 
 QHash<QString, QString> SettingsStore::GetSection(const QString& appName, const QString& section) {
     QHash<QString, QString> values;
     addSection(values, *open(appName), section);
-    for (const auto& store : systemStores(appName))
-        addSection(values, *store, section);
+    addSystemSections(values, appName, section);
     return values;
 }
 
 QString SettingsStore::GetSystemSetting(const QString& appName, const QString& section, const QString& key,
                                         const QString& fallback) {
-    return lookUpSystemWide(appName, section, key).value_or(fallback);
+    QHash<QString, QString> values;
+    addSystemSections(values, appName, section);
+    return values.value(key.toCaseFolded(), fallback);
 }
 
 void SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
