@@ -1,11 +1,17 @@
 #include "app/PinsolaApplication.h"
+#include "support/PooledThreads.h"
 
 #include <gtest/gtest.h>
 
 // These tests run inside the program's own application object, as the program does.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    PinsolaApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        PinsolaApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    waitUntilPooledThreadsHaveExited();
+    return result;
 }

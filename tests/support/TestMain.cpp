@@ -1,9 +1,16 @@
+#include "support/PooledThreads.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    waitUntilPooledThreadsHaveExited();
+    return result;
 }
