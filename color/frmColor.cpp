@@ -14,6 +14,7 @@
 #include "errors/HandlerEdge.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/SystemColors.h"
+#include "platform/WindowSystemPosition.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -334,6 +335,7 @@ void frmColor::bzlButton_Click(int16_t) {
 }
 
 void frmColor::Form_Unload() {
+    WindowSystemPosition::settle(this);
     ColorLeft = VbConvert::toLong(x() * Twips::perPixelX());
     ColorTop = VbConvert::toLong(y() * Twips::perPixelY());
     WriteOption(QStringLiteral("CLeft"), QString::number(ColorLeft));

@@ -9,6 +9,7 @@
 #include "formats/PictureFile.h"
 #include "lessons/DrawingsFolder.h"
 #include "platform/ScreenPlacement.h"
+#include "platform/WindowSystemPosition.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -262,7 +263,11 @@ void frmPreview::ResizePreview() {
              imgGitter->setGeometry(QRect(QPoint(0, 0), picPreview->size()));
              imgGitter->setVisible(GridOn != 0);
          }},
-        {30, [this] { setFixedSize(picPreview->size() + AroundPreview); }},
+        {30,
+         [this] {
+             WindowSystemPosition::settle(this);
+             setFixedSize(picPreview->size() + AroundPreview);
+         }},
     });
 }
 
@@ -542,6 +547,7 @@ void frmPreview::picPreview_MouseDown(int16_t Button, int16_t Shift, float X, fl
 
 void frmPreview::Form_Unload() {
     ErrorTrap trap(QStringLiteral("Form_Unload"), Module);
+    WindowSystemPosition::settle(this);
     trap.run({
         {10,
          [this] {

@@ -7,7 +7,8 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool x11-utils x11-xserver-utils imagemagick sox poppler-utils libxcb-damage0-dev openbox
+    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick sox poppler-utils libxcb1-dev libxcb-damage0-dev
+    openbox
     qt6-translations-l10n qt6-wayland weston xwayland
     pulseaudio pulseaudio-utils cups cups-bsd cups-client cups-filters printer-driver-cups-pdf
     fonts-dejavu-core

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Off the screen, unless a test names the platform it needs.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     int result = 0;
     {
         QApplication app(argc, argv);
