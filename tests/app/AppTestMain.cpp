@@ -1,5 +1,5 @@
 #include "app/PinsolaApplication.h"
-#include "support/PooledThreads.h"
+#include "support/LeakCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,6 @@ int main(int argc, char* argv[]) {
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
     }
-    waitUntilPooledThreadsHaveExited();
+    checkLeaksNow();
     return result;
 }

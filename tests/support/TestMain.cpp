@@ -1,4 +1,4 @@
-#include "support/PooledThreads.h"
+#include "support/LeakCheck.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -13,6 +13,6 @@ int main(int argc, char* argv[]) {
         ::testing::InitGoogleTest(&argc, argv);
         result = RUN_ALL_TESTS();
     }
-    waitUntilPooledThreadsHaveExited();
+    checkLeaksNow();
     return result;
 }
