@@ -331,6 +331,8 @@ void frmColor::Form_Resize() {
 void frmColor::bzlButton_Click(int16_t) {
     sound(Sound::Toggle);
     ColorWinOpen = 0;
+    // Hidden, the window system no longer says where it was; the place it comes back to is Qt's.
+    WindowSystemPosition::settle(this);
     hide();
 }
 

@@ -1,6 +1,7 @@
 #include "lessons/PreviewFixture.h"
 
 #include "base/VbConvert.h"
+#include "color/frmColor.h"
 #include "controls/Twips.h"
 #include "core/Forms.h"
 
@@ -42,13 +43,28 @@ void moveBehindQtsBack(QWidget* window, QPoint place) {
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
-class WindowPlace : public PreviewTest {};
+class WindowPlace : public PreviewTest {
+protected:
+    void SetUp() override {
+        PreviewTest::SetUp();
+        ASSERT_TRUE(qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            << "needs the X11 platform";
+    }
+    // The stored place under `left` and `top` must be `place`, in twips.
+    void expectStored(const char* left, const char* top, QPoint place) const {
+        const QSettings settings(home.settingsFile(), QSettings::IniFormat);
+        const QPointF logical = QPointF(place) / qApp->devicePixelRatio();
+        EXPECT_EQ(settings.value(QStringLiteral("Optionen/") + QLatin1String(left)).toInt(),
+                  VbConvert::toLong(logical.x() * Twips::perPixelX()));
+        EXPECT_EQ(settings.value(QStringLiteral("Optionen/") + QLatin1String(top)).toInt(),
+                  VbConvert::toLong(logical.y() * Twips::perPixelY()));
+    }
+};
 
 // Qt's record of where a window lies can fall behind the window system's (a window manager framing the
 // window while Qt asks where it is left it at 0,0): switching the viewer's size must not move it to the
 // place in that record, and the place stored at the end must be where the child left it.
 TEST_F(WindowPlace, TheViewerStaysWhereTheWindowSystemHasItThoughQtsRecordIsBehind) {
-    ASSERT_TRUE(qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) << "needs the X11 platform";
     open();
     const QPoint place(300, 200);
     moveBehindQtsBack(window, place);
@@ -60,12 +76,20 @@ TEST_F(WindowPlace, TheViewerStaysWhereTheWindowSystemHasItThoughQtsRecordIsBehi
     EXPECT_EQ(serverGeometry(window).topLeft(), place);
 
     Forms::unload(window);
-    const QSettings settings(home.settingsFile(), QSettings::IniFormat);
-    const QPointF logical = QPointF(place) / qApp->devicePixelRatio();
-    EXPECT_EQ(settings.value(QStringLiteral("Optionen/PLeft")).toInt(),
-              VbConvert::toLong(logical.x() * Twips::perPixelX()));
-    EXPECT_EQ(settings.value(QStringLiteral("Optionen/Ptop")).toInt(),
-              VbConvert::toLong(logical.y() * Twips::perPixelY()));
+    expectStored("PLeft", "Ptop", place);
+}
+
+// Closed with its button, the colour window keeps the place it had on the screen for the end of the
+// program, where it is stored.
+TEST_F(WindowPlace, TheColourWindowClosedWithItsButtonStoresWhereItWasOnTheScreen) {
+    frmColor* colours = frmColor::instance();
+    colours->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
+    const QPoint place(320, 240);
+    moveBehindQtsBack(colours, place);
+    colours->bzlButton_Click(0);
+    Forms::unload(colours);
+    expectStored("CLeft", "CTop", place);
 }
 
 } // namespace
