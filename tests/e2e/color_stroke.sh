@@ -34,10 +34,14 @@ pixel() { convert "$WORK/shot.png" -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.
 # The palette's picture starts at (26, 18) in the window; column 9 of 19, row 3 of 6 is a blue patch.
 step="click a palette patch"
 px=$(( X + 26 + 9 * 25 + 12 )); py=$(( Y + 18 + 3 * 22 + 11 ))
-sleep 0.5
-import -window root "$WORK/shot.png"
-PATCH=$(pixel "$px" "$py")
-[ "$PATCH" != "255,0,0" ] || fail "$step: the patch has the old pen colour"
+blue() { IFS=, read -r r g b <<< "$1" && [ "$b" -gt "$r" ] && [ "$b" -gt "$g" ]; }
+for _ in $(seq 50); do
+    import -window root "$WORK/shot.png"
+    PATCH=$(pixel "$px" "$py")
+    blue "$PATCH" && break
+    sleep 0.1
+done
+blue "$PATCH" || fail "$step: the palette shows no blue patch at $px,$py but $PATCH"
 xdotool mousemove "$px" "$py" click 1
 eval "$(xdotool getwindowgeometry --shell "$COLOUR")"
 [ "$X" -eq 0 ] && [ "$Y" -eq 0 ] || fail "$step: a click moved the colour window to $X,$Y"

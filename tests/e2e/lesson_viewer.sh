@@ -66,7 +66,6 @@ done
 
 step="pick the saved drawing and open it"
 xdotool mousemove "$LIST_X" "$LIST_Y" click 1
-sleep 0.3
 viewer_button 192 56 91
 CW=$(( DW - 3 * m - 169 )); CH=$(( CW * 3 / 4 ))
 CX=$(( DX + DW - CW - m )); CY=$(( DY + DH - CH - m ))

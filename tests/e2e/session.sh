@@ -151,7 +151,6 @@ step="pick the first colour and a width"
 FIRST=$(pick_colour 40 70) || fail "$step: the swatch does not show the picked colour"
 # The slider (520, 16; 18 x 137) puts its thumb where it is pressed: half way is about 25 pixels.
 xdotool mousemove $(( KX + 520 + 9 )) $(( KY + 16 + 68 )) click 1
-sleep 0.3
 wait_for_drawing_window "$PID" || fail "$step"
 step="the first stroke"
 S1Y=$(( CH * 3 / 4 )); S1X0=$(( CW / 2 )); S1X1=$(( CW * 7 / 10 ))
