@@ -220,10 +220,13 @@ window_geometry() {
 # lower right.
 wait_for_drawing_window() {
     WINDOW=""
+    # The lesson viewer, the colour window and the start screen are wider than 600 pixels too where the
+    # screen is scaled, but are no plain windows.
     for _ in $(seq 150); do
         for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-            window_geometry "$id" || continue
-            if [ "$WIDTH" -gt 600 ]; then WINDOW=$id; break 2; fi
+            window_geometry "$id" && [ "$WIDTH" -gt 600 ] || continue
+            [ "$(xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.*= //; s/,.*//')" = _NET_WM_WINDOW_TYPE_NORMAL ] &&
+                { WINDOW=$id; break 2; }
         done
         sleep 0.1
     done

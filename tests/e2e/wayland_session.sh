@@ -1,12 +1,16 @@
 #!/bin/bash
 # On a Wayland desktop (weston with Xwayland) the program runs as an X client, so that its windows can be
-# placed where it puts them: all three windows map on the X server beside the compositor, the drawing
-# window in the middle of the screen, and the session's end stores the options.
+# placed where it puts them: all three windows map wholly on the screen, the drawing window in the middle
+# of it, a stroke drawn on the canvas shows on the compositor's screen, and the session's end stores the
+# options. Weston draws into a window of its own X server, which gives it a seat: without one (its headless
+# backend) Xwayland 22 ends on the first input sent to it.
 source "$(dirname "$0")/e2e_lib.sh"
 command -v weston >/dev/null && command -v Xwayland >/dev/null || { echo "SKIP: no weston with Xwayland here"; exit 77; }
 
+start_display
+DESK=$DISPLAY
 export XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY="pinsola-$$"
-weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --xwayland --width=1280 --height=1024 \
+weston --backend=x11-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --xwayland --width=1280 --height=1024 \
     --idle-time=0 >"$WORK/weston.log" 2>&1 &
 PIDS+=($!)
 for _ in $(seq 100); do
@@ -16,7 +20,6 @@ for _ in $(seq 100); do
 done
 [ -n "$display" ] || fail "weston shows no X server: $(tail -3 "$WORK/weston.log")"
 export DISPLAY=$display
-unset QT_QPA_PLATFORM
 
 printf '[Optionen]\nSound=0\n' > "$SETTINGS"
 "$PROGRAM" 2>"$WORK/pinsola.log" &
@@ -34,6 +37,44 @@ done
 wait_for_drawing_window "$PID" || fail "$step"
 place=$(xwininfo -id "$WINDOW" | sed -n 's/.*Absolute upper-left [XY]: *//p' | tr '\n' ' ')
 [ "$place" = "64 78 " ] || fail "$step: the drawing window is at $place, not in the middle"
+# Weston's X window manager places a window that belongs to another one itself (the lesson viewer and the
+# colour window), and takes no later move of it: on the screen is all it can promise.
+OTHERS=()
+for id in $(xdotool search --onlyvisible --pid "$PID"); do
+    read -r x y w h <<<"$(xwininfo -id "$id" | sed -n 's/.*\(Absolute upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $(( x + w )) -le 1280 ] && [ $(( y + h )) -le 1024 ] ||
+        fail "$step: a ${w}x$h window lies off the screen at $x,$y"
+    [ "$id" = "$WINDOW" ] || OTHERS+=("$x $y $w $h")
+done
+
+step="a stroke on the canvas, as the compositor shows it"
+m=$(( (1152 * 3 + 50) / 100 )); CW=$(( 1152 - 3 * m - 169 )); CH=$(( CW * 3 / 4 ))
+CX=$(( 64 + 1152 - CW - m )); CY=$(( 78 + 867 - CH - m ))
+x0=$(( CX + CW / 4 )); x1=$(( CX + CW * 3 / 4 ))
+# A row of the canvas that neither of the two other windows covers there: together they are lower than it.
+covered() {
+    local x y w h
+    for rect in "${OTHERS[@]}"; do
+        read -r x y w h <<<"$rect"
+        [ "$1" -ge $(( y - 12 )) ] && [ "$1" -le $(( y + h + 12 )) ] && [ "$x1" -ge "$x" ] && [ "$x0" -le $(( x + w )) ] &&
+            return 0
+    done
+    return 1
+}
+y=$(( CY + 12 ))
+while covered "$y"; do y=$(( y + 10 )); done
+[ "$y" -lt $(( CY + CH - 12 )) ] || fail "$step: the other windows cover the canvas"
+drag "$x0" "$y" "$x1" "$y"
+middle=""
+for _ in $(seq 50); do
+    DISPLAY=$DESK import -window root "$WORK/shot.png"
+    middle=$(pixel_of "$WORK/shot.png" $(( (x0 + x1) / 2 )) "$y")
+    [ "$middle" = "0,0,0" ] && break
+    sleep 0.1
+done
+[ "$middle" = "0,0,0" ] || fail "$step: the screen shows $middle, not the black pen, in the stroke's middle"
+[ "$(pixel_of "$WORK/shot.png" $(( (x0 + x1) / 2 )) $(( y - 10 )))" != "0,0,0" ] ||
+    fail "$step: the stroke is wider than the pen"
 
 step="the session's end"
 kill -TERM "$PID"
