@@ -214,6 +214,13 @@ window_geometry() {
     eval "$shell"
 }
 
+# Prints window $1's place on the screen and its size: x y width height. (Under a window manager that frames
+# windows with a margin, weston's, xdotool's place is off by that margin.)
+screen_rect() {
+    xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+        /Width/ { w = $2 } /Height/ { h = $2 } END { print x + 0, y + 0, w + 0, h + 0 }'
+}
+
 # Waits for the drawing window of process $1, the program's large window, and sets WINDOW, X, Y, WIDTH,
 # HEIGHT, the canvas CX, CY, CW, CH and the button panel PX, PY (screen pixels), from its layout rules:
 # the margin m is 3 % of the width, the panel 169 x 289 pixels at the lower left, the 4:3 canvas at the
@@ -231,7 +238,7 @@ wait_for_drawing_window() {
         sleep 0.1
     done
     [ -n "$WINDOW" ] || { echo "no drawing window" >&2; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    read -r X Y WIDTH HEIGHT <<<"$(screen_rect "$WINDOW")"
     local m=$(( (WIDTH * 3 + 50) / 100 ))
     CW=$(( WIDTH - 3 * m - 169 )); CH=$(( CW * 3 / 4 ))
     CX=$(( X + WIDTH - CW - m )); CY=$(( Y + HEIGHT - CH - m ))

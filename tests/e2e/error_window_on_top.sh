@@ -20,8 +20,7 @@ protocols() { grep -c 'F E H L E R' "$LOG" 2>/dev/null || true; }
 error_window() { xdotool search --onlyvisible --name '^Fehler / Error' 2>/dev/null | head -1; }
 # Sets EX, EY, EW, EH to the error window $1's place on the screen.
 error_place() {
-    read -r EX EY EW EH < <(xwininfo -id "$1" | awk -F: '/Absolute upper-left X/ { x = $2 }
-        /Absolute upper-left Y/ { y = $2 } /Width/ { w = $2 } /Height/ { h = $2 } END { print x, y, w, h }')
+    read -r EX EY EW EH <<<"$(screen_rect "$1")"
 }
 # Whether the screen shows the error window's plain face at four places of it that lie over the start
 # screen and the colour window: the right ends of its upper frames and the gaps between its buttons.

@@ -35,21 +35,18 @@ for _ in $(seq 150); do
 done
 [ "$sizes" = "1152x867 440x420 626x169 " ] || fail "$step: windows $sizes ($(tail -2 "$WORK/pinsola.log"))"
 wait_for_drawing_window "$PID" || fail "$step"
-place=$(xwininfo -id "$WINDOW" | sed -n 's/.*Absolute upper-left [XY]: *//p' | tr '\n' ' ')
-[ "$place" = "64 78 " ] || fail "$step: the drawing window is at $place, not in the middle"
+[ "$X $Y" = "64 78" ] || fail "$step: the drawing window is at $X,$Y, not in the middle"
 # Weston's X window manager places a window that belongs to another one itself (the lesson viewer and the
 # colour window), and takes no later move of it: on the screen is all it can promise.
 OTHERS=()
 for id in $(xdotool search --onlyvisible --pid "$PID"); do
-    read -r x y w h <<<"$(xwininfo -id "$id" | sed -n 's/.*\(Absolute upper-left [XY]\|Width\|Height\): *//p' | tr '\n' ' ')"
+    read -r x y w h <<<"$(screen_rect "$id")"
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $(( x + w )) -le 1280 ] && [ $(( y + h )) -le 1024 ] ||
         fail "$step: a ${w}x$h window lies off the screen at $x,$y"
     [ "$id" = "$WINDOW" ] || OTHERS+=("$x $y $w $h")
 done
 
 step="a stroke on the canvas, as the compositor shows it"
-m=$(( (1152 * 3 + 50) / 100 )); CW=$(( 1152 - 3 * m - 169 )); CH=$(( CW * 3 / 4 ))
-CX=$(( 64 + 1152 - CW - m )); CY=$(( 78 + 867 - CH - m ))
 x0=$(( CX + CW / 4 )); x1=$(( CX + CW * 3 / 4 ))
 # A row of the canvas that neither of the two other windows covers there: together they are lower than it.
 covered() {
