@@ -37,7 +37,7 @@ Brizel::Brizel(QWidget* parent) : QWidget(parent) {
     m_overTimer.setInterval(3);
     connect(&m_overTimer, &QTimer::timeout, this, &Brizel::OverTimerTick);
     InstallBrizelAccessibility();
-    FollowToolTip(this);
+    FollowHost(this);
     m_paintEnabled = true;
 }
 

@@ -1,8 +1,13 @@
 #include "BrizelAccessible.h"
+#include "AccessKey.h"
+
+#include <brizel/AccessibleHints.h>
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace brizel {
@@ -26,14 +31,18 @@ bool symbolCaption(const QObject* button) {
            family.compare(QLatin1String("Webdings"), Qt::CaseInsensitive) == 0;
 }
 
-// Tells screen readers of a new tool tip: it is the button's name.
-class ToolTipWatch : public QObject {
+// Tells screen readers of a new tool tip, which is the button's name, and of a switch the host turned.
+class HostWatch : public QObject {
 public:
-    explicit ToolTipWatch(QObject* button) : QObject(button) { button->installEventFilter(this); }
+    explicit HostWatch(QObject* button) : QObject(button) { button->installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ToolTipChange)
             NotifyAccessibleNameChanged(watched);
+        else if (event->type() == QEvent::DynamicPropertyChange &&
+                 static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() ==
+                     AccessibleHints::SwitchOn)
+            NotifyAccessibleStateChanged(watched);
         return false;
     }
 };
@@ -69,15 +78,24 @@ QString BrizelAccessible::text(QAccessible::Text t) const {
     return readableCaption(object()->property("Caption").toString());
 }
 
+// Decided as it is asked: a host may make a button a switch after it was made.
+QAccessible::Role BrizelAccessible::role() const {
+    return state().checkable ? QAccessible::CheckBox : QAccessible::Button;
+}
+
 QAccessible::State BrizelAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
     const QVariant enabled = object()->property("Enabled");
     if (enabled.isValid() && !enabled.toBool())
         s.disabled = true;
+    const QVariant switchOn = object()->property(AccessibleHints::SwitchOn);
     if (flag(object(), "CheckBoxBehaviour")) {
         s.checkable = true;
         s.checked = flag(object(), "Value");
         s.pressed = s.checked;
+    } else if (switchOn.isValid()) {
+        s.checkable = true;
+        s.checked = switchOn.toBool();
     }
     return s;
 }
@@ -88,12 +106,31 @@ QStringList BrizelAccessible::actionNames() const {
     return {QAccessibleActionInterface::pressAction()};
 }
 
-// Pressing from a screen reader is a left click in the middle of the face.
+// Pressing from a screen reader is a left click in the middle of the face, once the call has been
+// answered.
 void BrizelAccessible::doAction(const QString& actionName) {
     if (actionName != QAccessibleActionInterface::pressAction() || state().disabled)
         return;
-    sendMouse(widget(), QEvent::MouseButtonPress);
-    sendMouse(widget(), QEvent::MouseButtonRelease);
+    QMetaObject::invokeMethod(
+        widget(),
+        [button = QPointer<QWidget>(widget())] {
+            sendMouse(button, QEvent::MouseButtonPress);
+            if (button)
+                sendMouse(button, QEvent::MouseButtonRelease);
+        },
+        Qt::QueuedConnection);
+}
+
+QStringList BrizelAccessible::keyBindingsForAction(const QString& actionName) const {
+    if (actionName != QAccessibleActionInterface::pressAction())
+        return {};
+    QStringList keys;
+    const auto shortcut = object()->property(AccessibleHints::Shortcut).value<QKeySequence>();
+    if (!shortcut.isEmpty())
+        keys << shortcut.toString(QKeySequence::NativeText);
+    if (const std::optional<QChar> key = UpdateAccessKey(object()->property("Caption").toString()))
+        keys << QKeySequence(QStringLiteral("Alt+") + key->toUpper()).toString(QKeySequence::NativeText);
+    return keys;
 }
 
 QAccessibleInterface* BrizelAccessibleFactory(const QString& className, QObject* object) {
@@ -111,8 +148,8 @@ void InstallBrizelAccessibility() {
     Q_UNUSED(installed);
 }
 
-void FollowToolTip(QWidget* button) {
-    new ToolTipWatch(button);
+void FollowHost(QWidget* button) {
+    new HostWatch(button);
 }
 
 void NotifyAccessibleNameChanged(QObject* button) {
