@@ -10,6 +10,12 @@ FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
         if (row >= 0)
             emit Click();
     });
+    // A screen reader selects a name without making it the current one: it is chosen all the same.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = selectedItems();
+        if (!selected.isEmpty() && selected.first() != currentItem())
+            setCurrentItem(selected.first());
+    });
 }
 
 FileListBox::~FileListBox() {

@@ -1,7 +1,9 @@
 #include "controls/ImageControl.h"
 
 #include "controls/FocusMark.h"
+#include "controls/ImageControlAccessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +15,19 @@
 // Only Tab gives it the focus: a click takes effect without leaving a mark behind.
 ImageControl::ImageControl(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus);
+    ImageControlAccessible::install();
+}
+
+void ImageControl::setChecked(bool checked) {
+    if (m_checkable && m_checked == checked)
+        return;
+    m_checkable = true;
+    m_checked = checked;
+    QAccessible::State changed;
+    changed.checkable = true;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ImageControl::joinTabOrder(QWidget* previous, std::span<ImageControl* const> controls) {

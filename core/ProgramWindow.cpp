@@ -5,6 +5,7 @@
 #include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
+#include "core/ProgramWindowAccessible.h"
 #include "core/Resources.h"
 
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 ProgramWindow::ProgramWindow(const QString& name, Qt::WindowFlags flags) : QWidget(nullptr, flags) {
     setObjectName(name);
     Forms::add(this);
+    ProgramWindowAccessible::install();
 }
 
 QString ProgramWindow::text(const KeyedPropertyBag& bag, const char* key) {
@@ -42,15 +44,25 @@ ProgramWindow::Flags ProgramWindow::createFlags(const StoredForm& form, QWidget*
         connect(flag, &ImageControl::Click, this, [onClick, i] { onClick(static_cast<int16_t>(i)); });
         flags[i] = flag;
     }
+    m_flags = flags;
+    checkCurrentFlag();
     return flags;
+}
+
+void ProgramWindow::checkCurrentFlag() {
+    for (size_t i = 0; i < m_flags.size(); ++i)
+        if (m_flags[i])
+            m_flags[i]->setChecked(static_cast<int>(i) == Allgemein::LangIndex);
 }
 
 void ProgramWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-    else if (event->type() == QEvent::LanguageChange)
+    else if (event->type() == QEvent::LanguageChange) {
+        checkCurrentFlag();
         languageChanged();
+    }
 }
 
 void ProgramWindow::unload(QCloseEvent* event) {

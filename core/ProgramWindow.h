@@ -49,7 +49,8 @@ protected:
 
     // The design's language flags "imgLang(index)" in `parent`, each called by its language's own name
     // whatever language the program speaks; a click passes on the flag's language index. `picture` gives a
-    // flag's picture from its path: read there and then, or decoded before.
+    // flag's picture from its path: read there and then, or decoded before. The flag of the language in use
+    // is the checked one of the group, also after a change of language.
     Flags createFlags(const StoredForm& form, QWidget* parent, const std::function<void(int16_t)>& onClick,
                       const std::function<QImage(const QString&)>& picture = &Resources::picture);
 
@@ -60,4 +61,9 @@ protected:
     void changeEvent(QEvent* event) override;
     // The close goes through: the window is no longer loaded.
     void unload(QCloseEvent* event);
+
+private:
+    void checkCurrentFlag();
+
+    Flags m_flags{};
 };

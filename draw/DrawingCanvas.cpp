@@ -4,6 +4,7 @@
 #include "base/SystemColorTable.h"
 #include "base/VbError.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -43,11 +44,26 @@ QImage visiblePart(const QImage& picture, QSize size) {
     return visible;
 }
 
+// A screen reader hears the canvas as one: a surface drawn on, not a mere filler of the window.
+QAccessibleInterface* canvasAccessible(const QString& className, QObject* object) {
+    auto* canvas = qobject_cast<DrawingCanvas*>(object);
+    if (className != QLatin1String("DrawingCanvas") || !canvas)
+        return nullptr;
+    return new QAccessibleWidget(canvas, QAccessible::Canvas);
+}
+
 } // namespace
 
+// Tab reaches it, so a screen reader can say what it is; a click only draws, as it always did.
 DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_StaticContents);
+    setFocusPolicy(Qt::TabFocus);
+    static const bool accessible = [] {
+        QAccessible::installFactory(canvasAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 void DrawingCanvas::setForeColor(uint32_t rgb) {

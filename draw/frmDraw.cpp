@@ -189,9 +189,10 @@ void frmDraw::createMenu(const StoredForm& form) {
     mnuEmail = entry("mnuEmail");
     mnuHelp->addSeparator();
     mnuUeber = entry("mnuUeber");
-    connect(mnuHilfe, &QAction::triggered, this, &frmDraw::mnuHilfe_Click);
-    connect(mnuEmail, &QAction::triggered, this, &frmDraw::mnuEmail_Click);
-    connect(mnuUeber, &QAction::triggered, this, &frmDraw::mnuUeber_Click);
+    // Queued: an entry picked through a screen reader gets its answer before the info window waits.
+    connect(mnuHilfe, &QAction::triggered, this, &frmDraw::mnuHilfe_Click, Qt::QueuedConnection);
+    connect(mnuEmail, &QAction::triggered, this, &frmDraw::mnuEmail_Click, Qt::QueuedConnection);
+    connect(mnuUeber, &QAction::triggered, this, &frmDraw::mnuUeber_Click, Qt::QueuedConnection);
     // By the time the child picks the help entry the system has said whether it can show the CHM.
     connect(mnuHelp, &QMenu::aboutToShow, this, [] { HelpFile::askForChmViewer(); });
 }
@@ -263,6 +264,7 @@ void frmDraw::Form_Load() {
          [this] {
              if (SoundOn != VbConvert::True)
                  button(Command::SoundSwitch).setForeColor(Red);
+             showSoundSwitch();
          }},
         {70,
          [this] {

@@ -128,6 +128,7 @@ private:
     void openColorWindow(ErrorTrap& trap);
     void printDrawing(ErrorTrap& trap);
     void toggleSound(ErrorTrap& trap);
+    void showSoundSwitch();
     void openHelpMenu(ErrorTrap& trap);
     void openWebPage(ErrorTrap& trap);
     static bool endAllowed(ErrorTrap& trap, QWidget* owner);

@@ -28,6 +28,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <brizel/AccessibleHints.h>
 
 using namespace Allgemein;
 
@@ -162,11 +163,26 @@ void frmDraw::printDrawing(ErrorTrap& trap) {
 
 void frmDraw::toggleSound(ErrorTrap& trap) {
     trap.run({{180, [] { SoundOn = static_cast<int16_t>(~SoundOn); }},
-              {190, [this] { button(Command::SoundSwitch).setForeColor(SoundOn ? Black : Red); }}});
+              {190, [this] {
+                   button(Command::SoundSwitch).setForeColor(SoundOn ? Black : Red);
+                   showSoundSwitch();
+               }}});
 }
 
+// The caption's colour shows the state; a screen reader is told it as a switch's.
+void frmDraw::showSoundSwitch() {
+    buttonWidget(Command::SoundSwitch)->setProperty(brizel::AccessibleHints::SwitchOn, SoundOn != 0);
+}
+
+// A click opens the menu at the pointer; the keyboard or a screen reader, with the pointer elsewhere,
+// opens it at the button, below it where the screen has room.
 void frmDraw::openHelpMenu(ErrorTrap& trap) {
-    trap(200, [this] { mnuHelp->popup(QCursor::pos()); });
+    trap(200, [this] {
+        const QWidget* help = buttonWidget(Command::HelpMenu);
+        const QPoint pointer = QCursor::pos();
+        const bool clicked = help->rect().contains(help->mapFromGlobal(pointer));
+        mnuHelp->popup(clicked ? pointer : help->mapToGlobal(QPoint(0, help->height())));
+    });
 }
 
 void frmDraw::openWebPage(ErrorTrap& trap) {

@@ -4,6 +4,7 @@
 
 #include <QShortcut>
 #include <array>
+#include <brizel/AccessibleHints.h>
 
 namespace {
 
@@ -34,8 +35,10 @@ QKeySequence frmDraw::shortcutOf(Command command) {
     return {};
 }
 
+// A screen reader names each key as its button's key binding.
 void frmDraw::createShortcuts() {
     for (const CommandKey& entry : CommandKeys) {
+        buttonWidget(entry.command)->setProperty(brizel::AccessibleHints::Shortcut, QKeySequence(entry.key));
         auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);

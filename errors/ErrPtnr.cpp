@@ -226,11 +226,16 @@ bool ErrPtnr::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// The rows are the window's description too, which a screen reader reads out as the window comes up.
 void ErrPtnr::setErrorRows(const std::array<QString, 4>& values) {
-    for (int i = 0; i < 4; ++i)
+    QStringList rows;
+    for (int i = 0; i < 4; ++i) {
         m_lblError[i]->setText(values[i]);
+        rows << m_lblErrTitel[i]->text() + u' ' + values[i];
+    }
     for (int i = 1; i < 4; ++i)
         m_lblError[i]->adjustSize();
+    setAccessibleDescription(rows.join(u'\n'));
 }
 
 // An error raised behind the modal window (a timer, a repaint) while the user still decides on an

@@ -438,8 +438,15 @@ TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
     EXPECT_EQ(reports, c.report ? QStringList{inHome(c.report)} : QStringList());
 }
 
-const auto help = [](frmDraw* w) { w->mnuHilfe->trigger(); };
-const auto mail = [](frmDraw* w) { w->mnuEmail->trigger(); };
+// A menu entry's command runs once the event that picked it has been answered.
+const auto help = [](frmDraw* w) {
+    w->mnuHilfe->trigger();
+    QCoreApplication::sendPostedEvents(w);
+};
+const auto mail = [](frmDraw* w) {
+    w->mnuEmail->trigger();
+    QCoreApplication::sendPostedEvents(w);
+};
 const auto web = [](frmDraw* w) { w->bzlButton_Click(Command::WebPage); };
 const auto infoLink = [](frmDraw*) { frmInfo::instance()->lblHomepage_Click(); };
 constexpr const char* Page = "file://<program>/help/en/index.html";
