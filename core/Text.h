@@ -46,4 +46,10 @@ enum class Text : int16_t {
     Lessons = 215,
     GrownUpOnly = 216,
     TracingTip = 217,
+    LessonStep = 218,
+    ColorWhite = 219,
+    ColorBlack = 220,
+    ColorValues = 221,
+    // Lesson n's flower is FirstFlower + n - 1, up to lesson 42.
+    FirstFlower = 301,
 };

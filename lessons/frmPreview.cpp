@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <algorithm>
+#include <brizel/AccessibleHints.h>
 #include <limits>
 
 using namespace Allgemein;
@@ -142,7 +143,23 @@ void frmPreview::nameControls() {
         {50, [this] { picPanel[LessonPanel]->setAccessibleName(GetLang(Text::ChooseFlowerTip)); }},
         {60, [this] { picPanel[FilePanel]->setAccessibleName(GetLang(Text::OpenTip)); }},
         {70, [this] { filPics->setAccessibleName(GetLang(Text::SavedDrawings)); }},
+        {80, [this] { describePicture(); }},
     });
+}
+
+// Which flower and step the picture shows, or which drawing, in the program's language.
+void frmPreview::describePicture() {
+    if (m_shownBand < 0) {
+        picPreview->setAccessibleDescription(QFileInfo(m_chosenDrawing).completeBaseName());
+        return;
+    }
+    const int lesson = std::clamp<int>(LessonNo, 1, std::max<int>(m_lessonCount, 1));
+    QString flower = GetLang(static_cast<Text>(static_cast<int>(Text::FirstFlower) + lesson - 1));
+    if (flower.isEmpty())
+        flower = QString::number(lesson);
+    picPreview->setAccessibleDescription(
+        GetLang(Text::LessonStep)
+            .arg(flower, QString::number(m_shownBand + 1), QString::number(LastStep + 1)));
 }
 
 QKeySequence frmPreview::shortcutOf(Command command) {
@@ -157,9 +174,11 @@ QKeySequence frmPreview::shortcutOf(Command command) {
 }
 
 // Page Up and Page Down step through the lesson from any window of the program, as the step panel's
-// buttons do, while that panel is shown and the button could be clicked.
+// buttons do, while that panel is shown and the button could be clicked. A screen reader names each key
+// as its button's key binding.
 void frmPreview::createShortcuts() {
     for (const Command command : {Command::StepBack, Command::StepOn}) {
+        buttonWidget(command)->setProperty(brizel::AccessibleHints::Shortcut, shortcutOf(command));
         auto* shortcut = new QShortcut(shortcutOf(command), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);
@@ -178,6 +197,7 @@ void frmPreview::Form_Load() {
          [this] {
              button(Command::StepBack).setEnabled(VbConvert::False);
              button(Command::TraceSwitch).setValue(TraceOn ? VbConvert::True : VbConvert::False);
+             showSwitches();
          }},
         {20, [this] { filPics->setPath(DrawingsFolder::path()); }},
         {30, [this] { loadLesson(); }},
@@ -315,6 +335,8 @@ void frmPreview::showBand(int band) {
     painter.end();
     picPreview->picture() = std::move(shown);
     picPreview->update();
+    m_shownBand = band;
+    describePicture();
     if (TraceOn)
         emit tracingChanged(m_band);
 }
@@ -331,6 +353,8 @@ void frmPreview::showPicture(const QImage& picture) {
     painter.end();
     picPreview->picture() = std::move(shown);
     picPreview->update();
+    m_shownBand = -1;
+    describePicture();
 }
 
 void frmPreview::filPics_Click() {
@@ -444,7 +468,11 @@ void frmPreview::switchGrid(ErrorTrap& trap) {
     trap.run({
         {10, [] { sound(Sound::Toggle); }},
         {20, [] { GridOn = static_cast<int16_t>(~GridOn); }},
-        {30, [this] { imgGitter->setVisible(GridOn != 0); }},
+        {30,
+         [this] {
+             imgGitter->setVisible(GridOn != 0);
+             showSwitches();
+         }},
     });
 }
 
@@ -452,8 +480,19 @@ void frmPreview::switchSize(ErrorTrap& trap) {
     trap.run({
         {10, [] { sound(Sound::Forward); }},
         {20, [] { PreviewSize = static_cast<int16_t>(~PreviewSize); }},
-        {30, [this] { ResizePreview(); }},
+        {30,
+         [this] {
+             ResizePreview();
+             showSwitches();
+         }},
     });
+}
+
+// The grid and the size show what they switch; a screen reader is told it as the switches' state (on:
+// the grid shown, the picture at full size).
+void frmPreview::showSwitches() {
+    buttonWidget(Command::GridSwitch)->setProperty(brizel::AccessibleHints::SwitchOn, GridOn != 0);
+    buttonWidget(Command::SizeSwitch)->setProperty(brizel::AccessibleHints::SwitchOn, PreviewSize != 0);
 }
 
 void frmPreview::lessonBefore(ErrorTrap& trap) {

@@ -122,6 +122,8 @@ private:
     void readLessonCount();
     void showBand(int band);
     void showPicture(const QImage& picture);
+    void describePicture();
+    void showSwitches();
     void paintPanel(PictureBox* panel);
     void enable(Command command, bool on);
     void browse(int16_t lesson);
@@ -143,6 +145,8 @@ private:
     QPixmap m_background;
     QImage m_lesson;
     QImage m_band;
+    // The band the picture shows; -1 while it shows the chosen drawing.
+    int m_shownBand = 0;
     int16_t m_lessonCount = 0;
     WindowDrag m_drag;
 };

@@ -54,6 +54,11 @@ IDS = {
     215: "screen reader: the lesson viewer window",
     216: "grown-up's question before closing in a kiosk session, above the sum",
     217: "tooltip: tracing the lesson picture on the canvas on or off",
+    218: "screen reader: what the lesson picture shows; %1 the flower, %2 the step, %3 the steps",
+    219: "screen reader: the palette colour white",
+    220: "screen reader: the palette colour black",
+    221: "screen reader: a palette colour without a name; %1 red, %2 green, %3 blue (0 to 255)",
+    **{300 + n: f"flower of lesson {n}" for n in range(1, 43)},
 }
 
 NBSP = "\u00a0"  # French puts a no-break space before ":" and "?"
@@ -102,6 +107,10 @@ TEXTS = {
         215: "Malschule",
         216: "Pinsola beenden darf nur ein Erwachsener:",
         217: "Nachzeichnen ein/aus",
+        218: "%1, Schritt %2 von %3",
+        219: "Weiß",
+        220: "Schwarz",
+        221: "Rot %1, Grün %2, Blau %3",
     },
     "english.lng": {
         100: "Pinsola",
@@ -146,6 +155,10 @@ TEXTS = {
         215: "Drawing lessons",
         216: "Only a grown-up may close Pinsola:",
         217: "Tracing on/off",
+        218: "%1, step %2 of %3",
+        219: "White",
+        220: "Black",
+        221: "Red %1, green %2, blue %3",
     },
     "swedish.lng": {
         100: "Pinsola",
@@ -190,6 +203,10 @@ TEXTS = {
         215: "Ritskola",
         216: "Bara en vuxen får stänga Pinsola:",
         217: "Rita efter bilden på/av",
+        218: "%1, steg %2 av %3",
+        219: "Vit",
+        220: "Svart",
+        221: "Röd %1, grön %2, blå %3",
     },
     "italian.lng": {
         100: "Pinsola",
@@ -234,6 +251,10 @@ TEXTS = {
         215: "Scuola di disegno",
         216: "Solo un adulto può chiudere Pinsola:",
         217: "Ricalca il disegno sì/no",
+        218: "%1, passo %2 di %3",
+        219: "Bianco",
+        220: "Nero",
+        221: "Rosso %1, verde %2, blu %3",
     },
     "spanish.lng": {
         100: "Pinsola",
@@ -278,6 +299,10 @@ TEXTS = {
         215: "Escuela de dibujo",
         216: "Solo un adulto puede cerrar Pinsola:",
         217: "Calcar el dibujo sí/no",
+        218: "%1, paso %2 de %3",
+        219: "Blanco",
+        220: "Negro",
+        221: "Rojo %1, verde %2, azul %3",
     },
     "french.lng": {
         100: "Pinsola",
@@ -322,8 +347,69 @@ TEXTS = {
         215: "École de dessin",
         216: f"Seul un adulte peut fermer Pinsola{NBSP}:",
         217: "Décalquer le modèle oui/non",
+        218: "%1, étape %2 sur %3",
+        219: "Blanc",
+        220: "Noir",
+        221: "Rouge %1, vert %2, bleu %3",
     },
 }
+
+
+# The flowers of the 42 lessons, in the order of the lessons, as a child calls them.
+FLOWERS = {
+    "deutsch.lng": [
+        "Butterblume", "Vergissmeinnicht", "Gänseblümchen", "Tulpe", "Mohnblume", "Veilchen",
+        "Schlüsselblume", "Klee", "Sonnenblume", "Kornblume", "Stiefmütterchen", "Glockenblume",
+        "Krokus", "Schneeglöckchen", "Löwenzahn", "Schmuckkörbchen", "Ringelblume", "Gerbera",
+        "Prunkwinde", "Maiglöckchen", "Kirschblüte", "Anemone", "Hibiskus", "Zinnie", "Lavendel",
+        "Osterglocke", "Seerose", "Kamelie", "Weihnachtsstern", "Aster", "Hyazinthe", "Fingerhut",
+        "Lilie", "Schwertlilie", "Edelweiß", "Magnolie", "Nelke", "Chrysantheme", "Dahlie", "Orchidee",
+        "Pfingstrose", "Rose",
+    ],
+    "english.lng": [
+        "Buttercup", "Forget-me-not", "Daisy", "Tulip", "Poppy", "Violet", "Primrose", "Clover",
+        "Sunflower", "Cornflower", "Pansy", "Bluebell", "Crocus", "Snowdrop", "Dandelion", "Cosmos",
+        "Marigold", "Gerbera", "Morning glory", "Lily of the valley", "Cherry blossom", "Anemone",
+        "Hibiscus", "Zinnia", "Lavender", "Daffodil", "Water lily", "Camellia", "Poinsettia", "Aster",
+        "Hyacinth", "Foxglove", "Lily", "Iris", "Edelweiss", "Magnolia", "Carnation", "Chrysanthemum",
+        "Dahlia", "Orchid", "Peony", "Rose",
+    ],
+    "swedish.lng": [
+        "Smörblomma", "Förgätmigej", "Tusensköna", "Tulpan", "Vallmo", "Viol", "Gullviva", "Klöver",
+        "Solros", "Blåklint", "Pensé", "Blåklocka", "Krokus", "Snödroppe", "Maskros", "Rosenskära",
+        "Ringblomma", "Gerbera", "Blomman för dagen", "Liljekonvalj", "Körsbärsblom", "Anemon",
+        "Hibiskus", "Zinnia", "Lavendel", "Påsklilja", "Näckros", "Kamelia", "Julstjärna", "Aster",
+        "Hyacint", "Fingerborgsblomma", "Lilja", "Iris", "Edelweiss", "Magnolia", "Nejlika",
+        "Krysantemum", "Dahlia", "Orkidé", "Pion", "Ros",
+    ],
+    "italian.lng": [
+        "Ranuncolo", "Nontiscordardimé", "Margheritina", "Tulipano", "Papavero", "Violetta", "Primula",
+        "Trifoglio", "Girasole", "Fiordaliso", "Viola del pensiero", "Campanula", "Croco", "Bucaneve",
+        "Tarassaco", "Cosmea", "Calendula", "Gerbera", "Campanella", "Mughetto", "Fiore di ciliegio",
+        "Anemone", "Ibisco", "Zinnia", "Lavanda", "Narciso", "Ninfea", "Camelia", "Stella di Natale",
+        "Astro", "Giacinto", "Digitale", "Giglio", "Iris", "Stella alpina", "Magnolia", "Garofano",
+        "Crisantemo", "Dalia", "Orchidea", "Peonia", "Rosa",
+    ],
+    "spanish.lng": [
+        "Ranúnculo", "Nomeolvides", "Margarita", "Tulipán", "Amapola", "Violeta", "Prímula", "Trébol",
+        "Girasol", "Aciano", "Pensamiento", "Campanilla azul", "Azafrán", "Campanilla de invierno",
+        "Diente de león", "Cosmos", "Caléndula", "Gerbera", "Dondiego de día", "Lirio de los valles",
+        "Flor de cerezo", "Anémona", "Hibisco", "Zinnia", "Lavanda", "Narciso", "Nenúfar", "Camelia",
+        "Flor de Pascua", "Áster", "Jacinto", "Dedalera", "Lirio", "Iris", "Edelweiss", "Magnolia",
+        "Clavel", "Crisantemo", "Dalia", "Orquídea", "Peonía", "Rosa",
+    ],
+    "french.lng": [
+        "Bouton d'or", "Myosotis", "Pâquerette", "Tulipe", "Coquelicot", "Violette", "Primevère",
+        "Trèfle", "Tournesol", "Bleuet", "Pensée", "Jacinthe des bois", "Crocus", "Perce-neige",
+        "Pissenlit", "Cosmos", "Souci", "Gerbera", "Volubilis", "Muguet", "Fleur de cerisier",
+        "Anémone", "Hibiscus", "Zinnia", "Lavande", "Jonquille", "Nénuphar", "Camélia",
+        "Étoile de Noël", "Aster", "Jacinthe", "Digitale", "Lys", "Iris", "Edelweiss", "Magnolia",
+        "Œillet", "Chrysanthème", "Dahlia", "Orchidée", "Pivoine", "Rose",
+    ],
+}
+for _name, _flowers in FLOWERS.items():
+    assert len(_flowers) == 42, _name
+    TEXTS[_name].update({301 + i: flower for i, flower in enumerate(_flowers)})
 
 
 def file_bytes(name: str, texts: dict) -> bytes:

@@ -7,19 +7,27 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace Allgemein;
 
 namespace {
 
-// Every id the program asks for.
-const int kIds[] = {100, 101, 103, 113, 114, 115, 119, 120, 121, 122, 123, 124, 125, 128,
-                    129, 130, 131, 132, 133, 134, 135, 140, 142, 143, 200, 201, 202, 203,
-                    204, 205, 206, 207, 208, 209, 210, 211, 212, 213, 214, 215, 216, 217};
+// Every id the program asks for, the 42 flowers' (301 to 342) among them.
+const std::vector<int> kIds = [] {
+    std::vector<int> ids{100, 101, 103, 113, 114, 115, 119, 120, 121, 122, 123, 124, 125, 128, 129, 130,
+                         131, 132, 133, 134, 135, 140, 142, 143, 200, 201, 202, 203, 204, 205, 206, 207,
+                         208, 209, 210, 211, 212, 213, 214, 215, 216, 217, 218, 219, 220, 221};
+    for (int flower = 301; flower <= 342; ++flower)
+        ids.push_back(flower);
+    return ids;
+}();
 // Menu entries carry an access key; the other texts are tooltips, titles and prompts shown as they are.
 const int kMenuEntries[] = {113, 121};
 // Texts that ask the user something.
 const int kQuestions[] = {114, 135};
+// Texts the program fills in with three values.
+const int kThreeValues[] = {218, 221};
 
 struct Language {
     int index;
@@ -107,10 +115,13 @@ TEST_P(LangFile_, MenuEntriesHaveDistinctAccessKeysAndOtherTextsNone) {
     }
 }
 
-TEST_P(LangFile_, QuestionsAskAndTheNameIsPinsola) {
+TEST_P(LangFile_, QuestionsAskValuesAreFilledInAndTheNameIsPinsola) {
     const QMap<int, QString> file = texts(bytes);
     for (int id : kQuestions)
         EXPECT_TRUE(file[id].contains(QLatin1Char('?'))) << id;
+    for (int id : kThreeValues)
+        for (const char* mark : {"%1", "%2", "%3"})
+            EXPECT_TRUE(file[id].contains(QLatin1String(mark))) << id << " misses " << mark;
     EXPECT_EQ(file[100], QStringLiteral("Pinsola"));
 }
 
@@ -132,15 +143,22 @@ INSTANTIATE_TEST_SUITE_P(Languages, LangFile_, ::testing::ValuesIn(kLanguages), 
     return QString::fromLatin1(row.param.file).section(QLatin1Char('.'), 0, 0).toStdString();
 });
 
+// A flower may have the same name in two languages (Rose, Iris), though most have not.
 TEST(LangFiles, AreTranslatedRatherThanCopied) {
+    constexpr int FirstFlower = 301;
     const QMap<int, QString> english = texts(shipped("english.lng"));
     for (const Language& language : kLanguages) {
+        if (language.index == 1)
+            continue;
         const QMap<int, QString> file = texts(shipped(language.file));
+        int flowersOfTheirOwn = 0;
         for (int id : kIds) {
-            if (id != 100 && language.index != 1) {
+            if (id >= FirstFlower)
+                flowersOfTheirOwn += file[id] != english[id] ? 1 : 0;
+            else if (id != 100)
                 EXPECT_NE(file[id], english[id]) << language.file << ' ' << id;
-            }
         }
+        EXPECT_GT(flowersOfTheirOwn, 21) << language.file;
     }
 }
 
