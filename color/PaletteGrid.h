@@ -19,6 +19,9 @@ public:
     // The cell an arrow key leads to; at an edge it stays.
     QPoint moved(QPoint cell, int key) const;
 
+    int columns() const { return m_columns; }
+    int rows() const { return m_rows; }
+
 private:
     QSize m_cell{1, 1};
     int m_columns = 1;

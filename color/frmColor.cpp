@@ -3,6 +3,7 @@
 #include "base/MouseCodes.h"
 #include "base/VbConvert.h"
 #include "base/VbError.h"
+#include "color/PaletteAccessible.h"
 #include "color/PenChoice.h"
 #include "controls/Edge3D.h"
 #include "controls/FocusMark.h"
@@ -116,6 +117,7 @@ void frmColor::createPalette(const StoredForm& form) {
                          StoredForm::number(bag, QStringLiteral("gridrows"), 1));
     // Tab reaches it; a click only picks, as it always did.
     picCol->setFocusPolicy(Qt::TabFocus);
+    PaletteAccessible::install();
     picCol->setCursor(QCursor(QPixmap::fromImage(Resources::picture(text(bag, "mouseicon"))), 0, 0));
     picCol->installEventFilter(this);
 }
@@ -172,7 +174,11 @@ void frmColor::nameControls() {
              kmoSlider->setAccessibleName(width);
              lblWidth->setAccessibleDescription(width);
          }},
-        {40, [this] { lblFCol->setAccessibleName(GetLang(Text::PenColor)); }},
+        {40,
+         [this] {
+             lblFCol->setAccessibleName(GetLang(Text::PenColor));
+             setSwatchColor(m_swatchColor);
+         }},
         {50, [this] { bzlButton.widget(0)->setToolTip(GetLang(Text::Close)); }},
     });
 }
@@ -181,11 +187,14 @@ uint32_t frmColor::swatchColor() const {
     return m_swatchColor;
 }
 
-// The swatch keeps the colour value as given (a system colour stays one); it shows its colour.
+// The swatch keeps the colour value as given (a system colour stays one); it shows its colour, and a
+// screen reader reads it out.
 void frmColor::setSwatchColor(uint32_t rgb) {
     QPalette colours = lblFCol->palette();
-    colours.setColor(QPalette::Window, SystemColors::translate(rgb));
+    const QColor shown = SystemColors::translate(rgb);
+    colours.setColor(QPalette::Window, shown);
     lblFCol->setPalette(colours);
+    lblFCol->setAccessibleDescription(PaletteAccessible::colorName(SystemColorTable::fromQColor(shown)));
     m_swatchColor = rgb;
 }
 
@@ -252,10 +261,27 @@ void frmColor::picCol_KeyDown(int key) {
         takePaletteColor(trap, QRectF(m_grid.cellRect(m_markedCell)).center());
         return;
     }
-    trap(40, [&] {
-        m_markedCell = m_grid.moved(m_markedCell, key);
-        showPaletteMark();
-    });
+    trap(40, [&] { markCell(m_grid.moved(m_markedCell, key)); });
+}
+
+uint32_t frmColor::paletteColor(QPoint cell) const {
+    return SystemColorTable::fromQColor(m_palette.pixelColor(m_grid.cellRect(cell).center()));
+}
+
+QRect frmColor::paletteCellRect(QPoint cell) const {
+    return m_grid.cellRect(cell).translated(m_paletteOrigin);
+}
+
+void frmColor::pickCell(QPoint cell) {
+    ErrorTrap trap(QStringLiteral("pickCell"), Module);
+    takePaletteColor(trap, QRectF(m_grid.cellRect(cell)).center());
+}
+
+void frmColor::markCell(QPoint cell) {
+    m_markedCell = cell;
+    picCol->setFocus(Qt::OtherFocusReason);
+    showPaletteMark();
+    PaletteAccessible::cellMarked(this, cell);
 }
 
 // The colour under `at` (palette pixels) becomes the pen colour, shown in the swatch and taken by the
@@ -270,6 +296,7 @@ bool frmColor::takePaletteColor(ErrorTrap& trap, QPointF at) {
              PenColor = static_cast<int32_t>(SystemColorTable::fromQColor(m_palette.pixelColor(pixel)));
              m_markedCell = m_grid.cellAt(pixel);
              showPaletteMark();
+             PaletteAccessible::cellPicked(this, m_markedCell);
          }},
         {20, [this] { setSwatchColor(static_cast<uint32_t>(PenColor)); }},
         {30, [] { emit PenChoice::instance().ColorPicked(static_cast<uint32_t>(PenColor)); }},

@@ -52,6 +52,15 @@ public:
     void kmoSlider_ValueChanged();
     void bzlButton_Click(int16_t Index);
 
+    // The palette's cells, for a screen reader: their grid, a cell's colour (plain RGB) and place in picCol,
+    // the cell the keys' mark is on; picking a cell is Space on it, marking one moves the mark there.
+    const PaletteGrid& paletteGrid() const { return m_grid; }
+    uint32_t paletteColor(QPoint cell) const;
+    QRect paletteCellRect(QPoint cell) const;
+    QPoint markedCell() const { return m_markedCell; }
+    void pickCell(QPoint cell);
+    void markCell(QPoint cell);
+
     int16_t OnError(const QString& procedureName, const QString& moduleName) override;
 
 protected:
