@@ -13,6 +13,7 @@ PACKAGES=(
     pulseaudio pulseaudio-utils cups cups-bsd cups-client cups-filters printer-driver-cups-pdf
     fonts-dejavu-core
     libfontconfig-dev dbus-daemon fp-utils-3.2.2 libchm-bin
+    at-spi2-core python3-pyatspi
     appstream desktop-file-utils dpkg-dev
     clang-format clang-tidy
 )
