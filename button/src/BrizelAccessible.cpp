@@ -72,7 +72,7 @@ QString BrizelAccessible::text(QAccessible::Text t) const {
     if (!widget()->accessibleName().isEmpty())
         return widget()->accessibleName();
     const QVariant toolTipProperty = object()->property("ToolTip");
-    const QString toolTip = toolTipProperty.isValid() ? toolTipProperty.toString() : widget()->toolTip();
+    QString toolTip = toolTipProperty.isValid() ? toolTipProperty.toString() : widget()->toolTip();
     if (!toolTip.isEmpty() || symbolCaption(object()))
         return toolTip;
     return readableCaption(object()->property("Caption").toString());
