@@ -25,8 +25,17 @@ Q_COREAPP_STARTUP_FUNCTION(connectSessionBusEarly)
 PinsolaApplication::PinsolaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pinsola"));
     setPalette(SystemColorTable::standardPalette());
-    connect(this, &QGuiApplication::commitDataRequest, this, [] { Allgemein::SaveConfig(); });
+    installEventFilter(&m_repeatedAnswerKeys);
+    // Nobody answers an error window at the session's end or on a signal: what fails is logged only, and
+    // the program still ends.
+    connect(this, &QGuiApplication::commitDataRequest, this, [] {
+        const bool before = ErrPtnr::unattended();
+        ErrPtnr::setUnattended(true);
+        Allgemein::SaveConfig();
+        ErrPtnr::setUnattended(before);
+    });
     connect(&m_termination, &TerminationSignal::received, this, [] {
+        ErrPtnr::setUnattended(true);
         Allgemein::EndProgram();
         exit(0);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/RepeatedAnswerKeys.h"
 #include "platform/TerminationSignal.h"
 
 #include <QApplication>
@@ -21,4 +22,5 @@ public:
 
 private:
     TerminationSignal m_termination;
+    RepeatedAnswerKeys m_repeatedAnswerKeys;
 };

@@ -46,6 +46,11 @@ const QString kNotice =
     QStringLiteral("Es liegt ein Problem vor, mit dem Sie sich an den technischen Support wenden sollten, "
                    "falls es wiederholt auftritt.");
 
+bool& unattendedFlag() {
+    static bool flag = false;
+    return flag;
+}
+
 std::function<bool()>& endConsent() {
     static std::function<bool()> consent;
     return consent;
@@ -165,8 +170,10 @@ void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& butto
 }
 
 int16_t ErrPtnr::OnError(const QString& procedureName, const QString& moduleName) {
+    if (unattended())
+        return protocolOnly(procedureName, moduleName, Ignore);
     if (m_deciding)
-        return protocolWhileDeciding(procedureName, moduleName);
+        return protocolOnly(procedureName, moduleName, Cancel);
     setErrorRows(errorRows(procedureName, moduleName));
     if (m_lblProgInfo->text().isEmpty())
         m_lblProgInfo->setText(defaultProgInfo());
@@ -241,14 +248,19 @@ void ErrPtnr::setErrorRows(const std::array<QString, 4>& values) {
 // An error raised behind the modal window (a timer, a repaint) while the user still decides on an
 // earlier one cannot be shown a second time, and answering it with the last decision could retry it
 // forever. It goes to the log, its procedure is left, and the window keeps showing the earlier error.
-int16_t ErrPtnr::protocolWhileDeciding(const QString& procedureName, const QString& moduleName) {
+// An error while nobody is there to answer goes to the log alike.
+int16_t ErrPtnr::protocolOnly(const QString& procedureName, const QString& moduleName, int16_t action) {
     std::array<QString, 4> shown;
     for (int i = 0; i < 4; ++i)
         shown[i] = m_lblError[i]->text();
     setErrorRows(errorRows(procedureName, moduleName));
+    if (m_lblProgInfo->text().isEmpty())
+        m_lblProgInfo->setText(defaultProgInfo());
     AppendProtocolLog();
+    qCWarning(lcErrPtnr).noquote() << "error" << Err().Number << Err().Description << "in" << moduleName
+                                   << procedureName << "line" << Err().Erl << "(logged, not shown)";
     setErrorRows(shown);
-    return Cancel;
+    return action;
 }
 
 void ErrPtnr::ArrangeFrames() {
@@ -441,7 +453,19 @@ void ErrPtnr::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void ErrPtnr::reject() {}
+// Escape answers as the Cancel button does, while the window asks.
+void ErrPtnr::reject() {
+    if (m_decision)
+        cmdContinue_Click(Cancel);
+}
+
+void ErrPtnr::setUnattended(bool unattended) {
+    unattendedFlag() = unattended;
+}
+
+bool ErrPtnr::unattended() {
+    return unattendedFlag();
+}
 
 void ErrPtnr::setEndConsent(std::function<bool()> consent) {
     endConsent() = std::move(consent);

@@ -45,6 +45,11 @@ public:
     QLabel* lblComment() const { return m_lblComment; }
     QGroupBox* frame(int index) const { return m_frames.at(index); }
 
+    // While set (a termination signal, the session's end: nobody is there to answer), an error is logged,
+    // never shown, and the failing statement is skipped.
+    static void setUnattended(bool unattended);
+    static bool unattended();
+
     // What End asks before it ends the program; while it answers false, the window waits for another
     // decision. Empty: End ends at once.
     static void setEndConsent(std::function<bool()> consent);
@@ -67,7 +72,7 @@ private:
     static void fitCaption(QPushButton* button);
     void createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions);
     void setErrorRows(const std::array<QString, 4>& values);
-    int16_t protocolWhileDeciding(const QString& procedureName, const QString& moduleName);
+    int16_t protocolOnly(const QString& procedureName, const QString& moduleName, int16_t action);
     void ArrangeFrames();
     bool waitForDecision();
     void keepOnTop();

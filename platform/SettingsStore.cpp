@@ -14,6 +14,11 @@
 #include <memory>
 #include <vector>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 Q_LOGGING_CATEGORY(lcSettings, "pinsola.settings.store")
 
 namespace {
@@ -68,6 +73,20 @@ QString storedSpelling(QSettings& settings, const QString& key) {
     return key;
 }
 
+// Why the missing folder cannot be made, in the system's words (a read-only file system, a file in place
+// of a folder above it).
+QString whyNoFolder(const QString& folder) {
+#ifdef Q_OS_UNIX
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (parent != folder && !QFileInfo::exists(parent))
+        return whyNoFolder(parent);
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0)
+        return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    ::rmdir(QFile::encodeName(folder).constData());
+#endif
+    return QStringLiteral("%1 cannot be made").arg(folder);
+}
+
 // Why the store's file cannot be written, as far as the system tells.
 QString whyUnwritable(const QString& file) {
     const QFileInfo info(file);
@@ -77,6 +96,8 @@ QString whyUnwritable(const QString& file) {
     if (info.exists() && !probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return probe.errorString();
     const QFileInfo folder(info.absolutePath());
+    if (!folder.exists())
+        return whyNoFolder(folder.filePath());
     if (!folder.isDir())
         return QStringLiteral("%1 is no folder").arg(folder.filePath());
     if (!folder.isWritable())

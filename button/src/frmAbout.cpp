@@ -146,6 +146,13 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// Escape closes it as OK does, and the window is unloaded. (OK's close comes here too, through the
+// dialog's close event.)
+void frmAbout::reject() {
+    QDialog::reject();
+    close();
+}
+
 void frmAbout::mouseMoveEvent(QMouseEvent* event) {
     resetLinks();
     QDialog::mouseMoveEvent(event);

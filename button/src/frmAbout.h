@@ -31,6 +31,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void reject() override;
 
 private:
     QLabel* makeLink(const QString& name, const QString& text, const QString& target);

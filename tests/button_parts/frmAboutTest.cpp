@@ -89,11 +89,19 @@ TEST_F(frmAboutTest, LinkUnderThePointerLightsUpUntilThePointerIsOverTheBackgrou
         EXPECT_EQ(colorOf(name), normal) << name;
 }
 
-TEST_F(frmAboutTest, OkClosesAndUnloadsTheWindow) {
-    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+class frmAboutClosing : public frmAboutTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(frmAboutClosing, OkOrEscapeClosesAndUnloadsTheWindow) {
+    if (GetParam())
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    else
+        QTest::keyClick(window, Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, frmAboutClosing, ::testing::Values(true, false),
+                         [](const auto& row) { return std::string(row.param ? "Ok" : "Escape"); });
 
 } // namespace

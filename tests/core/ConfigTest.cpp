@@ -156,7 +156,15 @@ INSTANTIATE_TEST_SUITE_P(
                                           QFile folder(QFileInfo(home.settingsFile()).path());
                                           ASSERT_TRUE(folder.open(QIODevice::WriteOnly));
                                       },
-                                      "is no folder"}),
+                                      "is no folder"},
+                      // The missing folder cannot be made: the system's reason, not a guess.
+                      UnwritableStore{"AFileAboveTheMissingFolder",
+                                      [](const TempHome& home) {
+                                          QDir(home.configFolder()).removeRecursively();
+                                          QFile above(home.configFolder());
+                                          ASSERT_TRUE(above.open(QIODevice::WriteOnly));
+                                      },
+                                      "Pinsola: Not a directory"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SaveConfig, WritesEveryKeyAsDecimalText) {

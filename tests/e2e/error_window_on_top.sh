@@ -12,6 +12,8 @@ start_display
 printf '[Optionen]\nWidth=0\nSound=0\nCLeft=%d\nCTop=%d\n' $(( (1280 - 626) / 2 * 15 )) $(( 430 * 15 )) > "$SETTINGS"
 printf 'BM not a picture' > "$WORK/program/pics/damaged.bmp"
 LOG="$WORK/program/pinsola.EPT"
+# No printer at all: a print server that is not there.
+export CUPS_SERVER="$WORK/no-cups.sock"
 "$PROGRAM" 2>"$WORK/pinsola.log" &
 PID=$!
 PIDS+=($PID)
@@ -96,4 +98,32 @@ for _ in $(seq 50); do [ "$(protocols)" -gt "$before" ] && break; sleep 0.1; don
 [ "$(protocols)" -gt "$before" ] || fail "$step: no error for the damaged drawing"
 answered=$(answer_errors true) || fail "$step"
 import -window root "${PINSOLA_SCREENSHOT:-/dev/null}" 2>/dev/null || true
-echo "every error window came up on top and answered Ignore${WM:+ under $WM}"
+
+# Printing without a printer: Escape on its error window means Cancel. A Return sent straight to the
+# window (XSendEvent, as on-screen keyboards do) answers it, and only it: the exit question that follows
+# waits for its own answer.
+wait_for_drawing_window "$PID" || fail "the drawing window is gone"
+for key in Escape Return; do
+    step="print without a printer, answered by $key"
+    before=$(protocols)
+    click_panel_button 5
+    for _ in $(seq 50); do [ "$(protocols)" -gt "$before" ] && [ -n "$(error_window)" ] && break; sleep 0.1; done
+    window=$(error_window)
+    [ -n "$window" ] && grep -aq "482 (Printer error)" "$LOG" || fail "$step: no error window for the missing printer"
+    xdotool key --window "$window" "$key"
+    for _ in $(seq 50); do [ -z "$(error_window)" ] && break; sleep 0.1; done
+    [ -z "$(error_window)" ] || fail "$step: the error window did not answer"
+    kill -0 "$PID" || fail "$step: the program ended"
+done
+step="the exit question after a sent Return"
+before=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | wc -l)
+click_panel_button 9
+for _ in $(seq 50); do [ "$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | wc -l)" -gt "$before" ] && break; sleep 0.1; done
+# Unseen, the question would be accepted at once and the program end: it must still wait a while later.
+for _ in $(seq 10); do
+    kill -0 "$PID" 2>/dev/null || fail "$step: the question was accepted unseen and the program ended"
+    sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | wc -l)" -gt "$before" ] || fail "$step: no exit question"
+xdotool key Escape
+echo "every error window came up on top and answered Ignore, Escape and a sent Return${WM:+ under $WM}"

@@ -23,3 +23,31 @@ for store in "folder in place of the file" "file in place of the folder"; do
     grep -aq "75 (Path/File access error: .*Pinsola" "$WORK/program/pinsola.EPT" || fail "$store: no reason given"
 done
 echo "an unwritable settings store is reported once at the exit, and the program ends"
+
+# A termination signal (a logout, a shutdown) finds nobody to answer an error window: the failed store is
+# logged with the system's reason, nothing is shown, and the program ends with status 0.
+for store in "folder in place of the file" "file in place of the folder" "read-only home"; do
+    rm -rf "$XDG_CONFIG_HOME/Pinsola" "$WORK/program/pinsola.EPT"
+    case "$store" in
+    "folder in place of the file") mkdir -p "$SETTINGS"; reason="it is a folder" ;;
+    "file in place of the folder") : > "$XDG_CONFIG_HOME/Pinsola"; reason="is no folder" ;;
+    *) reason="Pinsola: Read-only file system" ;;
+    esac
+    if [ "$store" = "read-only home" ]; then
+        unshare -m bash -c 'mount --bind "$HOME" "$HOME" && mount -o remount,bind,ro "$HOME" && exec "$0"' \
+            "$PROGRAM" 2>"$WORK/pinsola.log" &
+    else
+        "$PROGRAM" 2>"$WORK/pinsola.log" &
+    fi
+    PID=$!
+    PIDS+=($PID)
+    wait_for_drawing_window "$PID" || fail "$store: no drawing window"
+    kill -TERM "$PID"
+    status=0
+    wait_for_exit "$PID" 50 || status=$?
+    [ "$status" -eq 0 ] || fail "$store: a termination signal did not end the program with status 0 (status $status)"
+    [ "$(grep -c 'F E H L E R' "$WORK/program/pinsola.EPT")" -eq 1 ] || fail "$store: the failed store is not logged once"
+    grep -aq "75 (Path/File access error: .*Pinsola.*$reason" "$WORK/program/pinsola.EPT" ||
+        fail "$store: not the system's reason: $(grep -a '75 (' "$WORK/program/pinsola.EPT")"
+done
+echo "a termination signal ends the program with status 0 and only logs the unwritable store"

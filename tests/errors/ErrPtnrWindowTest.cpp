@@ -1,5 +1,6 @@
 #include "base/VbError.h"
 #include "controls/MsgBox.h"
+#include "controls/RepeatedAnswerKeys.h"
 #include "controls/Twips.h"
 #include "errors/ErrPtnr.h"
 #include "errors/ErrorTrap.h"
@@ -13,7 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -206,14 +209,65 @@ TEST_F(ErrPtnrWindow, AnErrorWhileTheUserDecidesIsLoggedAndLeavesItsProcedure) {
     EXPECT_TRUE(content.contains("6 (Overflow)"));
 }
 
-TEST_F(ErrPtnrWindow, CannotBeClosedOtherThanByItsActionButtons) {
-    failOnce([](ErrPtnr& w) {
-        w.close();
-        EXPECT_TRUE(w.isVisible());
-        QTest::keyClick(&w, Qt::Key_Escape);
-        EXPECT_TRUE(w.isVisible());
-    });
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    bool wentOn;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.name;
 }
+
+class ErrPtnrKey : public ErrPtnrWindow, public ::testing::WithParamInterface<KeyCase> {};
+
+// The window cannot be closed but by a decision; Escape is Cancel, as a dialog's Escape is, and Return the
+// default Ignore.
+TEST_P(ErrPtnrKey, AnswersAsItsButton) {
+    const auto pressing = ErrPtnr::shownSeam.replace([key = GetParam().key](ErrPtnr& w) {
+        w.close();
+        EXPECT_TRUE(w.awaitsDecision());
+        QTest::keyClick(&w, key);
+    });
+    ErrorTrap trap(QStringLiteral("Form_Load"), QStringLiteral("frmPreview"));
+    bool wentOn = false;
+    const bool completed =
+        trap.run({{10, [] { VbError::raise(VbErr::TypeMismatch); }}, {20, [&] { wentOn = true; }}});
+    EXPECT_EQ(completed, GetParam().wentOn);
+    EXPECT_EQ(wentOn, GetParam().wentOn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ErrPtnrKey,
+                         ::testing::Values(KeyCase{"EscapeCancels", Qt::Key_Escape, false},
+                                           KeyCase{"ReturnIgnores", Qt::Key_Return, true}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+class RepeatedKey : public ::testing::TestWithParam<Qt::Key> {};
+
+// A key the display server goes on repeating after it answered one window (a key sent straight to the
+// window, a key held down) must not answer the question that follows; a fresh press does.
+TEST_P(RepeatedKey, AnswersNoQuestionAFreshPressDoes) {
+    RepeatedAnswerKeys filter;
+    qApp->installEventFilter(&filter);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Pinsola"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    box.show();
+    QWidget* focus = box.focusWidget() ? box.focusWidget() : &box;
+    QKeyEvent repeated(QEvent::KeyPress, GetParam(), Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(focus, &repeated);
+    QKeyEvent repeatedRelease(QEvent::KeyRelease, GetParam(), Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(focus, &repeatedRelease);
+    EXPECT_EQ(box.clickedButton(), nullptr);
+    EXPECT_TRUE(box.isVisible());
+    QTest::keyClick(focus, GetParam());
+    EXPECT_NE(box.clickedButton(), nullptr);
+    qApp->removeEventFilter(&filter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RepeatedKey,
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space));
 
 TEST_F(ErrPtnrWindow, LongDescriptionsWrapInRowZeroOnly) {
     failOnce([](ErrPtnr& w) {
