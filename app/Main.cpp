@@ -37,9 +37,11 @@ int16_t storedLanguage(const QString& text) {
 }
 
 // An index that names no slot of the table would fail every text lookup of every window, one error
-// window after another: the session speaks German, and the value is reported as a bad option.
+// window after another, and slot 5 names no language: the session speaks German, and the value is
+// reported as a bad option.
 void settleUnknownLanguage(const QString& stored) {
-    if (LangIndex >= 0 && LangIndex < static_cast<int>(LangFile.size()))
+    constexpr int16_t NoLanguage = 5;
+    if (LangIndex >= 0 && LangIndex < static_cast<int>(LangFile.size()) && LangIndex != NoLanguage)
         return;
     NoteBadOption(QStringLiteral("Sprache"), stored, QStringLiteral("0"));
     LangIndex = 0;

@@ -2,30 +2,78 @@
 
 #include "base/VbError.h"
 #include "errors/ErrorTrap.h"
-#include "formats/IniReader.h"
+#include "formats/LanguageFile.h"
 
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSet>
 #include <array>
+
+Q_LOGGING_CATEGORY(lcLang, "pinsola.language")
 
 namespace Allgemein {
 
+namespace {
+constexpr int kBufferSize = 255;
+// Where the chosen language lacks a text: German, the program's first language, then English.
+constexpr std::array<size_t, 2> kFallbacks = {0, 1};
+
+// A language file that cannot serve is reported once in a session, not at every one of its texts.
+bool firstReport(const QString& path) {
+    static QSet<QString> reported;
+    if (reported.contains(path))
+        return false;
+    reported.insert(path);
+    return true;
+}
+
+void reportUnusable(const QString& path) {
+    const QString reason = LanguageFile::whyUnusable(path);
+    if (reason.isEmpty() || !firstReport(path))
+        return;
+    qCWarning(lcLang).noquote() << "language file not usable, texts come from German or English:" << reason;
+    const bool missing = path.isEmpty() || !QFileInfo::exists(path);
+    const int32_t number = missing ? VbErr::FileNotFound : VbErr::PathFileAccess;
+    throw VbError(number, VbError::standardDescription(number) + QStringLiteral(": ") + reason);
+}
+
+QString fallbackText(size_t chosen, const QString& key) {
+    for (const size_t slot : kFallbacks) {
+        if (slot == chosen)
+            continue;
+        if (std::optional<QString> text = LanguageFile::text(LangFile[slot], key, kBufferSize))
+            return *text;
+    }
+    return {};
+}
+} // namespace
+
 QString GetLang(Text id) {
     ErrorTrap trap(QStringLiteral("GetLang"), QStringLiteral("Allgemein"));
-    constexpr int kBufferSize = 255;
-    const QString blanks(kBufferSize, QLatin1Char(' '));
     const QString key = QStringLiteral("%1").arg(static_cast<int>(id), 4, 10, QLatin1Char('0'));
-    QString fileName;
-    QString result;
+    std::optional<size_t> chosen;
+    std::optional<QString> result;
     trap.run({
         {10,
          [&] {
              if (LangIndex < 0 || LangIndex >= static_cast<int>(LangFile.size()))
                  VbError::raise(VbErr::SubscriptOutOfRange);
-             fileName = LangFile[static_cast<size_t>(LangIndex)];
+             chosen = static_cast<size_t>(LangIndex);
          }},
         {20,
-         [&] { result = IniReader::readKey(fileName, QStringLiteral("Lang"), key, blanks, kBufferSize); }},
+         [&] {
+             if (chosen)
+                 result = LanguageFile::text(LangFile[*chosen], key, kBufferSize);
+         }},
+        {30,
+         [&] {
+             if (chosen && !result)
+                 reportUnusable(LangFile[*chosen]);
+         }},
     });
-    return result;
+    if (chosen && !result)
+        return fallbackText(*chosen, key);
+    return result.value_or(QString());
 }
 
 QString LangCode() {

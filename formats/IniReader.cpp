@@ -3,6 +3,7 @@
 #include "formats/Cp1252.h"
 
 #include <QFile>
+#include <functional>
 
 namespace {
 QString withoutTrailingBlanks(QString text) {
@@ -19,6 +20,24 @@ bool sectionOf(const QByteArray& line, QByteArray& name) {
     name = (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed();
     return true;
 }
+
+// Hands each key=value line of the section to `visit` (name and value without surrounding blanks) until it
+// answers false.
+void forEachKey(QIODevice& file, const QString& section,
+                const std::function<bool(const QByteArray&, const QByteArray&)>& visit) {
+    bool inSection = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        QByteArray name;
+        if (sectionOf(line, name)) {
+            inSection = Cp1252::decode(name).compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (inSection && equals >= 0 && !visit(line.left(equals).trimmed(), line.mid(equals + 1).trimmed()))
+            return;
+    }
+}
 } // namespace
 
 QString IniReader::readKey(const QString& fileName, const QString& section, const QString& key,
@@ -31,20 +50,28 @@ QString IniReader::readKey(const QString& fileName, const QString& section, cons
 
 QString IniReader::readKey(QIODevice& file, const QString& section, const QString& key,
                            const QString& fallback, int bufferSize) {
-    const int limit = qMax(0, bufferSize - 1);
-    bool inSection = false;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        QByteArray name;
-        if (sectionOf(line, name)) {
-            inSection = Cp1252::decode(name).compare(section, Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (!inSection || equals < 0)
-            continue;
-        if (Cp1252::decode(line.left(equals).trimmed()).compare(key, Qt::CaseInsensitive) == 0)
-            return Cp1252::decode(line.mid(equals + 1).trimmed()).left(limit);
-    }
-    return withoutTrailingBlanks(fallback).left(limit);
+    if (std::optional<QString> value = find(file, section, key, bufferSize))
+        return *value;
+    return withoutTrailingBlanks(fallback).left(qMax(0, bufferSize - 1));
+}
+
+std::optional<QString> IniReader::find(QIODevice& file, const QString& section, const QString& key,
+                                       int bufferSize) {
+    std::optional<QString> found;
+    forEachKey(file, section, [&](const QByteArray& name, const QByteArray& value) {
+        if (Cp1252::decode(name).compare(key, Qt::CaseInsensitive) != 0)
+            return true;
+        found = Cp1252::decode(value).left(qMax(0, bufferSize - 1));
+        return false;
+    });
+    return found;
+}
+
+bool IniReader::holdsKeys(QIODevice& file, const QString& section) {
+    bool holds = false;
+    forEachKey(file, section, [&](const QByteArray&, const QByteArray&) {
+        holds = true;
+        return false;
+    });
+    return holds;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QIODevice;
 
@@ -14,4 +15,8 @@ QString readKey(const QString& fileName, const QString& section, const QString& 
 // The same for a file already open for reading.
 QString readKey(QIODevice& file, const QString& section, const QString& key, const QString& fallback,
                 int bufferSize);
+// The key's value as readKey finds it; nothing where the file has no such key.
+std::optional<QString> find(QIODevice& file, const QString& section, const QString& key, int bufferSize);
+// Whether the section holds any key.
+bool holdsKeys(QIODevice& file, const QString& section);
 } // namespace IniReader

@@ -53,6 +53,9 @@ class MainSprache : public ::testing::TestWithParam<Sprache> {};
 TEST_P(MainSprache, SettlesTheLanguageIndex) {
     const Sprache& c = GetParam();
     TempHome home;
+    for (const char* name : {"deutsch", "english", "swedish", "italian", "spanish", "french"})
+        QFile::copy(QStringLiteral(PROGRAM_DIR "/%1.lng").arg(QLatin1String(name)),
+                    home.programFolder() + QStringLiteral("/%1.lng").arg(QLatin1String(name)));
     if (c.stored)
         home.storeOption(QStringLiteral("Sprache"), QString::fromLatin1(c.stored));
     ErrorScript script;
@@ -76,16 +79,17 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
 INSTANTIATE_TEST_SUITE_P(Table, MainSprache,
                          ::testing::Values(Sprache{nullptr, 0, nullptr}, Sprache{"1033", 1, "1"},
                                            Sprache{"1031", 1, "1"}, Sprache{"2000", 2, "2"},
-                                           Sprache{"11", 0, "0"}, Sprache{"5", 5, "5"}, Sprache{"6", 6, "6"},
+                                           Sprache{"11", 0, "0"}, Sprache{"6", 6, "6"},
                                            // No language: German, and German stored in its place.
-                                           Sprache{"10", 0, "0", true}, Sprache{"7", 0, "0", true},
-                                           Sprache{"-3", 0, "0", true}, Sprache{"12000", 0, "0", true},
-                                           Sprache{"999999", 0, "0", true},
+                                           Sprache{"5", 0, "0", true}, Sprache{"10", 0, "0", true},
+                                           Sprache{"7", 0, "0", true}, Sprache{"-3", 0, "0", true},
+                                           Sprache{"12000", 0, "0", true}, Sprache{"999999", 0, "0", true},
                                            Sprache{"english", 0, "0", true}));
 
 // Every bad setting together costs one error window at one start; the next start reports none.
 TEST(Main, ReportsAllBadSettingsInOneErrorWindowAndOnlyOnce) {
     TempHome home;
+    home.installGermanAndEnglish();
     for (const auto& [key, value] : {std::pair{"Sound", "abc"},
                                      {"Image", "9999"},
                                      {"Width", "-5"},
@@ -150,6 +154,7 @@ TEST(Main, CancelOnTheBadSettingsReportLeavesMain) {
 
 TEST(Main, OkBeforeTheTimerShowsTheDrawingWindowOnceAndAgainTheInfoWindowNeverDoes) {
     TempHome home;
+    home.installGermanAndEnglish();
     ErrorScript script;
     Main();
     QPointer<frmInfo> startScreen = frmInfo::instance();

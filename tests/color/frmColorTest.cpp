@@ -38,6 +38,7 @@ protected:
         Allgemein::PenWidth = 5;
         Allgemein::ColorWinOpen = 0;
         Allgemein::LangIndex = 0;
+        home.installGermanAndEnglish();
     }
 
     void TearDown() override {

@@ -3,6 +3,8 @@
 #include "support/TempHome.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace Allgemein;
@@ -51,12 +53,70 @@ TEST_F(GetLangTest, ReadsTheFileAnewOnEveryCall) {
     EXPECT_EQ(GetLang(Text::ProgramName), QStringLiteral("Changed"));
 }
 
-TEST_F(GetLangTest, LanguageFiveOrAMissingFileGivesEmptyTextsWithoutError) {
+struct Unusable {
+    const char* name;
+    int16_t index;
+    // The chosen file's content; null: there is none.
+    std::function<QByteArray()> content;
+    const char* error;
+    const char* text;
+};
+
+void PrintTo(const Unusable& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UnusableLanguageFile : public GetLangTest, public ::testing::WithParamInterface<Unusable> {};
+
+// A language file that cannot serve is reported once; its texts come from German, or from English where
+// German is the one that cannot serve.
+TEST_P(UnusableLanguageFile, IsReportedOnceAndTheTextsFallBack) {
+    const Unusable& c = GetParam();
+    LangIndex = c.index;
+    const QString chosen = c.index == 5 ? QString() : LangFile[static_cast<size_t>(c.index)];
+    QFile::remove(chosen);
+    if (c.content)
+        write(QFileInfo(chosen).fileName().prepend(QLatin1Char('/')), c.content());
     ErrorScript script;
-    for (int16_t index : {5, 6}) {
-        LangIndex = index;
-        EXPECT_EQ(GetLang(Text::ProgramName), QString()) << index;
+    EXPECT_EQ(GetLang(Text::ProgramName), QString::fromUtf8(c.text));
+    EXPECT_EQ(GetLang(Text::ProgramName), QString::fromUtf8(c.text));
+    ASSERT_EQ(script.count(), 1);
+    EXPECT_TRUE(script.shown()[0].number.startsWith(QString::fromLatin1(c.error)))
+        << script.shown()[0].number.toStdString();
+    EXPECT_EQ(script.shown()[0].procedure, QStringLiteral("GetLang"));
+}
+
+QByteArray randomBytes() {
+    QByteArray bytes(64 * 1024, '\0');
+    uint32_t state = 40;
+    for (char& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<char>(state >> 24);
     }
+    return bytes.replace('[', ' ');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnusableLanguageFile,
+    ::testing::Values(
+        Unusable{"Missing", 1, nullptr, "53 (File not found: ", "Pinsola beenden?"},
+        Unusable{"Empty", 1, [] { return QByteArray(); }, "75 (Path/File access error: ", "Pinsola beenden?"},
+        Unusable{"RandomBytes", 1, randomBytes, "75 (Path/File access error: ", "Pinsola beenden?"},
+        Unusable{"LargerThanAnyLanguageFile", 1,
+                 [] { return QByteArray("[Lang]\r\n0100=Too big\r\n").append(1024 * 1024, ';'); },
+                 "75 (Path/File access error: ", "Pinsola beenden?"},
+        Unusable{"LanguageFive", 5, nullptr, "53 (File not found: no language file", "Pinsola beenden?"},
+        Unusable{"GermanFallsBackToEnglish", 0, [] { return QByteArray("[Lang]\r\n"); },
+                 "75 (Path/File access error: ", "Quit Pinsola?"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(GetLangTest, ATextMissingFromASoundFileFallsBackSilently) {
+    ErrorScript script;
+    LangIndex = 1;
+    EXPECT_EQ(GetLang(Text(7)), QStringLiteral("sieben"));
+    LangIndex = 6;
+    write(QStringLiteral("/french.lng"), "[Lang]\r\n0100=Quitter Pinsola ?\r\n");
+    EXPECT_EQ(GetLang(Text(7)), QStringLiteral("sieben"));
     EXPECT_EQ(script.count(), 0);
 }
 

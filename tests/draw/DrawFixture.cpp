@@ -14,6 +14,7 @@ void DrawTest::SetUp() {
     Allgemein::TraceOn = 0;
     Allgemein::StepNo = 0;
     Allgemein::LangIndex = 0;
+    home.installGermanAndEnglish();
 }
 
 void DrawTest::open(QSize client) {
