@@ -11,6 +11,7 @@
 #include <QRegion>
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -80,8 +81,11 @@ void DrawingCanvas::growTo(QSize size) {
     const QSize grown = m_picture.size().expandedTo(size);
     if (grown == m_picture.size())
         return;
+    // Where memory runs out, the drawing stays as it was and the error window says so.
     const auto grow = [&](QImage& image) {
         QImage larger(grown, QImage::Format_RGB32);
+        if (larger.isNull())
+            throw std::bad_alloc();
         larger.fill(Qt::white);
         if (!image.isNull())
             copyArea(larger, image, image.rect());

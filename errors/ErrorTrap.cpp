@@ -5,7 +5,9 @@
 #include "errors/ErrPtnr.h"
 #include "errors/ProgramEnd.h"
 
+#include <cstdio>
 #include <exception>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -15,13 +17,30 @@ ErrState& Err() {
 }
 
 namespace {
-// The error window is created at the first error, not by the first trap.
+// The error window is created at the first error, not by the first trap. Where not even it can be had
+// for want of memory, the error is told in one plain line where the program was started.
 class ErrorWindow : public ErrorDispatcher {
 public:
     int16_t OnError(const QString& procedureName, const QString& moduleName) override {
-        return ErrPtnr::instance().OnError(procedureName, moduleName);
+        try {
+            return ErrPtnr::instance().OnError(procedureName, moduleName);
+        } catch (const std::bad_alloc&) {
+            std::fprintf(stderr, "pinsola: error %d (%s) in %s %s, line %d\n", Err().Number,
+                         Err().Description.toLocal8Bit().constData(), moduleName.toLocal8Bit().constData(),
+                         procedureName.toLocal8Bit().constData(), Err().Erl);
+            return ErrorDispatcher::Cancel;
+        }
     }
 };
+
+// Memory kept back for the error window: where memory has run out, it is given up just before the
+// window is made and shown, and taken again once the user has decided.
+constexpr size_t kReserveBytes = 8 * 1024 * 1024;
+
+std::unique_ptr<char[]>& memoryReserve() {
+    static std::unique_ptr<char[]> reserve(new (std::nothrow) char[kReserveBytes]);
+    return reserve;
+}
 
 ErrorDispatcher& errorWindow() {
     static ErrorWindow window;
@@ -33,7 +52,9 @@ ErrorTrap::ErrorTrap(QString procedure, QString module)
     : ErrorTrap(std::move(procedure), std::move(module), errorWindow()) {}
 
 ErrorTrap::ErrorTrap(QString procedure, QString module, ErrorDispatcher& dispatcher)
-    : m_procedure(std::move(procedure)), m_module(std::move(module)), m_dispatcher(dispatcher) {}
+    : m_procedure(std::move(procedure)), m_module(std::move(module)), m_dispatcher(dispatcher) {
+    memoryReserve();
+}
 
 bool ErrorTrap::operator()(int mark, const Statement& statement) {
     for (;;) {
@@ -73,7 +94,10 @@ ErrorTrap::Outcome ErrorTrap::attempt(int mark, const Statement& statement) {
     } catch (const VbError& error) {
         return decide(error.number(), error.description());
     } catch (const std::bad_alloc&) {
-        return decide(VbErr::OutOfMemory, VbError::standardDescription(VbErr::OutOfMemory));
+        memoryReserve().reset();
+        const Outcome outcome = decide(VbErr::OutOfMemory, VbError::standardDescription(VbErr::OutOfMemory));
+        memoryReserve().reset(new (std::nothrow) char[kReserveBytes]);
+        return outcome;
     } catch (const std::exception& error) {
         return decide(VbErr::InvalidProcedureCall, QString::fromLocal8Bit(error.what()));
     }

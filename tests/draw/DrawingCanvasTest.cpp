@@ -139,6 +139,21 @@ TEST_F(CanvasTest, ResizingNeitherScalesNorCutsTheDrawing) {
     EXPECT_EQ(coloured(), 2 * count(canvas->Image(), QRect(4, 4, 17, 17), Pen)) << "two equal dots, unscaled";
 }
 
+// A canvas grown beyond what memory holds (here 2^20 pixels each way): the error window says so, and the
+// drawing stays as it was.
+TEST_F(CanvasTest, OutOfMemoryForAGrownCanvasGoesToTheErrorWindowAndKeepsTheDrawing) {
+    open();
+    stroke({{12, 12}});
+    const QSize size = canvas->size();
+    canvas->resize(1 << 20, 1 << 20);
+    QTest::mousePress(canvas, Qt::LeftButton, {}, {40, 40});
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, {40, 40});
+    ASSERT_GE(script->count(), 1);
+    EXPECT_EQ(script->shown()[0].number, QStringLiteral("7 (Out of memory)"));
+    canvas->resize(size);
+    EXPECT_EQ(canvas->Image().pixel(12, 12), Pen);
+}
+
 TEST_F(CanvasTest, PenColourAndWidthTakeEffectWithTheNextSegment) {
     Allgemein::PenWidth = 1;
     open();
