@@ -22,11 +22,14 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <limits>
 #include <optional>
+
+Q_LOGGING_CATEGORY(lcDraw, "pinsola.draw")
 
 using namespace Allgemein;
 
@@ -364,11 +367,11 @@ void frmDraw::Form_Resize() {
              lblCopyright->move(Twips::toPixelsX(layout.notice.x()), Twips::toPixelsY(layout.notice.y()));
              lblCopyright->show();
          }},
-        {140, [this] { OwnedWindow::show(lessonViewer(), this); }},
+        {140, [this] { showLessonViewer(); }},
         {150,
          [this] {
-             if (ColorWinOpen)
-                 showColorWindow();
+             if (ColorWinOpen && !showColorWindow(true))
+                 ColorWinOpen = VbConvert::False;
          }},
     });
 }
@@ -392,10 +395,50 @@ void frmDraw::paintOpenedPicture(const QImage& picture) {
     m_recovery->changed();
 }
 
-void frmDraw::showColorWindow() {
+// On a screen too small for the lesson viewer above the button panel (640 x 480, 800 x 600), the viewer
+// would cover the panel and its flags: it goes beside the panel, at half size.
+void frmDraw::showLessonViewer() {
+    frmPreview* viewer = lessonViewer();
+    const QRect panel = panelOnScreen();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int roomAbove = panel.top() - (screen ? screen->availableGeometry().top() : 0);
+    if (PreviewSize && viewer->frameGeometry().intersects(panel) &&
+        roomAbove < viewer->frameGeometry().height()) {
+        PreviewSize = VbConvert::False;
+        viewer->ResizePreview();
+    }
+    moveOffPanel(viewer, {panel});
+    OwnedWindow::show(viewer, this);
+}
+
+// Opening by itself with the drawing window, the colour window keeps off the panel and the lesson viewer,
+// or stays closed where the screen has no room for it; opened by its button it shows, off the panel where
+// it can.
+bool frmDraw::showColorWindow(bool byItself) {
     frmColor* window = frmColor::instance();
     keepOffCanvas(window);
+    QList<QRect> keepClear = {panelOnScreen()};
+    if (byItself && m_lessonViewer && m_lessonViewer->isVisible())
+        keepClear.append(m_lessonViewer->frameGeometry());
+    if (!moveOffPanel(window, keepClear) && byItself) {
+        qCInfo(lcDraw)
+            << "no room for the colour window beside the panel and the lesson viewer; it stays closed";
+        return false;
+    }
     OwnedWindow::show(window, this);
+    return true;
+}
+
+QRect frmDraw::panelOnScreen() const {
+    return {picPanel->mapToGlobal(QPoint(0, 0)), picPanel->size()};
+}
+
+bool frmDraw::moveOffPanel(QWidget* window, const QList<QRect>& keepClear) {
+    const std::optional<QPoint> place =
+        ScreenPlacement::clearOf(window->frameGeometry(), keepClear, ScreenPlacement::screens());
+    if (place)
+        window->move(*place);
+    return place.has_value();
 }
 
 // The colour window's default place, made for a full-size screen, covers the top of the canvas on a

@@ -118,7 +118,10 @@ private:
 
     frmPreview* lessonViewer();
     void paintOpenedPicture(const QImage& picture);
-    void showColorWindow();
+    void showLessonViewer();
+    bool showColorWindow(bool byItself = false);
+    QRect panelOnScreen() const;
+    static bool moveOffPanel(QWidget* window, const QList<QRect>& keepClear);
     void keepOffCanvas(QWidget* colorWindow);
     void runCommand(Command command, ErrorTrap& trap);
     void newPage(ErrorTrap& trap);

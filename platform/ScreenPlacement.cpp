@@ -71,3 +71,29 @@ QPoint ScreenPlacement::withinReach(const QRect& frame, const QList<Screen>& scr
     }
     return nearest;
 }
+
+std::optional<QPoint> ScreenPlacement::clearOf(const QRect& frame, const QList<QRect>& keepClear,
+                                               const QList<Screen>& screens) {
+    const auto clear = [&](const QRect& place) {
+        return std::none_of(keepClear.begin(), keepClear.end(),
+                            [&](const QRect& kept) { return place.intersects(kept); });
+    };
+    if (keepClear.isEmpty() || clear(frame))
+        return frame.topLeft();
+    constexpr int Gap = 8;
+    constexpr int Far = std::numeric_limits<int>::max();
+    const QRect& first = keepClear.first();
+    const QPoint onScreen = withinReach(frame, screens, Far);
+    const int besideLeft = first.right() + 1 + Gap;
+    const QList<QPoint> candidates = {
+        {frame.left(), first.top() - Gap - frame.height()},
+        {besideLeft, onScreen.y()},
+        {besideLeft, -Far / 2},
+    };
+    for (const QPoint& candidate : candidates) {
+        const QRect moved(withinReach(QRect(candidate, frame.size()), screens, Far), frame.size());
+        if (clear(moved))
+            return moved.topLeft();
+    }
+    return std::nullopt;
+}

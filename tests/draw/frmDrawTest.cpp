@@ -72,16 +72,29 @@ TEST_F(FormTest, AWindowTooSmallForTheCanvasReportsAndStaysUsable) {
     EXPECT_EQ(window->picBild->geometry(), QRect(217, 157, 559, 419));
 }
 
-TEST_F(FormTest, EveryResizeShowsTheLessonViewerAndTheColourWindowWhenItIsOpen) {
+// The test screen is 800 x 600, too small for the three windows side by side: every resize shows the
+// lesson viewer, at half size and off the button panel; the colour window, open, finds no room beside
+// the panel and the viewer and stays closed until its button opens it.
+TEST_F(FormTest, EveryResizeShowsTheLessonViewerOffThePanelAndTheColourWindowOnlyWhereItHasRoom) {
+    Allgemein::PreviewSize = -1;
     open();
-    EXPECT_TRUE(frmPreview::instance()->isVisible());
-    EXPECT_EQ(frmPreview::instance()->parentWidget(), window) << "owned by the drawing window";
+    frmPreview* viewer = frmPreview::instance();
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->parentWidget(), window) << "owned by the drawing window";
     EXPECT_FALSE(frmColor::instance()->isVisible());
-    frmPreview::instance()->hide();
+    viewer->hide();
     Allgemein::ColorWinOpen = -1;
     window->setFixedSize(820, 615);
-    EXPECT_TRUE(frmPreview::instance()->isVisible());
+    const QRect panel(window->picPanel->mapToGlobal(QPoint(0, 0)), window->picPanel->size());
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(Allgemein::PreviewSize, 0) << "half size";
+    EXPECT_FALSE(viewer->frameGeometry().intersects(panel));
+    EXPECT_FALSE(frmColor::instance()->isVisible());
+    EXPECT_EQ(Allgemein::ColorWinOpen, 0);
+    window->bzlButton_Click(Command::ColorWindow);
     EXPECT_TRUE(frmColor::instance()->isVisible());
+    EXPECT_FALSE(frmColor::instance()->frameGeometry().intersects(panel));
+    EXPECT_EQ(script->count(), 0);
 }
 
 struct LanguageCase {
@@ -125,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageCase{1, "english.lng", "New page", "Close Pinsola", false}));
 
 TEST_F(FormTest, WithoutALanguageFileTheTextsAreEmptyButEMailAndOKStay) {
+    for (const char* name : {"/deutsch.lng", "/english.lng"})
+        QFile::remove(home.programFolder() + name);
     Allgemein::LangFile = {};
     Allgemein::LangFile[1] = home.programFolder() + "/english.lng";
     Allgemein::LangIndex = 1;

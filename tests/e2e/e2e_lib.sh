@@ -26,10 +26,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Starts a virtual display of $1 pixels (1280x1024 unless given).
 start_display() {
     # Without -noreset the server resets whenever its last client leaves (an xdotool poll), and a program
     # connecting during that reset fails to start.
-    Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp > "$WORK/display" 2>"$WORK/xvfb.log" &
+    : > "$WORK/display"
+    Xvfb -displayfd 1 -noreset -screen 0 "${1:-1280x1024}x24" -nolisten tcp > "$WORK/display" 2>"$WORK/xvfb.log" &
     PIDS+=($!)
     for _ in $(seq 100); do
         [ -s "$WORK/display" ] && break

@@ -75,3 +75,32 @@ for case in "${cases[@]}"; do
     wait_for_exit "$PID" 50 || fail "$step: exit status $?"
 done
 echo "at 125 %, 150 % and 200 %, by scale factor and by Xft.dpi, every window lay on the screen; a 10-pixel pen drew 10 logical pixels"
+
+# Screens too small for the three windows side by side: the lesson viewer and the colour window leave the
+# drawing window's button panel and its flags uncovered, and a flag answers a click.
+for size in 640x480 800x600; do
+    step="a first start at $size"
+    start_display "$size"
+    rm -f "$SETTINGS"
+    printf '[Optionen]\nSound=0\n' > "$SETTINGS"
+    "$PROGRAM" 2>"$WORK/pinsola.log" &
+    PID=$!
+    PIDS+=($PID)
+    wait_for_drawing_window "$PID" || fail "$step"
+    # The lesson viewer shows once it is placed, the colour window (where it opens) right after it.
+    for _ in $(seq 50); do [ "$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null | wc -l)" -ge 2 ] && break; sleep 0.1; done
+    for id in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
+        [ "$id" = "$WINDOW" ] && continue
+        read -r wx wy ww wh <<<"$(screen_rect "$id")"
+        [ $(( wx + ww )) -le "$PX" ] || [ "$wx" -ge $(( PX + 169 )) ] || [ $(( wy + wh )) -le "$PY" ] ||
+            [ "$wy" -ge $(( PY + 289 )) ] || fail "$step: a window of ${ww}x$wh at $wx,$wy covers the panel at $PX,$PY"
+        [ "$wx" -ge 0 ] && [ "$wy" -ge 0 ] && [ $(( wx + ww )) -le "${size%x*}" ] && [ $(( wy + wh )) -le "${size#*x}" ] ||
+            fail "$step: a window of ${ww}x$wh at $wx,$wy is not wholly on the screen"
+    done
+    xdotool mousemove $(( PX + 68 + 16 )) $(( PY + 234 + 10 )) click 1
+    for _ in $(seq 50); do grep -q '^Sprache=1' "$SETTINGS" 2>/dev/null && break; sleep 0.1; done
+    grep -q '^Sprache=1' "$SETTINGS" || fail "$step: the English flag did not answer"
+    kill -TERM "$PID"
+    wait_for_exit "$PID" 50 || fail "$step: exit status $?"
+done
+echo "at 640 x 480 and 800 x 600 the panel and its flags stayed uncovered and answered"

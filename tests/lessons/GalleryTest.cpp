@@ -30,6 +30,9 @@ protected:
         drawing->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(drawing));
         open();
+        // At full size, as the pictures below are measured, also where the screen is too small for it.
+        Allgemein::PreviewSize = -1;
+        window->ResizePreview();
         window->showFilePanel();
         // The list as the child sees it before picking: a file changed after this must not be in a
         // listing still under way.

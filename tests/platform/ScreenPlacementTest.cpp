@@ -79,6 +79,54 @@ INSTANTIATE_TEST_SUITE_P(
                       DragCase{"OverBothScreensOntoTheLarger", {1000, 1050}, {1000, 1080 - 40}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+struct ClearCase {
+    const char* name;
+    QSize screen;
+    QRect window;
+    QList<QRect> keepClear;
+    std::optional<QPoint> placed;
+};
+
+void PrintTo(const ClearCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ClearOfPanel : public ::testing::TestWithParam<ClearCase> {};
+
+// A window over another window's button panel goes above the panel or beside it, wholly on the screen.
+TEST_P(ClearOfPanel, LeavesThePanelUncovered) {
+    const ClearCase& c = GetParam();
+    const QRect screen(QPoint(0, 0), c.screen);
+    EXPECT_EQ(ScreenPlacement::clearOf(c.window, c.keepClear, {{screen, screen}}), c.placed);
+}
+
+// The drawing window's panel of 169 x 289 at its lower left, as on a screen of 640 x 480, 800 x 600 and
+// 1024 x 768; the lesson viewer at half size (240 x 270) and the colour window.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClearOfPanel,
+    ::testing::Values(
+        ClearCase{"AlreadyClear", {1280, 1024}, {100, 60, 626, 169}, {{38, 697, 169, 289}}, QPoint(100, 60)},
+        ClearCase{
+            "ViewerBesideThePanelAt640", {640, 480}, {0, 0, 240, 270}, {{19, 162, 169, 289}}, QPoint(196, 0)},
+        ClearCase{
+            "ViewerAboveThePanelAt800", {800, 600}, {51, 40, 240, 270}, {{24, 275, 169, 289}}, QPoint(51, 0)},
+        ClearCase{"ColourWindowAboveThePanelAt1024",
+                  {1024, 768},
+                  {11, 300, 626, 169},
+                  {{31, 433, 169, 289}},
+                  QPoint(11, 256)},
+        ClearCase{"ColourWindowFindsNoPlaceAt640",
+                  {640, 480},
+                  {11, 0, 626, 169},
+                  {{19, 162, 169, 289}, {196, 0, 240, 270}},
+                  std::nullopt},
+        ClearCase{"ColourWindowOffThePanelAndTheViewerAt800",
+                  {800, 600},
+                  {139, 85, 626, 169},
+                  {{24, 275, 169, 289}, {51, 0, 240, 270}},
+                  std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 TEST(WindowDrag, AWindowDraggedOffTheScreenStaysWithinReach) {
     QWidget window;
     window.setGeometry(100, 100, 300, 200);
