@@ -12,6 +12,8 @@ void PreviewTest::SetUp() {
     Allgemein::StepNo = 0;
     Allgemein::GridOn = 0;
     Allgemein::PreviewSize = -1;
+    Allgemein::LangIndex = 0;
+    home.installGermanAndEnglish();
     frmPreview::setDrawingWindow(nullptr, nullptr);
 }
 
