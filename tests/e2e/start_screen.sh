@@ -50,8 +50,12 @@ first_button_tip_width() {
 
 step="German start: the info window with its flags"
 start_at_info_window
-sleep 0.3
-import -window root "$WORK/shot.png"
+# The window is painted once it is mapped, later on a busy machine: wait until its first flag shows.
+for _ in $(seq 50); do
+    import -window root "$WORK/shot.png"
+    [ "$(pixel_of "$WORK/shot.png" $(( INFO_X + 36 )) $(( INFO_Y + 282 )))" = "$(pixel_of "$FLAGS/flag-0.png" 16 10)" ] && break
+    sleep 0.1
+done
 position=0
 for flag in 0 1 2 3 4 6; do
     x=$(( INFO_X + 20 + position * 40 + 16 )); y=$(( INFO_Y + 272 + 10 ))
