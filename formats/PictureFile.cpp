@@ -1,7 +1,8 @@
 #include "formats/PictureFile.h"
 
 #include "base/VbError.h"
-#include "formats/BitmapCheck.h"
+#include "formats/BitmapHeader.h"
+#include "formats/BitmapReader.h"
 #include "platform/NativeName.h"
 
 #include <QBuffer>
@@ -20,8 +21,10 @@ namespace {
 // A bitmap file holds at most a picture of the largest decoded size, uncompressed, and its header.
 constexpr qint64 MaxFileBytes = qint64{PictureFile::MaxDecodedMiB} * 1024 * 1024 + 65536;
 
-// The formats the platform's picture loader opens; other decoders are not offered untrusted files.
-const QList<QByteArray> Formats{"bmp", "gif", "jpeg", "png"};
+// The formats the platform's picture loader opens besides bitmaps, which have a reader of their own; other
+// decoders are not offered untrusted files.
+const QList<QByteArray> Formats{"gif", "jpeg", "png"};
+constexpr qint64 MaxPixels = qint64{PictureFile::MaxDecodedMiB} * 1024 * 1024 / 4;
 
 [[noreturn]] void refuse(const QString& path, const QString& reason) {
     throw VbError(VbErr::InvalidPicture, QStringLiteral("%1: %2 (%3)")
@@ -98,6 +101,13 @@ QImage PictureFile::load(const QString& path) {
 QImage PictureFile::decode(const QByteArray& bytes, const QString& path) {
     if (bytes.isEmpty())
         refuse(path, QStringLiteral("the file is empty"));
+    if (bytes.startsWith("BM")) {
+        try {
+            return BitmapReader::read(bytes, MaxSide, MaxPixels);
+        } catch (const BitmapRefusal& refusal) {
+            refuse(path, refusal.reason);
+        }
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -106,11 +116,6 @@ QImage PictureFile::decode(const QByteArray& bytes, const QString& path) {
     reader.setDecideFormatFromContent(true);
     if (!Formats.contains(reader.format()))
         refuse(path, QStringLiteral("it is not a picture"));
-    if (reader.format() == "bmp") {
-        const QString problem = BitmapCheck::problem(bytes, MaxSide);
-        if (!problem.isEmpty())
-            refuse(path, problem);
-    }
     const QSize size = reader.size();
     if (!size.isValid())
         refuse(path, QStringLiteral("its header is damaged"));

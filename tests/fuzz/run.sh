@@ -28,15 +28,12 @@ seed_sections() {
         out != "" && NF { print > out }' "$SOURCE"/resources/forms/*.frm
 }
 
-# Small pictures in every layout the bitmap check knows, made from the shipped artwork and lessons.
+# Small bitmaps in every form the bitmap reader knows and damaged ones (the reader's test writes them from
+# the format's documentation), a piece of a lesson, and the other picture formats from the shipped artwork.
 seed_pictures() {
     local art="$SOURCE/resources/art/frmDraw/logo1.png" lesson="$SOURCE/resources/bitmap/101.bmp"
-    convert "$art" -resize 24x8 BMP3:"$1/rgb24.bmp"
-    convert "$art" -resize 24x8 -type TrueColorAlpha BMP:"$1/rgb32.bmp"
-    convert "$art" -resize 24x8 -colors 16 BMP3:"$1/palette4.bmp"
-    convert "$art" -resize 24x8 -monochrome BMP3:"$1/mono.bmp"
-    convert "$art" -resize 24x8 BMP2:"$1/core.bmp"
-    convert "$lesson" -crop 40x30+0+1500 +repage -compress RLE BMP3:"$1/rle8.bmp"
+    python3 "$SOURCE/tests/formats/make_bitmaps.py" "$1"
+    convert "$lesson" -crop 40x30+0+1500 +repage -compress RLE BMP3:"$1/lesson-rle8.bmp"
     convert "$art" -resize 24x8 "$1/art.png"
     convert "$SOURCE/resources/art/frmColor/background.jpg" -resize 16x6 "$1/art.jpg"
     convert "$art" -resize 16x6 "$1/art.gif"
