@@ -153,10 +153,11 @@ TEST(LangFiles, AreTranslatedRatherThanCopied) {
         const QMap<int, QString> file = texts(shipped(language.file));
         int flowersOfTheirOwn = 0;
         for (int id : kIds) {
-            if (id >= FirstFlower)
+            if (id >= FirstFlower) {
                 flowersOfTheirOwn += file[id] != english[id] ? 1 : 0;
-            else if (id != 100)
+            } else if (id != 100) {
                 EXPECT_NE(file[id], english[id]) << language.file << ' ' << id;
+            }
         }
         EXPECT_GT(flowersOfTheirOwn, 21) << language.file;
     }
