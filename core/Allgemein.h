@@ -48,7 +48,7 @@ void ReportBadOptions();
 // A key only the machine-wide settings decide (a school's or a parent's), never the user's own.
 QString ReadSystemOption(const QString& key, const QString& fallback);
 // False where the machine-wide settings say AllowExit=0: a grown-up answers a sum before the program
-// may end, so that a child in a kiosk session cannot leave it by accident.
+// may end, so that a child in a kiosk session cannot leave it by accident. Any other value allows it.
 bool ExitAllowed();
 
 QString GetLang(Text id);

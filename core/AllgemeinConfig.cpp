@@ -100,8 +100,16 @@ QString ReadSystemOption(const QString& key, const QString& fallback) {
     return SettingsStore::GetSystemSetting(AppTitle, Section, key, fallback);
 }
 
+// Only a plain 0 closes the kiosk: a value no one can read must not lock everyone in, nor raise an error
+// on the way out that would stop every way out.
 bool ExitAllowed() {
-    return VbConvert::toInteger(ReadSystemOption(QStringLiteral("AllowExit"), QStringLiteral("-1"))) != 0;
+    const QString stored = ReadSystemOption(QStringLiteral("AllowExit"), QStringLiteral("-1")).trimmed();
+    if (stored == QLatin1String("0"))
+        return false;
+    if (stored != QLatin1String("-1"))
+        qCWarning(lcConfig).noquote()
+            << "machine-wide AllowExit=" + stored + " is neither 0 nor -1: ending is allowed";
+    return true;
 }
 
 void LoadConfig() {

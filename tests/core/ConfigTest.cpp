@@ -259,17 +259,44 @@ INSTANTIATE_TEST_SUITE_P(
                       Layered{"Trace", nullptr, "-1", "-1"}, Layered{"Sprache", "0", "4", "0"},
                       Layered{"sprache", nullptr, "4", "4"}, Layered{"Gitter", "", "0", ""}));
 
-TEST(ExitAllowed, OnlyTheMachineWideSettingsCanForbidIt) {
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {nullptr, nullptr, true}, {nullptr, "0", false}, {"0", nullptr, true},
-        {"-1", "0", false},       {nullptr, "-1", true}, {nullptr, "1", true}};
-    for (const auto& [user, system, allowed] : cases) {
+// The warnings of the settings' log while it lives.
+class SettingsLog {
+public:
+    SettingsLog() : m_previous(qInstallMessageHandler(&collect)) { lines().clear(); }
+    ~SettingsLog() { qInstallMessageHandler(m_previous); }
+    SettingsLog(const SettingsLog&) = delete;
+    SettingsLog& operator=(const SettingsLog&) = delete;
+    static QStringList& lines() {
+        static QStringList collected;
+        return collected;
+    }
+
+private:
+    static void collect(QtMsgType, const QMessageLogContext& context, const QString& message) {
+        if (QLatin1String(context.category) == QLatin1String("pinsola.settings"))
+            lines() << message;
+    }
+    QtMessageHandler m_previous;
+};
+
+// Only a machine-wide plain 0 forbids it; a value that is no switch allows it, with one line in the log,
+// and never raises an error on the way out.
+TEST(ExitAllowed, OnlyAMachineWideZeroForbidsIt) {
+    const std::tuple<const char*, const char*, bool, bool> cases[] = {
+        {nullptr, nullptr, true, false}, {nullptr, "0", false, false}, {"0", nullptr, true, false},
+        {"-1", "0", false, false},       {nullptr, "-1", true, false}, {nullptr, "1", true, true},
+        {nullptr, "no", true, true},     {nullptr, "", true, true},    {nullptr, "99", true, true},
+        {nullptr, "0.4", true, true}};
+    for (const auto& [user, system, allowed, logged] : cases) {
         TempHome home;
         if (user)
             home.storeOption(QStringLiteral("AllowExit"), QString::fromLatin1(user));
         if (system)
             home.storeSystemOption(QStringLiteral("allowexit"), QString::fromLatin1(system));
+        const SettingsLog log;
         EXPECT_EQ(ExitAllowed(), allowed) << (user ? user : "-") << " / " << (system ? system : "-");
+        EXPECT_EQ(SettingsLog::lines().size(), logged ? 1 : 0)
+            << SettingsLog::lines().join('|').toStdString();
     }
 }
 

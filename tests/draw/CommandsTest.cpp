@@ -346,6 +346,39 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
     EXPECT_EQ(asked.size(), 2) << "Cancel is no answer";
 }
 
+// A machine-wide AllowExit that is no switch locks no one in: the exit button and the desktop's close reach
+// the usual question without a sum or an error window, and the error window's End ends.
+TEST_F(CommandTest, AnUnreadableAllowExitLeavesEveryWayOut) {
+    for (const char* value : {"no", ""}) {
+        home.storeSystemOption(QStringLiteral("AllowExit"), QString::fromLatin1(value));
+        asked.clear();
+        answer = MsgBox::AnswerNo;
+        const auto noSum = InputBox::answerSeam.replace([](const QString& shown, const QString&) {
+            ADD_FAILURE() << "a sum was asked: " << shown.toStdString();
+            return QString();
+        });
+        window->bzlButton_Click(Command::Exit);
+        window->Form_QueryUnload();
+        EXPECT_EQ(asked.size(), 2) << "AllowExit=" << value;
+        const auto endClicked = ErrPtnr::shownSeam.replace([](ErrPtnr& errors) {
+            QTest::mouseClick(errors.cmdContinue(ErrPtnr::End), Qt::LeftButton);
+            QTimer::singleShot(0, &errors, [&errors] {
+                if (errors.awaitsDecision())
+                    QTest::mouseClick(errors.cmdContinue(ErrPtnr::Cancel), Qt::LeftButton);
+            });
+        });
+        bool ended = false;
+        try {
+            ErrorTrap(QStringLiteral("Kiosk"),
+                      QStringLiteral("Test"))(10, [] { VbError::raise(VbErr::InvalidPropertyValue); });
+        } catch (const ProgramEnded&) {
+            ended = true;
+        }
+        EXPECT_TRUE(ended) << "AllowExit=" << value;
+        EXPECT_EQ(asked.size(), 2) << "only the two questions, no error window on the way";
+    }
+}
+
 TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {
     window->bzlButton_Click(Command::ColorWindow);
     EXPECT_TRUE(frmColor::instance()->isVisible());
