@@ -39,7 +39,7 @@ bool replaceFile(const QString& from, const QString& to) {
 }
 
 bool isDeviceName(const QString& name) {
-    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+    static const QRegularExpression device(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9]) *(\\..*)?$"),
                                            QRegularExpression::CaseInsensitiveOption);
     return device.match(name).hasMatch();
 }
@@ -85,9 +85,10 @@ void DrawingFile::writeBitmap(QFile& file, const QImage& picture) {
 }
 
 bool DrawingFile::isPlainName(const QString& name) {
-    // Windows drops trailing dots and spaces, so such a name would save under another one.
+    // Windows drops a file name's trailing dots and spaces, so such a name would save under another one;
+    // before the extension they are part of the name ("rose .bmp").
     const QString typed = name.endsWith(QLatin1String(".bmp")) ? name.chopped(4) : name;
-    if (typed.trimmed().isEmpty() || typed.endsWith(QLatin1Char('.')) || typed.endsWith(QLatin1Char(' ')) ||
+    if (typed.trimmed().isEmpty() || name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')) ||
         name.toUtf8().size() > MaxNameBytes || name.startsWith(QLatin1Char('.')) || isDeviceName(name))
         return false;
     static const QString refused = QStringLiteral("/\\<>:\"|?*");

@@ -13,8 +13,8 @@ namespace DrawingFile {
 // The typed name as a file name: ".bmp" is appended unless the name ends in exactly ".bmp".
 QString withExtension(const QString& name);
 // A name that stays inside the drawings folder on every system: no path separator, no leading dot, no
-// control or reserved character, no device name (CON, NUL, COM1…), at most 255 bytes in UTF-8; the part
-// before ".bmp" neither blank nor ending in a dot or a space.
+// control or reserved character, no device name (CON, NUL, COM1…, also followed by spaces), at most 255
+// bytes in UTF-8, not blank before ".bmp" and not ending in a dot or a space.
 bool isPlainName(const QString& name);
 // Writes the picture to an open file as a 24-bit Windows bitmap and makes the system put it on the disk;
 // raises 75 with the system's reason (a full disk…) when it cannot.

@@ -139,13 +139,13 @@ TEST_P(SaveName, WritesTheDrawingUnderTheTypedNameInThePicsFolder) {
     EXPECT_EQ(script->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SaveName,
-                         ::testing::Values(NameCase{"tulip", "tulip.bmp"},
-                                           NameCase{"tulip.BMP", "tulip.BMP.bmp"},
-                                           NameCase{"tulip.bmp", "tulip.bmp"},
-                                           NameCase{"Mias Rose", "Mias Rose.bmp"},
-                                           NameCase{"sun..flower", "sun..flower.bmp"},
-                                           NameCase{Longest.c_str(), LongestFile.c_str()}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, SaveName,
+    ::testing::Values(NameCase{"tulip", "tulip.bmp"}, NameCase{"tulip.BMP", "tulip.BMP.bmp"},
+                      NameCase{"tulip.bmp", "tulip.bmp"}, NameCase{"Mias Rose", "Mias Rose.bmp"},
+                      NameCase{"sun..flower", "sun..flower.bmp"}, NameCase{"rose ", "rose .bmp"},
+                      NameCase{"rose.", "rose..bmp"}, NameCase{"rose. .bmp", "rose. .bmp"},
+                      NameCase{Longest.c_str(), LongestFile.c_str()}));
 
 TEST_F(CommandTest, CancellingTheSaveDialogWritesNothingAndLeavesTheNameEmpty) {
     save(QStringLiteral("older"));
@@ -184,7 +184,7 @@ TEST_P(UnsafeName, IsRefusedAsABadFileNameAndNothingIsWrittenAnywhere) {
 INSTANTIATE_TEST_SUITE_P(Table, UnsafeName,
                          ::testing::Values("../outside", "a/b", "a\\b", "..", ".hidden", "con", "NUL.bmp",
                                            "com1", "lpt9.txt", "tab\there", "bell\a", "what?", "a:b", "   ",
-                                           "   .bmp", "rose.", "rose ", "rose. .bmp", TooLong.c_str(),
+                                           "   .bmp", "nul ", "Com1 .bmp", TooLong.c_str(),
                                            FarTooLong.c_str(), TooLongInAscii.c_str()));
 
 TEST_F(CommandTest, AWriteProtectedFolderOrFileReportsAndChangesNothing) {
