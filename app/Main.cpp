@@ -93,7 +93,7 @@ void Main() {
     if (!converts)
         return;
     if (*converts && !trap.run({{50, [] { LangIndex = static_cast<int16_t>(LangIndex / 1000); }},
-                                {60, [] { WriteOption("Sprache", QString::number(LangIndex)); }}}))
+                                {60, [] { StoreChoice(QStringLiteral("Sprache"), LangIndex, 0); }}}))
         return;
     trap.run({
         {70,

@@ -40,6 +40,9 @@ void SaveConfig();
 // One key of section "Optionen", read as text with the default as text; written as decimal text.
 QString ReadOption(const QString& key, const QString& fallback);
 void WriteOption(const QString& key, const QString& value);
+// A choice of the user's, kept only where it differs from what counts without it (the machine-wide value,
+// else `builtIn`): the user's value equal to it is removed, so a later change of the default reaches them.
+void StoreChoice(const QString& key, int32_t value, int32_t builtIn);
 // A stored option the program cannot use (`stored` as found); its default `fallback` is used instead.
 void NoteBadOption(const QString& key, const QString& stored, const QString& fallback);
 // Stores the default of every option noted since the last report and raises one error (380) naming them

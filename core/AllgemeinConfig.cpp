@@ -21,6 +21,9 @@ namespace {
 constexpr int MinPenWidth = 1;
 constexpr int MaxPenWidth = 50;
 constexpr int32_t MaxColor = 0xFFFFFF;
+constexpr int16_t DefaultLesson = 1;
+constexpr int16_t DefaultWidth = 5;
+constexpr int32_t DefaultColor = 0;
 
 struct BadOption {
     QString key;
@@ -35,10 +38,14 @@ std::vector<BadOption>& badOptions() {
 
 using StoredOptions = QHash<QString, QString>;
 
+// Whether an unusable value is noted for the report or only passed over.
+enum class Unusable { Noted, Passed };
+
 // The stored option as a number of the key's type within [low, high]; a text that does not convert, or a
 // number outside, is noted and the default used instead.
 template <typename Number>
-Number checked(const StoredOptions& options, const char* key, Number fallback, Number low, Number high) {
+Number checked(const StoredOptions& options, const char* key, Number fallback, Number low, Number high,
+               Unusable unusable = Unusable::Noted) {
     const QString name = QString::fromLatin1(key);
     const QString stored = options.value(name.toCaseFolded(), QString::number(fallback));
     try {
@@ -51,19 +58,42 @@ Number checked(const StoredOptions& options, const char* key, Number fallback, N
             return value;
     } catch (const VbError&) {
     }
-    NoteBadOption(name, stored, QString::number(fallback));
+    if (unusable == Unusable::Noted)
+        NoteBadOption(name, stored, QString::number(fallback));
     return fallback;
 }
 
-int16_t integer(const StoredOptions& options, const char* key, int16_t fallback, int16_t low, int16_t high) {
-    return checked<int16_t>(options, key, fallback, low, high);
+int16_t integer(const StoredOptions& options, const char* key, int16_t fallback, int16_t low, int16_t high,
+                Unusable unusable = Unusable::Noted) {
+    return checked<int16_t>(options, key, fallback, low, high, unusable);
 }
 
 // Switches are toggled by complement, so a hand-written 1 would toggle to -2, still on, for ever: any
 // number but 0 is read as on (-1).
-int16_t boolean(const StoredOptions& options, const char* key, int16_t fallback = VbConvert::True) {
+int16_t boolean(const StoredOptions& options, const char* key, int16_t fallback = VbConvert::True,
+                Unusable unusable = Unusable::Noted) {
     using Range = std::numeric_limits<int16_t>;
-    return VbConvert::fromBool(integer(options, key, fallback, Range::min(), Range::max()) != 0);
+    return VbConvert::fromBool(integer(options, key, fallback, Range::min(), Range::max(), unusable) != 0);
+}
+
+int16_t lessonCount() {
+    return VbConvert::toInteger(Resources::LoadResString(Resources::LessonCountString));
+}
+
+// The user keeps only what differs from what the option is without the user's value (the machine-wide
+// value where it is usable, else the built-in default), so a default a school changes later reaches
+// everyone who had not chosen otherwise.
+void keepOption(const QString& key, int32_t value, bool isDefault) {
+    if (isDefault)
+        SettingsStore::DeleteSetting(AppTitle, Section, key);
+    else
+        WriteOption(key, QString::number(value));
+}
+
+void keepSwitch(const StoredOptions& machine, const char* key, int16_t value,
+                int16_t builtIn = VbConvert::True) {
+    keepOption(QString::fromLatin1(key), value,
+               (value != 0) == (boolean(machine, key, builtIn, Unusable::Passed) != 0));
 }
 } // namespace
 
@@ -75,12 +105,22 @@ void WriteOption(const QString& key, const QString& value) {
     SettingsStore::SaveSetting(AppTitle, Section, key, value);
 }
 
+void StoreChoice(const QString& key, int32_t value, int32_t builtIn) {
+    int32_t fallback = builtIn;
+    try {
+        fallback = VbConvert::toLong(ReadSystemOption(key, QString::number(builtIn)));
+    } catch (const VbError&) {
+    }
+    keepOption(key, value, value == fallback);
+}
+
 void NoteBadOption(const QString& key, const QString& stored, const QString& fallback) {
     badOptions().push_back({key, stored, fallback});
 }
 
 // A bad value reported at every start would leave a child clicking through error windows for good: each
-// is replaced in the store by its default before the one report of them all.
+// is taken out of the user's store before the one report of them all, so the default counts again; one
+// that is machine-wide is covered by the built-in default in the user's store.
 void ReportBadOptions() {
     if (badOptions().empty())
         return;
@@ -91,7 +131,8 @@ void ReportBadOptions() {
     const QString values = listed.join(QStringLiteral(", "));
     qCWarning(lcConfig).noquote() << "stored options not usable, their defaults are used:" << values;
     for (const BadOption& option : bad)
-        WriteOption(option.key, option.fallback);
+        if (!SettingsStore::DeleteSetting(AppTitle, Section, option.key))
+            WriteOption(option.key, option.fallback);
     throw VbError(VbErr::InvalidPropertyValue,
                   VbError::standardDescription(VbErr::InvalidPropertyValue) + QStringLiteral(": ") + values);
 }
@@ -118,14 +159,9 @@ void LoadConfig() {
     const StoredOptions options = SettingsStore::GetSection(AppTitle, Section);
     trap.run({
         {10, [&] { SoundOn = boolean(options, "Sound"); }},
-        {20,
-         [&] {
-             const auto lessons =
-                 VbConvert::toInteger(Resources::LoadResString(Resources::LessonCountString));
-             LessonNo = integer(options, "Image", 1, 1, lessons);
-         }},
-        {30, [&] { PenWidth = integer(options, "Width", 5, MinPenWidth, MaxPenWidth); }},
-        {40, [&] { PenColor = checked<int32_t>(options, "Color", 0, 0, MaxColor); }},
+        {20, [&] { LessonNo = integer(options, "Image", DefaultLesson, 1, lessonCount()); }},
+        {30, [&] { PenWidth = integer(options, "Width", DefaultWidth, MinPenWidth, MaxPenWidth); }},
+        {40, [&] { PenColor = checked<int32_t>(options, "Color", DefaultColor, 0, MaxColor); }},
         {50, [&] { PreviewSize = boolean(options, "PSize"); }},
         {60, [&] { ColorWinOpen = boolean(options, "CShow"); }},
         {70, [&] { GridOn = boolean(options, "Gitter"); }},
@@ -135,15 +171,32 @@ void LoadConfig() {
 
 void SaveConfig() {
     ErrorTrap trap(QStringLiteral("SaveConfig"), QStringLiteral("Allgemein"));
+    const StoredOptions machine = SettingsStore::GetSystemSection(AppTitle, Section);
+    const auto number = [&machine](const char* key, int16_t builtIn, int16_t low, int16_t high) {
+        return integer(machine, key, builtIn, low, high, Unusable::Passed);
+    };
     trap.run({
-        {10, [] { WriteOption("Sound", QString::number(SoundOn)); }},
-        {20, [] { WriteOption("Width", QString::number(PenWidth)); }},
-        {30, [] { WriteOption("Image", QString::number(LessonNo)); }},
-        {40, [] { WriteOption("Color", QString::number(PenColor)); }},
-        {50, [] { WriteOption("PSize", QString::number(PreviewSize)); }},
-        {60, [] { WriteOption("CShow", QString::number(ColorWinOpen)); }},
-        {70, [] { WriteOption("Gitter", QString::number(GridOn)); }},
-        {80, [] { WriteOption("Trace", QString::number(TraceOn)); }},
+        {10, [&] { keepSwitch(machine, "Sound", SoundOn); }},
+        {20,
+         [&] {
+             keepOption(QStringLiteral("Width"), PenWidth,
+                        PenWidth == number("Width", DefaultWidth, MinPenWidth, MaxPenWidth));
+         }},
+        {30,
+         [&] {
+             keepOption(QStringLiteral("Image"), LessonNo,
+                        LessonNo == number("Image", DefaultLesson, 1, lessonCount()));
+         }},
+        {40,
+         [&] {
+             keepOption(QStringLiteral("Color"), PenColor,
+                        PenColor ==
+                            checked<int32_t>(machine, "Color", DefaultColor, 0, MaxColor, Unusable::Passed));
+         }},
+        {50, [&] { keepSwitch(machine, "PSize", PreviewSize); }},
+        {60, [&] { keepSwitch(machine, "CShow", ColorWinOpen); }},
+        {70, [&] { keepSwitch(machine, "Gitter", GridOn); }},
+        {80, [&] { keepSwitch(machine, "Trace", TraceOn, VbConvert::False); }},
     });
 }
 

@@ -237,7 +237,7 @@ void frmDraw::imgLang_Click(int16_t Index) {
     if (!changes || !*changes)
         return;
     trap.run({{30, [Index] { LangIndex = Index; }},
-              {40, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
+              {40, [Index] { StoreChoice(QStringLiteral("Sprache"), Index, 0); }},
               {50, [this] { Sprache(); }},
               {60, [] { LanguageChange::announce(LangCode()); }}});
 }

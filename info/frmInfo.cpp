@@ -239,7 +239,7 @@ void frmInfo::imgLang_Click(int16_t Index) {
     if (!changes || !*changes)
         return;
     trap.run({{20, [Index] { LangIndex = Index; }},
-              {30, [Index] { WriteOption(QStringLiteral("Sprache"), QString::number(Index)); }},
+              {30, [Index] { StoreChoice(QStringLiteral("Sprache"), Index, 0); }},
               {40, [this] { Sprache(); }},
               {50, [] { LanguageChange::announce(LangCode()); }}});
 }

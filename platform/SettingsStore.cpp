@@ -158,9 +158,7 @@ QHash<QString, QString> SettingsStore::GetSection(const QString& appName, const 
 
 QString SettingsStore::GetSystemSetting(const QString& appName, const QString& section, const QString& key,
                                         const QString& fallback) {
-    QHash<QString, QString> values;
-    addSystemSections(values, appName, section);
-    return values.value(key.toCaseFolded(), fallback);
+    return GetSystemSection(appName, section).value(key.toCaseFolded(), fallback);
 }
 
 void SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
@@ -174,6 +172,28 @@ void SettingsStore::SaveSetting(const QString& appName, const QString& section, 
         writeFailed(settings->fileName());
     else
         failureReported().clear();
+}
+
+QHash<QString, QString> SettingsStore::GetSystemSection(const QString& appName, const QString& section) {
+    QHash<QString, QString> values;
+    addSystemSections(values, appName, section);
+    return values;
+}
+
+bool SettingsStore::DeleteSetting(const QString& appName, const QString& section, const QString& key) {
+    auto settings = open(appName);
+    settings->beginGroup(section);
+    const QString stored = storedSpelling(*settings, key);
+    if (!settings->contains(stored))
+        return false;
+    settings->remove(stored);
+    settings->endGroup();
+    settings->sync();
+    if (settings->status() != QSettings::NoError)
+        writeFailed(settings->fileName());
+    else
+        failureReported().clear();
+    return true;
 }
 
 QString SettingsStore::location(const QString& appName) {

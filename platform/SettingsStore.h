@@ -20,9 +20,14 @@ QHash<QString, QString> GetSection(const QString& appName, const QString& sectio
 // Only the machine-wide value, for what the user is not to decide.
 QString GetSystemSetting(const QString& appName, const QString& section, const QString& key,
                          const QString& fallback);
+// Every machine-wide key of a section, case-folded.
+QHash<QString, QString> GetSystemSection(const QString& appName, const QString& section);
 // Raises 75 with the system's reason when the store cannot be written; after that, failing writes to the
 // same store are not raised again until one succeeds.
 void SaveSetting(const QString& appName, const QString& section, const QString& key, const QString& value);
+// Removes the user's value, so the machine-wide one or the default counts again; false where the user had
+// none. Raises as SaveSetting.
+bool DeleteSetting(const QString& appName, const QString& section, const QString& key);
 // The file behind the store, where it is one.
 QString location(const QString& appName);
 } // namespace SettingsStore

@@ -119,6 +119,22 @@ INSTANTIATE_TEST_SUITE_P(
         StoredOption{"PSize", "foo", {-1, 1, 5, 0, -1, -1, -1}, true},
         StoredOption{"Sound", "", {-1, 1, 5, 0, -1, -1, -1}, true}));
 
+// The user's unusable value is taken away at its report, so the school's default counts from then on.
+TEST(ReportBadOptions, TakesAnUnusableValueOfTheUsersAwaySoTheMachineWideOneCounts) {
+    TempHome home;
+    home.storeOption(QStringLiteral("Width"), QStringLiteral("abc"));
+    home.storeSystemOption(QStringLiteral("Width"), QStringLiteral("9"));
+    ErrorScript script({1});
+    ErrorTrap start(QStringLiteral("Main"), QStringLiteral("Allgemein"));
+    clearOptions();
+    LoadConfig();
+    start(75, [] { ReportBadOptions(); });
+    ASSERT_EQ(script.count(), 1);
+    clearOptions();
+    LoadConfig();
+    EXPECT_EQ(PenWidth, 9);
+}
+
 struct UnwritableStore {
     const char* name;
     std::function<void(const TempHome&)> make;
@@ -167,40 +183,107 @@ INSTANTIATE_TEST_SUITE_P(
                                       "Pinsola: Not a directory"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(SaveConfig, WritesEveryKeyAsDecimalText) {
+TEST(SaveConfig, WritesWhatDiffersFromTheDefaultsAsDecimalText) {
     TempHome home;
     ErrorScript script;
     SoundOn = 0;
     LessonNo = 17;
     PenWidth = 12;
     PenColor = 16711680;
-    PreviewSize = -1;
+    PreviewSize = 0;
     ColorWinOpen = 0;
-    GridOn = -2;
+    GridOn = 0;
     TraceOn = -1;
     SaveConfig();
     QSettings stored(home.settingsFile(), QSettings::IniFormat);
     const std::pair<const char*, const char*> expected[] = {
-        {"Sound", "0"},  {"Image", "17"}, {"Width", "12"},  {"Color", "16711680"},
-        {"PSize", "-1"}, {"CShow", "0"},  {"Gitter", "-2"}, {"Trace", "-1"}};
+        {"Sound", "0"}, {"Image", "17"}, {"Width", "12"}, {"Color", "16711680"},
+        {"PSize", "0"}, {"CShow", "0"},  {"Gitter", "0"}, {"Trace", "-1"}};
     for (auto [key, value] : expected)
         EXPECT_EQ(stored.value(QStringLiteral("Optionen/") + key).toString(), QString::fromLatin1(value))
             << key;
     EXPECT_EQ(script.count(), 0);
 }
 
-TEST(SaveConfig, RoundTripsThroughLoadConfigAndRewritesUnchangedValues) {
+// A first session that changes nothing stores nothing; values an earlier version wrote in full and that
+// equal the defaults are taken away, so the machine-wide defaults reach this user again.
+TEST(SaveConfig, StoresNothingThatEqualsTheDefaults) {
     TempHome home;
     ErrorScript script;
     clearOptions();
     LoadConfig();
     SaveConfig();
-    QFile file(home.settingsFile());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().count('='), 8);
+    EXPECT_FALSE(QFile::exists(home.settingsFile()));
+    const std::pair<const char*, const char*> defaults[] = {{"Sound", "-1"}, {"Image", "1"},  {"Width", "5"},
+                                                            {"Color", "0"},  {"PSize", "-1"}, {"CShow", "-1"},
+                                                            {"Gitter", "1"}, {"Trace", "0"}};
+    for (auto [key, value] : defaults)
+        home.storeOption(QString::fromLatin1(key), QString::fromLatin1(value));
+    home.storeOption(QStringLiteral("PLeft"), QStringLiteral("1500"));
+    clearOptions();
+    LoadConfig();
+    SaveConfig();
+    QSettings stored(home.settingsFile(), QSettings::IniFormat);
+    EXPECT_EQ(stored.allKeys(), QStringList{QStringLiteral("Optionen/PLeft")}) << "a window's place stays";
     clearOptions();
     LoadConfig();
     EXPECT_TRUE(current() == (Options{-1, 1, 5, 0, -1, -1, -1}));
+    EXPECT_EQ(script.count(), 0);
+}
+
+// A school changes its machine-wide Sound after a child's session: the child who left sound as it was
+// follows the new default; one who switched it keeps that choice.
+struct LaterDefault {
+    const char* name;
+    const char* first; // the machine-wide Sound in the first session; nullptr: none
+    bool switched;     // the child switched sound during it
+    const char* later;
+    int16_t sound; // at the next start
+};
+
+class DefaultsChangedLater : public ::testing::TestWithParam<LaterDefault> {};
+
+TEST_P(DefaultsChangedLater, ReachEveryoneWhoHadNotChosenOtherwise) {
+    const LaterDefault& c = GetParam();
+    TempHome home;
+    ErrorScript script;
+    if (c.first)
+        home.storeSystemOption(QStringLiteral("Sound"), QString::fromLatin1(c.first));
+    clearOptions();
+    LoadConfig();
+    if (c.switched)
+        SoundOn = static_cast<int16_t>(~SoundOn);
+    SaveConfig();
+    home.storeSystemOption(QStringLiteral("Sound"), QString::fromLatin1(c.later));
+    clearOptions();
+    LoadConfig();
+    EXPECT_EQ(SoundOn, c.sound);
+    EXPECT_EQ(script.count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DefaultsChangedLater,
+                         ::testing::Values(LaterDefault{"left_off_then_on", "0", false, "-1", -1},
+                                           LaterDefault{"left_on_then_off", nullptr, false, "0", 0},
+                                           LaterDefault{"left_on_then_unusable", "-1", false, "x", -1},
+                                           LaterDefault{"switched_on_stays_on", "0", true, "0", -1},
+                                           LaterDefault{"switched_off_stays_off", "-1", true, "-1", 0},
+                                           LaterDefault{"switched_on_then_on", "0", true, "-1", -1}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// The language a flag picks is the user's only where it is not the machine-wide one.
+TEST(StoreChoice, KeepsOnlyWhatDiffersFromTheMachineWideValue) {
+    TempHome home;
+    ErrorScript script;
+    home.storeSystemOption(QStringLiteral("Sprache"), QStringLiteral("6"));
+    const auto users = [&home] {
+        return QSettings(home.settingsFile(), QSettings::IniFormat).value(QStringLiteral("Optionen/Sprache"));
+    };
+    StoreChoice(QStringLiteral("Sprache"), 1, 0);
+    EXPECT_EQ(users().toString(), QStringLiteral("1"));
+    StoreChoice(QStringLiteral("Sprache"), 6, 0);
+    EXPECT_FALSE(users().isValid());
+    EXPECT_EQ(ReadOption(QStringLiteral("Sprache"), QStringLiteral("0")), QStringLiteral("6"));
+    EXPECT_EQ(script.count(), 0);
 }
 
 TEST(SaveConfig, ReplacesKeysStoredInAnotherSpelling) {

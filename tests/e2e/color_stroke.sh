@@ -4,7 +4,7 @@
 source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
-printf '[Optionen]\nColor=255\nWidth=9\nCShow=-1\nSound=0\nCLeft=0\nCTop=0\n' > "$SETTINGS"
+printf '[Optionen]\nColor=255\nWidth=9\nCShow=-1\nSound=0\nCLeft=0\nCTop=0\nImage=1\n' > "$SETTINGS"
 "$PROGRAM" 2>"$WORK/pinsola.log" &
 PID=$!
 PIDS+=($PID)
@@ -80,5 +80,6 @@ done
 step="the drawing window destroyed from outside"
 xdotool windowclose "$DRAWING"
 wait_for_exit "$PID" 50 || fail "$step: exit status $?"
-grep -qx "Image=1" "$SETTINGS" || fail "$step: the options were not stored: $(tr '\n' ' ' < "$SETTINGS")"
+# Stored, Image=1 is taken away: it is the default, not the user's own.
+! grep -q "^Image=" "$SETTINGS" || fail "$step: the options were not stored: $(tr '\n' ' ' < "$SETTINGS")"
 echo "a click on a palette patch made the stroke that patch's colour; the program ended with its window"

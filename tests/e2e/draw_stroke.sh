@@ -6,7 +6,7 @@
 source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
-printf '[Optionen]\nColor=255\nWidth=9\nCShow=0\nSound=0\n' > "$SETTINGS"
+printf '[Optionen]\nColor=255\nWidth=9\nCShow=0\nSound=0\nImage=1\n' > "$SETTINGS"
 # Starts the program, its messages in $WORK/$1.log, and waits for its drawing window.
 start_program() {
     "$PROGRAM" 2>"$WORK/$1.log" &
@@ -65,9 +65,11 @@ echo "the stroke came back after kill -9"
 step="end the session"
 kill -TERM "$PID"
 wait_for_exit "$PID" 50 || fail "$step: exit status $?"
-for line in "Width=9" "Color=255" "Sound=0" "Image=1" "Gitter=-1"; do
+for line in "Width=9" "Color=255" "Sound=0"; do
     grep -qx "$line" "$SETTINGS" || fail "$step: no $line in $(tr '\n' ' ' < "$SETTINGS")"
 done
+# The options were stored: Image=1, the default, is no longer the user's own.
+! grep -q "^Image=" "$SETTINGS" || fail "$step: the options were not stored: $(tr '\n' ' ' < "$SETTINGS")"
 grep -q "^PLeft=" "$SETTINGS" || fail "$step: the lesson viewer's place was not stored"
 [ -s "$KEPT" ] || fail "$step: the drawing was not kept"
 echo "the session's end stored the options and kept the drawing"

@@ -25,9 +25,11 @@ fi
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 xdotool mousemove --window "$WINDOW" $((WIDTH * 6307 / 7215)) $((HEIGHT - HEIGHT * 368 / 5670)) click 1
 wait_for_exit "$PID" 50 || fail "the program did not end at once (status $?)"
-for stored in Sound=-1 Image=1 Width=5 Color=0 PSize=-1 Gitter=-1 Sprache=0 CShow=2; do
-    grep -qx "$stored" "$SETTINGS" || fail "$stored is not stored: $(cat "$SETTINGS")"
+# The bad values are taken away, so the defaults count; CShow=2, only unusual, stays.
+for key in Sound Image Width Color PSize Gitter Sprache; do
+    ! grep -q "^$key=" "$SETTINGS" || fail "$key is still stored: $(cat "$SETTINGS")"
 done
+grep -qx "CShow=2" "$SETTINGS" || fail "CShow=2 is not kept: $(cat "$SETTINGS")"
 
 "$PROGRAM" 2>"$WORK/second.log" &
 PID=$!
