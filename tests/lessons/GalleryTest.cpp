@@ -77,6 +77,27 @@ TEST_F(GalleryTest, ADrawingIsStretchedOverTheWholeCanvas) {
     EXPECT_EQ(script->count(), 0);
 }
 
+// A scanner's or a screenshot tool's bitmap stores its rows top down (a negative height): 4 x 2 pixels,
+// the top row red, the bottom row blue.
+TEST_F(GalleryTest, ATopDownBitmapFromAnotherProgramOpensTheRightWayUp) {
+    // The file header, then the information header: 40 bytes, 4 wide, -2 high, one plane, 24 bits.
+    QByteArray file =
+        QByteArray::fromHex("424d4e000000000000003600000028000000"
+                            "04000000feffffff010018000000000018000000130b0000130b00000000000000000000");
+    file += QByteArray::fromHex("0000ff").repeated(4) + QByteArray::fromHex("ff0000").repeated(4);
+    QFile scan(pics() + QStringLiteral("Scan.bmp"));
+    ASSERT_TRUE(scan.open(QIODevice::WriteOnly));
+    scan.write(file);
+    scan.close();
+    openDrawingWindow();
+    pick(QStringLiteral("Scan.bmp"));
+    click(Command::TakeDrawing);
+    const QImage canvas = drawing->picBild->Image();
+    EXPECT_EQ(canvas.pixel(100, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(100, 400), qRgb(0, 0, 255));
+    EXPECT_EQ(script->count(), 0);
+}
+
 QByteArray bitmapOf(const QImage& picture) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
