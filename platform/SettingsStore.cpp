@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QStringList>
 #include <cerrno>
@@ -27,15 +28,33 @@ namespace {
 const QString RegistryBranch = QStringLiteral("\\Software\\VB and VBA Program Settings\\");
 #endif
 
-// The user's own store only: what lies beside it machine-wide is read by systemStores(), in the order
-// the system names its folders.
+#ifndef Q_OS_WIN
+// The user's file, named as Qt's settings name it, without opening it.
+QString userFile(const QString& appName) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           appName + QLatin1Char('/') + appName + QStringLiteral(".conf");
+}
+
+// Opening a named pipe in place of the file would wait for a writer for ever, and a device need never
+// end: only a plain file (or none yet) is a store.
+bool plainOrMissing(const QString& file) {
+    const QFileInfo info(file);
+    return !info.exists() || info.isFile();
+}
+#endif
+
+// The user's own store only, or none where something else lies in the file's place: what lies beside it
+// machine-wide is read by systemStores(), in the order the system names its folders.
 std::unique_ptr<QSettings> open(const QString& appName) {
 #ifdef Q_OS_WIN
     auto settings = std::make_unique<QSettings>(
         QStringLiteral("HKEY_CURRENT_USER") + RegistryBranch + appName, QSettings::NativeFormat);
 #else
-    auto settings =
-        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, appName, appName);
+    // By its file: Qt's user scope would read the machine-wide files too, pipes or not, as it opens.
+    const QString file = userFile(appName);
+    if (!plainOrMissing(file))
+        return {};
+    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
 #endif
     settings->setFallbacksEnabled(false);
     return settings;
@@ -53,10 +72,10 @@ std::vector<std::unique_ptr<QSettings>> systemStores(const QString& appName) {
         folders = QStringLiteral("/etc/xdg");
     for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         // Relative entries are invalid in the variable and would name a folder of the working directory.
-        if (QDir::isAbsolutePath(folder))
-            stores.push_back(std::make_unique<QSettings>(
-                QDir(folder).filePath(appName + QLatin1Char('/') + appName + QStringLiteral(".conf")),
-                QSettings::IniFormat));
+        const QString file =
+            QDir(folder).filePath(appName + QLatin1Char('/') + appName + QStringLiteral(".conf"));
+        if (QDir::isAbsolutePath(folder) && plainOrMissing(file))
+            stores.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
     }
 #endif
     for (auto& store : stores)
@@ -92,6 +111,8 @@ QString whyUnwritable(const QString& file) {
     const QFileInfo info(file);
     if (info.isDir())
         return QStringLiteral("it is a folder");
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("it is not a file");
     QFile probe(file);
     if (info.exists() && !probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return probe.errorString();
@@ -151,7 +172,8 @@ QString SettingsStore::GetSetting(const QString& appName, const QString& section
 
 QHash<QString, QString> SettingsStore::GetSection(const QString& appName, const QString& section) {
     QHash<QString, QString> values;
-    addSection(values, *open(appName), section);
+    if (const auto user = open(appName))
+        addSection(values, *user, section);
     addSystemSections(values, appName, section);
     return values;
 }
@@ -164,6 +186,10 @@ QString SettingsStore::GetSystemSetting(const QString& appName, const QString& s
 void SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
                                 const QString& value) {
     auto settings = open(appName);
+    if (!settings) {
+        writeFailed(location(appName));
+        return;
+    }
     settings->beginGroup(section);
     settings->setValue(storedSpelling(*settings, key), value);
     settings->endGroup();
@@ -182,6 +208,8 @@ QHash<QString, QString> SettingsStore::GetSystemSection(const QString& appName, 
 
 bool SettingsStore::DeleteSetting(const QString& appName, const QString& section, const QString& key) {
     auto settings = open(appName);
+    if (!settings)
+        return false;
     settings->beginGroup(section);
     const QString stored = storedSpelling(*settings, key);
     if (!settings->contains(stored))
@@ -197,5 +225,9 @@ bool SettingsStore::DeleteSetting(const QString& appName, const QString& section
 }
 
 QString SettingsStore::location(const QString& appName) {
+#ifdef Q_OS_WIN
     return open(appName)->fileName();
+#else
+    return userFile(appName);
+#endif
 }

@@ -1,8 +1,19 @@
 #include "platform/SettingsStore.h"
+#include "base/VbError.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -30,5 +41,36 @@ TEST(SettingsStore, LivesInTheUsersConfigurationFolder) {
     TempHome home;
     EXPECT_EQ(SettingsStore::location("Pinsola"), home.settingsFile());
 }
+
+#ifdef Q_OS_UNIX
+// Opening a named pipe in place of the user's or the machine-wide file waited for a writer for ever, so
+// the program never started: the pipe is passed over, a write says why it fails, and the pipe stays.
+TEST(SettingsStore, ANamedPipeInPlaceOfAFileIsPassedOver) {
+    for (const bool machineWide : {false, true}) {
+        TempHome home;
+        const QString file = machineWide ? home.systemSettingsFile() : home.settingsFile();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        const auto read = std::make_shared<std::atomic<bool>>(false);
+        const auto value = std::make_shared<QString>();
+        // A reader that waits for ever must not hold the test up: it is left behind.
+        std::thread([read, value] {
+            *value = SettingsStore::GetSetting("Pinsola", "Optionen", "Sound", "-1");
+            *read = true;
+        }).detach();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return read->load(); }, 5000)) << "machine-wide: " << machineWide;
+        EXPECT_EQ(*value, QStringLiteral("-1"));
+        try {
+            SettingsStore::SaveSetting("Pinsola", "Optionen", "Sound", "0");
+            EXPECT_TRUE(machineWide) << "the write to the pipe did not fail";
+        } catch (const VbError& error) {
+            EXPECT_FALSE(machineWide);
+            EXPECT_TRUE(error.description().contains(QStringLiteral("it is not a file")))
+                << error.description().toStdString();
+        }
+        EXPECT_FALSE(QFileInfo(file).isFile()) << "the pipe is left as it was";
+    }
+}
+#endif
 
 } // namespace
