@@ -355,6 +355,12 @@ void ErrPtnr::startNewLogWhenFull() const {
 
 void ErrPtnr::AppendProtocolLog() {
     startNewLogWhenFull();
+    // A named pipe in the log's place would hold the error window until something reads it.
+    const QFileInfo existing(protocolLogPath());
+    if (existing.exists() && !existing.isFile()) {
+        qCWarning(lcErrPtnr) << "cannot append to the error log" << existing.filePath() << "it is not a file";
+        return;
+    }
     QFile log(protocolLogPath());
     if (!log.open(QIODevice::Append) || log.write(Cp1252::encode(BuildProtocol() + kCrLf)) < 0)
         qCWarning(lcErrPtnr) << "cannot append to the error log" << log.fileName() << log.errorString();

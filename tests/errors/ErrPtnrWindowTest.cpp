@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,7 +21,17 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -312,6 +323,36 @@ TEST_F(ErrPtnrWindow, TwoErrorsExtendTheLogWithAnEmptyLineAfterEach) {
     EXPECT_TRUE(content.endsWith(literalProtocol("test_errors  V1.0.0", "6 (Overflow)") + "\r\n"))
         << "the last protocol, then one empty line";
 }
+
+#ifdef Q_OS_UNIX
+// Appending to a named pipe in the log's place waited for a reader before the error window showed, for
+// ever: the pipe is passed over. Should the window wait, a reader comes after five seconds and says so.
+TEST_F(ErrPtnrWindow, ANamedPipeInPlaceOfTheLogHoldsNothingUp) {
+    const QString path = ErrPtnr::instance().protocolLogPath();
+    QFile::remove(path);
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const auto shown = std::make_shared<std::atomic<bool>>(false);
+    const auto readerNeeded = std::make_shared<std::atomic<bool>>(false);
+    std::thread([pipe = QFile::encodeName(path), shown, readerNeeded] {
+        using namespace std::chrono_literals;
+        for (int tick = 0; tick < 50 && !*shown; ++tick)
+            std::this_thread::sleep_for(100ms);
+        if (*shown)
+            return;
+        *readerNeeded = true;
+        const int reader = ::open(pipe.constData(), O_RDONLY);
+        char buffer[4096];
+        while (reader >= 0 && ::read(reader, buffer, sizeof buffer) > 0) {
+        }
+        ::close(reader);
+    }).detach();
+    failOnce([&shown](ErrPtnr&) { *shown = true; });
+    *shown = true;
+    EXPECT_FALSE(*readerNeeded) << "the error window waited for a reader of the pipe";
+    EXPECT_FALSE(QFileInfo(path).isFile()) << "the pipe is left as it was";
+    QFile::remove(path);
+}
+#endif
 
 TEST_F(ErrPtnrWindow, TheLogHoldsWhatTheWindowShowedByteForByte) {
     ErrPtnr::instance().SetProgInfo(QStringLiteral("pinsola  V1.0.0"));
