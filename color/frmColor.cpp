@@ -363,12 +363,22 @@ void frmColor::bzlButton_Click(int16_t) {
     hide();
 }
 
+// A store that cannot take the place is reported here: at the exit it may be the first write to fail.
 void frmColor::Form_Unload() {
+    ErrorTrap trap(QStringLiteral("Form_Unload"), Module);
     WindowSystemPosition::settle(this);
-    ColorLeft = VbConvert::toLong(x() * Twips::perPixelX());
-    ColorTop = VbConvert::toLong(y() * Twips::perPixelY());
-    WriteOption(QStringLiteral("CLeft"), QString::number(ColorLeft));
-    WriteOption(QStringLiteral("CTop"), QString::number(ColorTop));
+    trap.run({
+        {10,
+         [this] {
+             ColorLeft = VbConvert::toLong(x() * Twips::perPixelX());
+             WriteOption(QStringLiteral("CLeft"), QString::number(ColorLeft));
+         }},
+        {20,
+         [this] {
+             ColorTop = VbConvert::toLong(y() * Twips::perPixelY());
+             WriteOption(QStringLiteral("CTop"), QString::number(ColorTop));
+         }},
+    });
 }
 
 int16_t frmColor::OnError(const QString& procedureName, const QString& moduleName) {
