@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "app/CommandLine.h"
 #include "controls/ImageControl.h"
 #include "core/Allgemein.h"
 #include "core/Forms.h"
@@ -208,5 +209,32 @@ TEST(Main, TheLanguagePickedOnTheStartScreenIsTheDrawingWindowsLanguage) {
     EXPECT_EQ(script.count(), 0);
     unloadAll();
 }
+
+struct Arguments {
+    QStringList given;
+    CommandLine::Outcome outcome;
+};
+
+class CommandLineTable : public ::testing::TestWithParam<Arguments> {};
+
+// Qt's own options, with their values in either form, reach the application object; anything else ends
+// the start.
+TEST_P(CommandLineTable, Outcome) {
+    const Arguments& c = GetParam();
+    EXPECT_EQ(CommandLine(QStringList{QStringLiteral("pinsola")} + c.given).outcome(), c.outcome)
+        << c.given.join(' ').toStdString();
+}
+
+using Outcome = CommandLine::Outcome;
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandLineTable,
+    ::testing::Values(Arguments{{}, Outcome::Run}, Arguments{{"-platform", "xcb"}, Outcome::Run},
+                      Arguments{{"-style=fusion", "-reverse"}, Outcome::Run},
+                      Arguments{{"-display", ":3", "-session", "10a2b_3"}, Outcome::Run},
+                      Arguments{{"-qwindowgeometry", "640x480+0+0", "--name", "x"}, Outcome::Run},
+                      Arguments{{"-?"}, Outcome::Help}, Arguments{{"-h", "--bogus"}, Outcome::Wrong},
+                      Arguments{{"-v"}, Outcome::Version}, Arguments{{"--version"}, Outcome::Version},
+                      Arguments{{"--bogus"}, Outcome::Wrong}, Arguments{{"-platform"}, Outcome::Wrong},
+                      Arguments{{"drawing.bmp"}, Outcome::Wrong}));
 
 } // namespace
