@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "base/Licence.h"
 #include "platform/ProgramVersion.h"
 
 #include <QCommandLineParser>
@@ -76,8 +77,7 @@ QString CommandLine::helpText(const QString& program) {
 
 QString CommandLine::versionText() {
     return QStringLiteral("Pinsola %1\n"
-                          "Free software: GPL-3.0-or-later (GNU GPL version 3 or later, "
-                          "<https://www.gnu.org/licenses/gpl-3.0.html>).\n"
+                          "%2 (GNU GPL version 3 or later, <https://www.gnu.org/licenses/gpl-3.0.html>).\n"
                           "You may change and pass it on; there is no warranty, as far as the law permits.\n")
-        .arg(ProgramVersion::current().plain());
+        .arg(ProgramVersion::current().plain(), QString::fromLatin1(Licence::Line));
 }

@@ -1,6 +1,7 @@
 #include "info/frmInfo.h"
 
 #include "base/Addresses.h"
+#include "base/Licence.h"
 #include "base/VbConvert.h"
 #include "controls/Edge3D.h"
 #include "controls/ImageControl.h"
@@ -144,6 +145,11 @@ void frmInfo::createLabels(const StoredForm& form) {
     lblHomepage->setCursor(Qt::PointingHandCursor);
     lblHomepage->setGeometry(Twips::toPixels(StoredForm::twipsRect(link)));
     lblHomepage->installEventFilter(this);
+    const KeyedPropertyBag& licence = form.control(QStringLiteral("lblLicence"));
+    lblLicence = new QLabel(QString::fromLatin1(Licence::Line), this);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+    lblLicence->setFont(StoredForm::font(licence, font()));
+    lblLicence->setGeometry(Twips::toPixels(StoredForm::twipsRect(licence)));
 }
 
 // What a screen reader says of the pictures, the flags and the link; the labels are read as they show.

@@ -32,6 +32,7 @@ public:
     // Label(0): name and version; Label(1): what the program is for; Label(2): the flags' prompt.
     std::array<QLabel*, 3> Label{};
     QLabel* lblHomepage = nullptr;
+    QLabel* lblLicence = nullptr;
     // Index = the language the flag selects.
     Flags imgLang{};
     std::array<QLabel*, 2> imgPicture{};

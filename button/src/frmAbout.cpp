@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "base/Addresses.h"
+#include "base/Licence.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -102,7 +103,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     grid->addWidget(makeLink(QStringLiteral("lblSendSupport"), QString::fromLatin1(Addresses::SupportMail),
                              QStringLiteral("mailto:") + QString::fromLatin1(Addresses::SupportMail)),
                     6, 2);
-    grid->addWidget(cmdOK, 7, 2, Qt::AlignRight);
+    grid->addWidget(namedLabel(this, QStringLiteral("lblLicence"), QString::fromLatin1(Licence::Line)), 7, 1,
+                    1, 2);
+    grid->addWidget(cmdOK, 8, 2, Qt::AlignRight);
     grid->setColumnMinimumWidth(1, 110);
     lblDescription->setMinimumWidth(300);
     setFixedSize(sizeHint());

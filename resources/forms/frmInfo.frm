@@ -60,6 +60,16 @@ fontsize=8
 fontbold=-1
 forecolor=12582912
 
+; The licence, under the web page.
+[lblLicence]
+left=2460
+top=2115
+width=3540
+height=225
+fontname=Arial
+fontsize=7
+fontbold=0
+
 [imgLang(0)]
 left=300
 top=4080

@@ -40,7 +40,8 @@ TEST_F(frmAboutTest, ShowsEveryControlWithoutWaiting) {
     } texts[] = {{"lblTitle", "Brizel"},
                  {"Label3", "ActiveX Component"},
                  {"Label6", "Sales:"},
-                 {"Label5", "Technical Support:"}};
+                 {"Label5", "Technical Support:"},
+                 {"lblLicence", "Free software: GPL-3.0-or-later"}};
     for (const auto& t : texts) {
         ASSERT_NE(label(t.name), nullptr) << t.name;
         EXPECT_EQ(label(t.name)->text(), QString::fromUtf8(t.text)) << t.name;

@@ -62,6 +62,7 @@ protected:
 
 TEST_F(InfoTest, NamesProgramAndVersionOnTheStartScreenWithItsFlags) {
     EXPECT_EQ(window->Label[0]->text(), QStringLiteral("Pinsola  VI\n1.00.0000"));
+    EXPECT_EQ(window->lblLicence->text(), QStringLiteral("Free software: GPL-3.0-or-later"));
     for (int i : {0, 1, 2, 3, 4, 6})
         EXPECT_TRUE(window->imgLang[static_cast<size_t>(i)]->isVisible()) << "flag " << i;
     EXPECT_EQ(window->imgLang[5], nullptr);
