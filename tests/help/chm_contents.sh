@@ -1,6 +1,6 @@
 #!/bin/bash
-# The built help file lists every page of every language, each reads back byte for byte as written, and
-# each language's contents entry carries that page's heading. Every language has the English pages' anchors
+# The built help file lists every page of every language, each shows the text of its source page when read
+# in the code page the help file declares, and each language's contents entry carries that page's heading. Every language has the English pages' anchors
 # and pictures, the pictures are in the help file, and no page but the English one repeats the English text.
 # Usage: chm_contents.sh PINSOLA.CHM PAGES_FOLDER CHMCMD_FOUND(1|0)
 set -uo pipefail
@@ -38,10 +38,6 @@ for page in index draw lessons colour; do
             echo "not listed in $chm: /$file"
             fail=1
         fi
-        if ! cmp "$pages/$file" "$out/$file"; then
-            echo "/$file in $chm differs from $pages/$file"
-            fail=1
-        fi
         if [ "$(entry_name "$file")" != "$(heading "$pages/$file")" ]; then
             echo "Pinsola.hhc names $file \"$(entry_name "$file")\", its heading is \"$(heading "$pages/$file")\""
             fail=1
@@ -64,4 +60,41 @@ for page in index draw lessons colour; do
         fi
     done
 done
+
+# Viewers decode a page in the code page of the help file's language (its LCID in #SYSTEM), whatever the page
+# says; so every page, read back that way with its character references resolved, must show its source's
+# text, and name no other charset.
+python3 - "$out" "$pages" <<'EOF' || fail=1
+import codecs, html, pathlib, re, struct, sys
+
+out, pages = map(pathlib.Path, sys.argv[1:])
+WINDOWS_1252 = {0x0407, 0x0409, 0x0809, 0x041D, 0x0410, 0x040A, 0x0C0A, 0x040C}
+system, pos, lcid = (out / "#SYSTEM").read_bytes(), 4, None
+while pos + 4 <= len(system):
+    code, length = struct.unpack_from("<HH", system, pos)
+    if code == 4:
+        lcid = struct.unpack_from("<I", system, pos + 4)[0] & 0xFFFF
+    pos += 4 + length
+if lcid not in WINDOWS_1252:
+    sys.exit(f"the help file declares the language {lcid!r}, of no known code page")
+
+def visible(page):
+    page = re.sub(r"<(script|style)\b.*?</\1>", " ", page, flags=re.S | re.I)
+    return " ".join(html.unescape(re.sub(r"<[^>]*>", " ", page)).split())
+
+failed = False
+for source in sorted(pages.rglob("*.html")):
+    name = source.relative_to(pages)
+    stored = (out / name).read_bytes()
+    shown, wanted = visible(stored.decode("cp1252", "replace")), visible(source.read_text("utf-8"))
+    if shown != wanted:
+        at = next(i for i, (a, b) in enumerate(zip(shown + "\0", wanted + "\0")) if a != b)
+        print(f"{name} shows \"{shown[max(0, at - 20):at + 20]}\" where it says \"{wanted[max(0, at - 20):at + 20]}\"")
+        failed = True
+    charset = re.search(rb'charset="?([\w-]+)', stored)
+    if charset and codecs.lookup(charset.group(1).decode()).name != "cp1252":
+        print(f"{name} names the charset {charset.group(1).decode()}, the help file Windows-1252")
+        failed = True
+sys.exit(1 if failed else 0)
+EOF
 exit $fail
