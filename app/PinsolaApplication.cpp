@@ -24,6 +24,9 @@ Q_COREAPP_STARTUP_FUNCTION(connectSessionBusEarly)
 
 PinsolaApplication::PinsolaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pinsola"));
+    // The desktop entry's name: on Wayland the windows' application id, which docks match to the launcher
+    // (on X11 they match the class "Pinsola" the application name gives the windows).
+    setDesktopFileName(QStringLiteral("org.example.pinsola"));
     setPalette(SystemColorTable::standardPalette());
     installEventFilter(&m_repeatedAnswerKeys);
     // Nobody answers an error window at the session's end or on a signal: what fails is logged only, and

@@ -14,7 +14,7 @@ PACKAGES=(
     fonts-dejavu-core
     libfontconfig-dev dbus-daemon fp-utils-3.2.2 libchm-bin
     at-spi2-core python3-pyatspi
-    appstream desktop-file-utils dpkg-dev
+    appstream desktop-file-utils dpkg-dev file lintian
     clang-format clang-tidy
 )
 

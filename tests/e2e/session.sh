@@ -13,7 +13,8 @@ WM="${3:-}"
 
 step="install"
 cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log" || fail "$step: $(tail -3 "$WORK/install.log")"
-PROGRAM_FOLDER="$WORK/prefix/lib/pinsola"
+# The launcher is a link into the program folder, wherever the system's library folder puts it.
+PROGRAM_FOLDER=$(dirname "$(readlink -f "$WORK/prefix/bin/pinsola")")
 if [ -w "$PROGRAM_FOLDER" ]; then DATA="$PROGRAM_FOLDER"; else DATA="$HOME/.local/share/Pinsola"; fi
 PICS="$DATA/pics"
 
