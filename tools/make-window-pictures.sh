@@ -22,6 +22,8 @@ shot() { # settings size out [options]
     echo "wrote $3"
 }
 shot 'CShow=0\n' 829x624 docs/draw-window.png --info docs/info-window.png
+# The help shows the drawing window in each page's language; all but German have the same logo.
+shot 'CShow=0\nSprache=1\n' 829x624 docs/draw-window-en.png
 shot 'CShow=0\nSprache=1\n' 1600x1200 docs/draw-window-1600.png --flower
 shot 'CShow=0\nWidth=12\nColor=3381759\n' 829x624 "$work/draw-behind-colour.png" --color docs/color-window.png
 

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The built help file lists every page of every language, each shows the text of its source page when read
-# in the code page the help file declares, and each language's contents entry carries that page's heading. Every language has the English pages' anchors
-# and pictures, the pictures are in the help file, and no page but the English one repeats the English text.
+# in the code page the help file declares, and each language's contents entry carries that page's heading.
+# Every language has the English pages' anchors and pictures, every picture is in the help file (the
+# drawing window's in each page's language), and no page but the English one repeats the English text.
 # Usage: chm_contents.sh PINSOLA.CHM PAGES_FOLDER CHMCMD_FOUND(1|0)
 set -uo pipefail
 chm=$1 pages=$2 found=$3
@@ -47,12 +48,10 @@ for page in index draw lessons colour; do
             diff <(marks "$pages/en/$page.html") <(marks "$pages/$file")
             fail=1
         fi
-        if [ "$code" = en ]; then # the others show the same pictures, as checked above
-            for src in $(grep -Eo 'src="[^"]*"' "$pages/$file" | cut -d'"' -f2); do
-                [ -f "$out/$code/$src" ] || { echo "$chm lacks $src, shown by $file"; fail=1; }
-            done
-            continue
-        fi
+        for src in $(grep -Eo 'src="[^"]*"' "$pages/$file" | cut -d'"' -f2); do
+            [ -f "$out/$code/$src" ] || { echo "$chm lacks $src, shown by $file"; fail=1; }
+        done
+        [ "$code" = en ] && continue
         repeated=$(comm -12 <(echo "$english") <(blocks "$pages/$file") | grep -c .)
         if [ $((repeated * 5)) -gt "$english_count" ]; then
             echo "$file repeats $repeated of the $english_count English text blocks of en/$page.html"
