@@ -4,14 +4,17 @@
 #include "base/VbConvert.h"
 #include "base/VbError.h"
 #include "core/Allgemein.h"
+#include "core/Forms.h"
 #include "draw/frmDraw.h"
 #include "errors/ErrorTrap.h"
 #include "errors/ProgramEnd.h"
 #include "info/frmInfo.h"
+#include "platform/DesktopLanguages.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtTranslation.h"
 #include "platform/SingleInstance.h"
 
+#include <QApplication>
 #include <QTimer>
 
 namespace Allgemein {
@@ -46,6 +49,38 @@ void settleUnknownLanguage(const QString& stored) {
     NoteBadOption(QStringLiteral("Sprache"), stored, QStringLiteral("0"));
     LangIndex = 0;
 }
+// The language a first start speaks, with no language stored for the user or the machine: the desktop's,
+// where the program speaks it, else German.
+QString desktopLanguage() {
+    for (const QString& code : DesktopLanguages::preferred())
+        if (const int16_t index = LangIndexOf(code); index >= 0)
+            return QString::number(index);
+    return QStringLiteral("0");
+}
+
+// A child who starts the program again is looking for it: the window that waits for an answer, else the
+// drawing window, else the start screen comes to the front, restored if it was minimized.
+QWidget* frontWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget* shown = nullptr;
+    for (QWidget* form : Forms::loaded()) {
+        if (form->isVisible() && (!shown || qobject_cast<frmDraw*>(form)))
+            shown = form;
+    }
+    return shown;
+}
+
+void comeForward() {
+    QWidget* window = frontWindow();
+    if (!window)
+        return;
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 bool startScreenTimerHeld = false;
 
 // The drawing window, hidden behind the start screen, loads once the start screen is on the screen, so
@@ -77,15 +112,18 @@ void Main() {
     ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
     trap(5, [] { frmInfo::decodePicturesAhead(); });
     if (!trap(10, [] {
-            if (SingleInstance::anotherIsRunning(AppTitle))
+            if (SingleInstance::anotherIsRunning(AppTitle)) {
+                SingleInstance::askToComeForward();
                 ProgramEnd::now();
+            }
+            SingleInstance::onAskedToComeForward(qApp, [] { comeForward(); });
         }))
         return;
     if (!trap(20, [] { LoadConfig(); }))
         return;
     QString stored;
     if (!trap(30, [&] {
-            stored = ReadOption("Sprache", "0");
+            stored = ReadOption("Sprache", desktopLanguage());
             LangIndex = storedLanguage(stored);
         }))
         return;

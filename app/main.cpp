@@ -4,6 +4,7 @@
 #include "platform/DisplayGuard.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/FontWarmUp.h"
+#include "platform/SingleInstance.h"
 #include "platform/StartLimits.h"
 
 #include <QFileInfo>
@@ -62,9 +63,9 @@ int main(int argc, char* argv[]) {
         fonts.waitUntilRead();
         // A start-up left early (Cancel on an error) shows no window; running on would keep the
         // single-instance lock, so every later start would end silently.
-        if (!PinsolaApplication::anyWindowShown())
-            return 0;
-        return PinsolaApplication::exec();
+        const int status = PinsolaApplication::anyWindowShown() ? PinsolaApplication::exec() : 0;
+        SingleInstance::release();
+        return status;
     } catch (const std::bad_alloc&) {
         return cannotStart(QStringLiteral("out of memory"));
     }

@@ -57,5 +57,7 @@ bool ExitAllowed();
 QString GetLang(Text id);
 // The ISO code of the language in use ("de", "en"…); empty where the index names no language.
 QString LangCode();
+// The language index of an ISO code ("fr" is 6); -1 for a language the program does not speak.
+int16_t LangIndexOf(const QString& code);
 void PlayWAV(Sound id);
 } // namespace Allgemein

@@ -17,6 +17,8 @@ namespace {
 constexpr int kBufferSize = 255;
 // Where the chosen language lacks a text: German, the program's first language, then English.
 constexpr std::array<size_t, 2> kFallbacks = {0, 1};
+// The ISO codes of the languages, by language index; slot 5 names none.
+constexpr std::array<const char*, 7> kCodes = {"de", "en", "sv", "it", "es", "", "fr"};
 
 // A language file that cannot serve is reported once in a session, not at every one of its texts.
 bool firstReport(const QString& path) {
@@ -77,10 +79,16 @@ QString GetLang(Text id) {
 }
 
 QString LangCode() {
-    static const std::array<const char*, 7> codes = {"de", "en", "sv", "it", "es", "", "fr"};
-    if (LangIndex < 0 || LangIndex >= static_cast<int>(codes.size()))
+    if (LangIndex < 0 || LangIndex >= static_cast<int>(kCodes.size()))
         return {};
-    return QString::fromLatin1(codes[static_cast<size_t>(LangIndex)]);
+    return QString::fromLatin1(kCodes[static_cast<size_t>(LangIndex)]);
+}
+
+int16_t LangIndexOf(const QString& code) {
+    for (size_t i = 0; i < kCodes.size(); ++i)
+        if (*kCodes[i] && code == QLatin1String(kCodes[i]))
+            return static_cast<int16_t>(i);
+    return -1;
 }
 
 } // namespace Allgemein

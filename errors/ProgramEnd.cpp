@@ -1,11 +1,14 @@
 #include "errors/ProgramEnd.h"
 
+#include "platform/SingleInstance.h"
+
 #include <cstdio>
 #include <cstdlib>
 
 void ProgramEnd::now() {
     if (const auto& ending = endSeam.standIn())
         ending();
+    SingleInstance::release();
     std::fflush(nullptr);
     std::_Exit(0);
 }

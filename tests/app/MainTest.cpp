@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace Allgemein;
 
@@ -45,8 +47,29 @@ public:
 struct Sprache {
     const char* stored; // nullptr: not stored
     int16_t langIndex;
-    const char* storedAfter; // nullptr: still not stored
-    bool reported = false;   // one error window, then German
+    const char* storedAfter;  // nullptr: still not stored
+    bool reported = false;    // one error window, then German
+    const char* desktop = ""; // the desktop's locale variables, "NAME=value …"; the others unset
+};
+
+// The desktop's locale variables for the lifetime of the object.
+class DesktopLocale {
+public:
+    explicit DesktopLocale(const char* variables) {
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            m_saved.emplace_back(name, qgetenv(name));
+            qunsetenv(name);
+        }
+        for (const QString& variable : QString::fromLatin1(variables).split(' ', Qt::SkipEmptyParts))
+            qputenv(variable.section('=', 0, 0).toLatin1().constData(), variable.section('=', 1).toLatin1());
+    }
+    ~DesktopLocale() {
+        for (const auto& [name, value] : m_saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> m_saved;
 };
 
 class MainSprache : public ::testing::TestWithParam<Sprache> {};
@@ -59,6 +82,7 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
                     home.programFolder() + QStringLiteral("/%1.lng").arg(QLatin1String(name)));
     if (c.stored)
         home.storeOption(QStringLiteral("Sprache"), QString::fromLatin1(c.stored));
+    const DesktopLocale desktop(c.desktop);
     ErrorScript script;
     Main();
     EXPECT_EQ(LangIndex, c.langIndex);
@@ -78,16 +102,36 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
     unloadAll();
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, MainSprache,
-                         ::testing::Values(Sprache{nullptr, 0, nullptr}, Sprache{"1033", 1, "1"},
-                                           Sprache{"1031", 1, "1"}, Sprache{"2000", 2, "2"},
-                                           Sprache{"11", 0, nullptr}, Sprache{"6", 6, "6"},
-                                           // No language: German, and the value taken away.
-                                           Sprache{"5", 0, nullptr, true}, Sprache{"10", 0, nullptr, true},
-                                           Sprache{"7", 0, nullptr, true}, Sprache{"-3", 0, nullptr, true},
-                                           Sprache{"12000", 0, nullptr, true},
-                                           Sprache{"999999", 0, nullptr, true},
-                                           Sprache{"english", 0, nullptr, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, MainSprache,
+    ::testing::Values(Sprache{nullptr, 0, nullptr}, Sprache{"1033", 1, "1"}, Sprache{"1031", 1, "1"},
+                      Sprache{"2000", 2, "2"}, Sprache{"11", 0, nullptr}, Sprache{"6", 6, "6"},
+                      // No language: German, and the value taken away.
+                      Sprache{"5", 0, nullptr, true}, Sprache{"10", 0, nullptr, true},
+                      Sprache{"7", 0, nullptr, true}, Sprache{"-3", 0, nullptr, true},
+                      Sprache{"12000", 0, nullptr, true}, Sprache{"999999", 0, nullptr, true},
+                      Sprache{"english", 0, nullptr, true},
+                      // A first start speaks the desktop's language, if it can.
+                      Sprache{nullptr, 6, nullptr, false, "LANG=fr_FR.UTF-8"},
+                      Sprache{nullptr, 1, nullptr, false, "LANG=en_GB.UTF-8"},
+                      Sprache{nullptr, 0, nullptr, false, "LANG=pt_BR.UTF-8"},
+                      Sprache{nullptr, 2, nullptr, false, "LANG=de_DE LC_MESSAGES=sv_SE"},
+                      Sprache{nullptr, 3, nullptr, false, "LANGUAGE=pt:it LANG=fr_FR"},
+                      Sprache{nullptr, 0, nullptr, false, "LANGUAGE=fr LANG=C"},
+                      Sprache{"1", 1, "1", false, "LANG=fr_FR.UTF-8"}));
+
+// A school's language, set for the machine, wins over the desktop's.
+TEST(Main, AMachineWideLanguageWinsOverTheDesktops) {
+    TempHome home;
+    home.installGermanAndEnglish();
+    home.storeSystemOption(QStringLiteral("Sprache"), QStringLiteral("1"));
+    const DesktopLocale desktop("LANG=fr_FR.UTF-8");
+    ErrorScript script;
+    Main();
+    EXPECT_EQ(LangIndex, 1);
+    EXPECT_EQ(script.count(), 0);
+    unloadAll();
+}
 
 // Every bad setting together costs one error window at one start; the next start reports none.
 TEST(Main, ReportsAllBadSettingsInOneErrorWindowAndOnlyOnce) {

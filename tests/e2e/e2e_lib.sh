@@ -13,6 +13,9 @@ cp "$PROGRAM_SOURCE/pinsola" "$PROGRAM_SOURCE/libbrizel.so" "$PROGRAM_SOURCE/lib
     "$PROGRAM_SOURCE"/*.lng "$WORK/program/"
 mkdir -p "$WORK/program/pics"
 PROGRAM="$WORK/program/pinsola"
+# A desktop that speaks none of the program's languages: a first start is German unless a test says otherwise.
+unset LANGUAGE LC_ALL LC_MESSAGES
+export LANG=C.UTF-8
 SETTINGS="$XDG_CONFIG_HOME/Pinsola/Pinsola.conf"
 
 PIDS=()

@@ -254,6 +254,7 @@ step="end, answering Yes"
 question=$(ask_to_end) || fail "$step: no question"
 xdotool key Return
 wait_for_exit "$PID" 100 || fail "$step: the program still runs"
+ls "$XDG_CONFIG_HOME/Pinsola" | grep -v '^Pinsola\.conf$' && fail "$step: left in the settings folder" || :
 
 step="the saved drawing"
 file "$PICS/flower.bmp" | grep -q " x 24," || fail "$step: not a 24-bit bitmap: $(file "$PICS/flower.bmp")"
