@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Press and release of a panel button (KDE 2, Custom colours, 49x33, one Wingdings symbol) drawn by the
 // loaded button library, against Qt's own QPushButton with the Fusion style; then the cost of a pointer move
 // that leaves the look unchanged, and of hovering.

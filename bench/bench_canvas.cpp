@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window's costs where the child waits, on three screens (the window as large as it opens
 // there): one resize step (layout, stretched background, repaint; the drawing kept), a full repaint of
 // the canvas, a stroke segment of pen width 50 drawn and repainted through its dirty rectangle (also with

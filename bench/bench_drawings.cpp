@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child's drawings on the disk, on three screens. Saving a drawing as large as the canvas the way the
 // save command does (24-bit bitmap made in memory, written to a new file, put on the disk, renamed over
 // the old one): into a folder on a RAM file system, where the final fsync has nothing to wait for, and

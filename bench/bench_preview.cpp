@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson viewer's two everyday costs, measured through its buttons on the shown window: showing a band
 // (cut from the lesson bitmap, stretched to the preview, repainted) when the child steps, and switching
 // lessons (the next lesson's 400 x 1800 RLE8 bitmap decoded, its finished band shown and repainted).

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Processor time Pinsola takes while the pointer rests on a button of the drawing window's panel, and, for
 # comparison, on the canvas: clock ticks (utime + stime of /proc/PID/stat) over 10 s, on a private Xvfb
 # display without a window manager, after the pointer came to rest there.

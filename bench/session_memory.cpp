@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resident memory over a long session on the drawing window as it opens on a 3840 x 2160 screen: 10 000
 // strokes of twenty segments through the window's pointer handlers, a lesson switch after every twentieth
 // stroke (500) and a save after every hundredth (100), after a warm-up of a tenth of that. A program of its

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of Pinsola against the floor, a bare Qt 6 window painting one widget, in the
 # same run on a private Xvfb display without a window manager, in a private D-Bus session:
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up measurement: the least a Qt Widgets program does to show a window, one
 // widget of the info window's size painting a background and a line of text.
 #include <QApplication>

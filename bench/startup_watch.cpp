@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on the X display of $DISPLAY and reports when its first top-level window maps, when
 // that window first receives drawing, and the program's resident memory a while after the start:
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Caption and picture drawing, the symbol font, accessibility and the about window of the button control:
 # a static library linked into the button library, so its tests link the very same objects.
 add_library(brizel_parts STATIC

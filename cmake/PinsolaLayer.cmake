@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # pinsola_layer(<target> <folder> <sources...>): the static library of one layer of the program.
 #
 # A layer's headers are reached as "<folder>/Name.h" through forwarding headers in the build tree, and a

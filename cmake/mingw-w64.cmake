@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-building for 64-bit Windows with Debian's mingw-w64 (POSIX threads: Qt needs std::thread).
 # Qt for Windows is built with this file; the program is built with the toolchain file Qt installs beside
 # itself, which loads this one and adds Qt's host tools.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "color/SliderMath.h"
 
 #include "base/VbError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard handling of kmoSlider: the arrow keys move the thumb by one, Page Up and Page Down by a tenth
 // of the range, Home and End to Min and Max. Up and Right lead towards Max in either orientation.
 #include "color/kmoSlider.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout and painting of kmoSlider: fitting the size, placing the thumb, the rail and the redraw.
 #include "color/kmoSlider.h"
 

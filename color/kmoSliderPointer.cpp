@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer handling of kmoSlider and the widget events that feed the host notifications.
 #include "color/kmoSlider.h"
 

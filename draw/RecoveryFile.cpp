@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/RecoveryFile.h"
 
 #include "formats/PictureFile.h"

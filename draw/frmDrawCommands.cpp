@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window's commands: its ten buttons, the help menu and the language flags.
 #include "draw/frmDraw.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing window's keyboard shortcuts, for the grown-ups beside the child: each key runs its button's
 // command, in any window of the program, while no dialog waits for an answer.
 #include "draw/frmDraw.h"

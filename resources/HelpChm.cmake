@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the help pages of the program folder into Pinsola.chm.
 # cmake -DCHMCMD=... -DPERL=... -DPAGES=<program folder>/help -DCONTENTS=Pinsola.hhc -DSTAGE=<work folder>
 #       -DOUTPUT=<program folder>/Pinsola.chm -P HelpChm.cmake

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the sources' style: every C++ file formatted as .clang-format says, and the C++ files changed
 # since BASE (default: the commit before HEAD) clean under .clang-tidy's checks.
 # Usage: check-style.sh BUILD_DIR [BASE]   (BUILD_DIR: a configured and built tree, for compile_commands.json)

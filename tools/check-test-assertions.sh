@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # QtTest's QVERIFY, QCOMPARE and QTRY_* report a failure by returning from the function; inside a
 # GoogleTest body that return lets the test pass. Fails when a test source uses any of them.
 # Usage: check-test-assertions.sh [SOURCE_ROOT]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lists which top-level folder includes which (with the number of includes) and fails on a cycle.
 
 Usage: folder-graph.py [SOURCE_ROOT]

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates docs/buttons.png: every Brizel style in every look, then pictures, picture positions,
 # special effects and disabled silhouettes, all drawn by brizel-render from the build's program folder.
 # Usage: tools/make-buttons-picture.sh [build folder]   (default: build)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the six language files resources/lang/*.lng from the texts below.
 
 The files are INI text: section [Lang], one line per text with its four-digit id as the key, CR LF line

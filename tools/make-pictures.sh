@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every picture in docs/ from the real program and library: the lesson overviews (lessongen),
 # the button styles (brizel-render) and the windows (window-shot on a virtual display).
 # Usage: tools/make-pictures.sh [build folder]   (default: build)

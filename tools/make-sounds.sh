@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the program's seven short sounds (resources/wav/101.wav … 107.wav) with sox.
 # Formats: 102 is Microsoft ADPCM stereo at 22050 Hz; the others are 8-bit unsigned PCM, mono, at
 # 11025 Hz (101, 103, 104, 106) or 22050 Hz (105, 107). Every sound lasts a quarter second or less.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the window pictures in docs/ from the real program on a virtual display.
 # Usage: tools/make-window-pictures.sh [build folder]   (default: build)
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Pinsola needs to build, run and test, then configures and builds it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

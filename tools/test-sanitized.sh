@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything once more with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer, every
 # compiler warning an error, and runs the unit and widget tests in that build. The end-to-end tests stay
 # with the ordinary build: they drive the same code through real windows, at many times the cost here.

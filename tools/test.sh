@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds, and runs every test (unit, widget and end-to-end) through ctest.
 set -euo pipefail
 cd "$(dirname "$0")/.."

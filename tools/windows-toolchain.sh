@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds, once per machine, what the Windows build needs from Debian's own parts: Qt for Windows from
 # Debian's Qt source (the version of the host's Qt, whose tools the cross build uses) and GoogleTest from
 # /usr/src/googletest, both with mingw-w64. The result lies in a cache folder outside the clone, keyed by

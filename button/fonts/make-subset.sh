@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds BrizelSymbols.ttf: the Wingdings stand-ins cut out of Symbola (fonts-symbola), renamed so that
 # an installed Symbola can never be picked instead of the embedded copy.
 set -eu

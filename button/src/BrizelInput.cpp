@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brizel: pointer tracking, mouse buttons, keyboard, access key and focus.
 #include "Brizel.h"
 #include "BrizelAccessible.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Brizel: loading from and saving to the container's property bag.
 #include "Brizel.h"
 #include "PropertyCodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four exported entry points of an in-process control server, over our own class registry.
 #include "Brizel.h"
 #include "ClassRegistry.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program as a screen reader meets it, through the assistive-technology service (AT-SPI).
 
 Run by accessibility.sh on a private session bus under a virtual display: argv = program, button demo

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a screen reader uses it, through the real assistive-technology service (AT-SPI) on a
 # private session bus: accessibility.py walks every window's tree against its table of expectations and
 # then drives the program by accessible actions alone. $2 is the button library's demonstration program,

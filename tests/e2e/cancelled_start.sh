@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cancel on an error at start leaves the start-up without a window: the program ends and lets go of its
 # single-instance lock, so the next start shows its window. A start without what it needs of the system
 # ends at once with one line on standard error. The command line: help and version need no display, a

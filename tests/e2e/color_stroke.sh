@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The colour window opens beside the drawing window; a click on a palette patch makes the next stroke on
 # the canvas that patch's colour.
 source "$(dirname "$0")/e2e_lib.sh"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drawing window appears after the start screen; a drag across the canvas leaves a line in the pen
 # colour and the rest of the canvas stays white. The stroke outlives the process killed with -9: the next
 # start shows it again. A termination signal (the session's end) ends the program cleanly, its options

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of the end-to-end tests: a copy of the program folder, a fresh home and a virtual display.
 set -euo pipefail
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (status $?)" >&2' ERR

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every error window comes up above the program's other windows and answers a click on Ignore: the errors
 # of a bad pen width while the start screen shows, and a damaged drawing picked in the lesson viewer while
 # the colour window floats over it. Arguments: the program folder, and optionally a window manager.

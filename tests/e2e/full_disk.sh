@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A drawing saved onto a full disk (pics/ on a tiny file system of a private mount namespace): the error
 # window tells the system's reason, that no space is left, not only a generic access error (in English, the
 # program's language here).

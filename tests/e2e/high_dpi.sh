@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A first start on a 2560 x 1600 laptop screen at the scales desktops set (125 %, 150 %, 200 %), through
 # Qt's scale factor and through the X resource Xft.dpi: every window lies wholly on the screen and the
 # colour window keeps off the canvas; at 200 % a stroke of pen width 10 is 10 logical (20 screen) pixels

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The lesson viewer beside the drawing window: its buttons step through lesson 3, the preview showing each
 # step exactly as the lesson bitmap holds it; the drawing window's gallery button opens the file panel, a
 # saved drawing is picked and opened, and the canvas shows it stretched over its whole surface.

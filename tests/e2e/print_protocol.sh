@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The error window prints its protocol on the default printer, word-wrapped, through the real CUPS.
 source "$(dirname "$0")/e2e_lib.sh"
 start_display

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drawing window's commands as a user gives them: a stroke saved under a typed name lands in pics/ as
 # a bitmap with the stroke's colour; printed through a private CUPS server on an office printer that
 # cannot print to the paper's edges, the sheet shows the whole drawing in its 4:3 shape and the footer

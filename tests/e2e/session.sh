@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole session as a family would have it, on the installed program, driven by pointer and keyboard only:
 # English picked on the start screen, a lesson followed and another one chosen, two strokes in two colours,
 # one undone, a third over the lesson's step traced on the canvas, the drawing saved twice as "flower" (with

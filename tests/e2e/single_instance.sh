@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A second copy started while the first runs ends at once, touching no setting; also when it is started
 # without a runtime folder, or with another one (another session of the same user). A copy that crashed
 # leaves no lock behind: the next start runs. Under a window manager ($2, e.g. openbox) the second start

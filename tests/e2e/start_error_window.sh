@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bad stored settings show one error window at start, naming them all; "Beenden" ends the program at
 # once, and since the bad values were replaced by their defaults, the next start shows no error window.
 source "$(dirname "$0")/e2e_lib.sh"

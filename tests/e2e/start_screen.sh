@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The start screen as a child meets it: the info window maps first, alone, with its six flags; OK shows
 # the drawing window at once, else it follows after about 2.5 s. The English flag stores "1" under
 # "Sprache" at once, and the drawing window then speaks English: its first button's tooltip is the short

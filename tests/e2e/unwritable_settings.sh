@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A settings store that cannot be written (a folder in place of the file, a file in place of its folder):
 # the confirmed exit reports it in one error window, with the reason, and after Ignore the program ends.
 source "$(dirname "$0")/e2e_lib.sh"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a Wayland desktop (weston with Xwayland) the program runs as an X client, so that its windows can be
 # placed where it puts them: all three windows map wholly on the screen, the drawing window in the middle
 # of it, a stroke drawn on the canvas shows on the compositor's screen, and the session's end stores the

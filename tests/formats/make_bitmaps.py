@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes small Windows bitmaps in every form other programs write, and damaged ones, into a folder.
 
 Each file is built field by field from the bitmap format's documentation (file header, the OS/2 and

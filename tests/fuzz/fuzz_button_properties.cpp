@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button library's reading of a stored property set: any set a stored window may hold, read by a
 // button of the library loaded as the program loads it, then painted and written back.
 #include "controls/KeyedPropertyBag.h"

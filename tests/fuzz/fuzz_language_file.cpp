@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language-file reader: any bytes a language file may hold, read for keys of its section and others.
 #include "formats/IniReader.h"
 

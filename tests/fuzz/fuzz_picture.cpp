@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gallery's picture reader: any bytes a file in the drawings folder may hold.
 #include "base/VbError.h"
 #include "formats/PictureFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversions of stored settings and property values: any text a settings file may hold.
 #include "base/StoredValue.h"
 #include "base/VbConvert.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored-window design reader: any text a design may hold, read the way the windows read it.
 #include "base/VbError.h"
 #include "controls/StoredForm.h"

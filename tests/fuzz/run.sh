@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets in a build directory of their own with clang and runs them, one after the other,
 # each for the given seconds on one core at low priority, starting from seeds made of the shipped files.
 #   tests/fuzz/run.sh [seconds per target] [target...]      (default: 600 s, every target)

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built help file lists every page of every language, each shows the text of its source page when read
 # in the code page the help file declares, and each language's contents entry carries that page's heading.
 # Every language has the English pages' anchors and pictures, every picture is in the help file (the

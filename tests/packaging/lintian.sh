@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package as CPack makes it from this build, checked as Debian checks packages: lintian --pedantic
 # with the experimental and informational tags. Any error or warning fails; a pedantic, experimental or
 # informational tag fails unless the accepted list names it, with its reason.

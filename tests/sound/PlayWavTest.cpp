@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoxSound.h"
 #include "core/Allgemein.h"
 #include "platform/ProgramFolder.h"

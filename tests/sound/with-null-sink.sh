@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a sound device: a private PulseAudio server in a temporary folder whose only output
 # is the null sink "pinsola_null". Record what plays with
 #   parec --device=pinsola_null.monitor --raw --format=s16le --rate=22050 --channels=1 > out.raw

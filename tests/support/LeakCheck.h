@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Looks for leaks now, once the application object has ended, instead of when the process exits. Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // brizel-render: one Brizel button as PNG, or a demonstration window of all styles.
 #include "ButtonRenderer.h"
 #include "DemoWindow.h"

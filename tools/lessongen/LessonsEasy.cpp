@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lessons 1 to 14: round shapes and few petals.
 #include "Colours.h"
 #include "FlowerLessons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lessons 29 to 42: many petals, layers and side views.
 #include "Colours.h"
 #include "FlowerLessons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lessons 15 to 28: rings of petals, bells and trumpets.
 #include "Colours.h"
 #include "FlowerLessons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a picture of the drawing window (and, if asked, of the start screen, the colour window, the lesson
 // viewer, the error window or the screen around them) as it shows itself: the real start-up, the start
 // screen closed, the window set to the asked client size, optionally with a flower drawn on the canvas; the

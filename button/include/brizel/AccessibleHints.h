@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What a host tells screen readers about a control beyond the control's own properties: dynamic
