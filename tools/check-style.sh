@@ -15,7 +15,16 @@ if ! git rev-parse -q --verify "$base^{commit}" >/dev/null; then
     echo "clang-tidy: $base is not in this clone, nothing to compare with"
     exit 0
 fi
-mapfile -t changed < <(git diff --name-only --diff-filter=AM "$base" -- '*.cpp' | grep -v '^tests/fuzz/' || true)
+# A file whose only change is its licence line (tools/spdx-headers.py) has nothing new for clang-tidy.
+more_than_licence() {
+    local lines
+    lines=$(git diff -U0 "$base" -- "$1" | grep '^[-+]' | grep -v '^[-+][-+][-+] ' || true)
+    grep -qv '^+// SPDX-License-Identifier: ' <<<"$lines"
+}
+changed=()
+while read -r file; do
+    more_than_licence "$file" && changed+=("$file")
+done < <(git diff --name-only --diff-filter=AM "$base" -- '*.cpp' | grep -v '^tests/fuzz/' || true)
 if [ ${#changed[@]} -eq 0 ]; then
     echo "clang-tidy: no C++ source changed since $base"
     exit 0
