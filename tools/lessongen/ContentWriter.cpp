@@ -10,6 +10,7 @@
 #include "LessonCatalog.h"
 #include "LessonPainter.h"
 #include "LogoArt.h"
+#include "PenPaths.h"
 #include "Rle8BmpWriter.h"
 
 #include <QFile>
@@ -77,10 +78,14 @@ bool ContentWriter::writeLessons(const QList<Lesson>& lessons) {
         return false;
     for (int i = 0; i < lessons.size(); ++i) {
         const QString path = m_root.filePath(QStringLiteral("resources/bitmap/%1.bmp").arg(101 + i));
-        if (!Rle8BmpWriter::save(LessonPainter::paintBitmap(lessons[i]), path)) {
+        const QImage bitmap = LessonPainter::paintBitmap(lessons[i]);
+        if (!Rle8BmpWriter::save(bitmap, path)) {
             qCWarning(lcLessongen) << "cannot write" << path;
             return false;
         }
+        if (!saveText(PenPaths::text(lessons[i], bitmap),
+                      QStringLiteral("resources/bitmap/%1.strokes").arg(101 + i)))
+            return false;
     }
     return true;
 }

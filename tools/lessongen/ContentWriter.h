@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QString>
 
-// Writes every generated picture below the source folder: lesson bitmaps and the pointer into
-// resources/, the windows' artwork into resources/art/, the contact sheets into docs/.
+// Writes every generated picture below the source folder: lesson bitmaps with their pen paths and the
+// pointer into resources/, the windows' artwork into resources/art/, the contact sheets into docs/.
 class ContentWriter {
 public:
     explicit ContentWriter(const QString& sourceRoot);

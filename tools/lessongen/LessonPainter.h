@@ -23,10 +23,11 @@ public:
     static void paintInto(QPainter& painter, const Lesson& lesson, int step, const QRectF& target);
     // All six steps stacked top to bottom, reduced to one palette of at most 256 colours.
     static QImage paintBitmap(const Lesson& lesson);
+    // Where the lesson's own coordinates land in the target.
+    static QTransform fitInto(const Lesson& lesson, const QRectF& target);
 
 private:
     static void paintShape(QPainter& painter, const Shape& shape, int step, double lineScale);
-    static QTransform fitInto(const Lesson& lesson, const QRectF& target);
     static QList<Shape> inPaintingOrder(const Lesson& lesson);
     static QList<QRgb> keyColours(const Lesson& lesson);
 };
