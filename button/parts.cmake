@@ -12,14 +12,16 @@ add_library(brizel_parts STATIC
 )
 set_target_properties(brizel_parts PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_include_directories(brizel_parts PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/src)
-target_link_libraries(brizel_parts PUBLIC Qt6::Widgets Qt6::Svg PRIVATE pinsola_base)
+target_link_libraries(brizel_parts PUBLIC Qt6::Widgets PRIVATE pinsola_base)
 target_compile_definitions(brizel_parts PRIVATE BRIZEL_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
                                                 BRIZEL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
                                                 BRIZEL_VERSION_PATCH=${PROJECT_VERSION_PATCH})
+# The logo is drawn in resources/BrizelLogo.svg and shown as the PNG rendered from it at the about window's
+# size, so the library needs no SVG renderer on any system.
 qt_add_resources(brizel_parts brizel_parts_resources
     PREFIX /brizel
     BASE ${CMAKE_CURRENT_SOURCE_DIR}
-    FILES fonts/BrizelSymbols.ttf resources/BrizelLogo.svg
+    FILES fonts/BrizelSymbols.ttf resources/BrizelLogo.png
     OUTPUT_TARGETS brizel_parts_resource_targets
 )
 if(brizel_parts_resource_targets)

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
     libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick sox poppler-utils libxcb1-dev libxcb-damage0-dev
     openbox

@@ -9,10 +9,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QUrl>
 
 namespace brizel {
@@ -20,7 +18,6 @@ namespace {
 
 constexpr QRgb LinkColor = qRgb(0, 0, 192);
 constexpr QRgb LinkHoverColor = qRgb(0, 0, 255);
-constexpr int LogoSize = 48;
 
 bool openTarget(const QString& target) {
     if (const auto& opener = frmAbout::openSeam.standIn())
@@ -29,12 +26,7 @@ bool openTarget(const QString& target) {
 }
 
 QPixmap logo() {
-    QPixmap pixmap(LogoSize, LogoSize);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/brizel/resources/BrizelLogo.svg"));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+    return QPixmap(QStringLiteral(":/brizel/resources/BrizelLogo.png"));
 }
 
 QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text) {
