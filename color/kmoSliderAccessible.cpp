@@ -3,28 +3,15 @@
 
 #include "color/kmoSlider.h"
 
+#include "base/AccessibleFactory.h"
+
 #include <algorithm>
-
-namespace {
-
-QAccessibleInterface* factory(const QString& className, QObject* object) {
-    auto* slider = qobject_cast<kmoSlider*>(object);
-    if (className != QLatin1String("kmoSlider") || !slider)
-        return nullptr;
-    return new kmoSliderAccessible(slider);
-}
-
-} // namespace
 
 kmoSliderAccessible::kmoSliderAccessible(kmoSlider* slider)
     : QAccessibleWidget(slider, QAccessible::Slider) {}
 
 void kmoSliderAccessible::install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<kmoSlider, kmoSliderAccessible>();
 }
 
 void kmoSliderAccessible::valueChanged(kmoSlider* slider) {

@@ -3,26 +3,13 @@
 
 #include "controls/ImageControl.h"
 
-namespace {
-
-QAccessibleInterface* factory(const QString& className, QObject* object) {
-    auto* control = qobject_cast<ImageControl*>(object);
-    if (className != QLatin1String("ImageControl") || !control)
-        return nullptr;
-    return new ImageControlAccessible(control);
-}
-
-} // namespace
+#include "base/AccessibleFactory.h"
 
 ImageControlAccessible::ImageControlAccessible(ImageControl* control)
     : QAccessibleWidget(control, QAccessible::Button) {}
 
 void ImageControlAccessible::install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<ImageControl, ImageControlAccessible>();
 }
 
 ImageControl* ImageControlAccessible::control() const {

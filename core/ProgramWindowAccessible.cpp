@@ -3,26 +3,13 @@
 
 #include "core/ProgramWindow.h"
 
-namespace {
-
-QAccessibleInterface* factory(const QString& className, QObject* object) {
-    auto* window = qobject_cast<ProgramWindow*>(object);
-    if (className != QLatin1String("ProgramWindow") || !window)
-        return nullptr;
-    return new ProgramWindowAccessible(window);
-}
-
-} // namespace
+#include "base/AccessibleFactory.h"
 
 ProgramWindowAccessible::ProgramWindowAccessible(QWidget* window)
     : QAccessibleWidget(window, QAccessible::Window) {}
 
 void ProgramWindowAccessible::install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibleFactory<ProgramWindow, ProgramWindowAccessible>();
 }
 
 QAccessible::Role ProgramWindowAccessible::role() const {
