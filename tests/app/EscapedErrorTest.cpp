@@ -3,6 +3,7 @@
 #include "errors/HandlerEdge.h"
 #include "errors/ProgramEnd.h"
 #include "support/ErrorScript.h"
+#include "support/TempHome.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -17,7 +18,10 @@ struct Case {
     bool ends;
 };
 
-class EscapedError : public ::testing::TestWithParam<Case> {};
+// The error log goes to the test's own folder.
+class EscapedError : public ::testing::TestWithParam<Case> {
+    const TempHome home;
+};
 
 // A slot outside any error trap fails: the error stops at the slot's edge, never unwinding Qt's event
 // delivery; the error window names the button, whatever the user decides short of ending, the program runs
@@ -56,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Table, EscapedError,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(EscapedErrorRetry, DeliversTheFailedCallOnceMore) {
+    const TempHome home;
     ErrorScript script({0});
     QObject receiver;
     receiver.setObjectName(QStringLiteral("Sprache"));

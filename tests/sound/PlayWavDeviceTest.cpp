@@ -2,9 +2,9 @@
 #include "NullSink.h"
 #include "SoxSound.h"
 #include "core/Allgemein.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
 #include "support/ErrorScript.h"
+#include "support/TempHome.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -79,9 +79,11 @@ public:
 
 class PlayWavDeviceTest : public ::testing::Test {
 protected:
-    // The program plays through the sound module in its folder, the one this test links.
-    static void SetUpTestSuite() { ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR)); }
-    static void TearDownTestSuite() { ProgramFolder::setPath({}); }
+    // The program plays through the sound module in its folder, the one this test links; what goes
+    // wrong is logged in this suite's own folder.
+    static void SetUpTestSuite() { home = std::make_unique<TempHome>(); }
+    static void TearDownTestSuite() { home.reset(); }
+    static inline std::unique_ptr<TempHome> home;
     void SetUp() override {
         if (!sink->failure().isEmpty())
             GTEST_SKIP() << "no PulseAudio null sink: " << sink->failure().toStdString();

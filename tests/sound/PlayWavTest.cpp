@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoxSound.h"
 #include "core/Allgemein.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SoundPlayer.h"
 #include "support/ErrorScript.h"
+#include "support/TempHome.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QSignalSpy>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace Allgemein;
 
@@ -40,12 +41,14 @@ void letThePlayerStart() {
 // Without a sound device: the output points at a sound server that does not exist.
 class PlayWavTest : public ::testing::Test {
 protected:
-    // The program plays through the sound module in its folder, the one this test links.
+    // The program plays through the sound module in its folder, the one this test links; what goes
+    // wrong is logged in this suite's own folder.
     static void SetUpTestSuite() {
         qputenv("PULSE_SERVER", "unix:/nonexistent/pinsola-test/native");
-        ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
+        home = std::make_unique<TempHome>();
     }
-    static void TearDownTestSuite() { ProgramFolder::setPath({}); }
+    static void TearDownTestSuite() { home.reset(); }
+    static inline std::unique_ptr<TempHome> home;
     void SetUp() override {
         PlayWAV(Sound::Forward);
         letThePlayerStart();
