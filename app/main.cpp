@@ -7,6 +7,7 @@
 #include "platform/FontWarmUp.h"
 #include "platform/SingleInstance.h"
 #include "platform/StartLimits.h"
+#include "platform/ThreadExit.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -48,6 +49,7 @@ QStringList argumentList(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    ThreadExit::prepare();
     const QStringList given = argumentList(argc, argv);
     if (const CommandLine line(given); line.outcome() != CommandLine::Outcome::Run)
         return answer(line, given.isEmpty() ? QStringLiteral("pinsola") : QFileInfo(given[0]).fileName());

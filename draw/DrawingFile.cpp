@@ -3,6 +3,7 @@
 
 #include "base/VbError.h"
 #include "lessons/DrawingsFolder.h"
+#include "platform/FileReplace.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,33 +11,17 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <qt_windows.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
 // The longest file name, in bytes, that the file systems of every system take.
 constexpr int MaxNameBytes = 255;
 
-// Renames over an existing file in one step, so the target is either the old or the new file. A link in
-// the drawings folder is replaced, never followed.
 bool replaceFile(const QString& from, const QString& to) {
     if (const auto& replace = DrawingFile::replaceSeam.standIn())
         return replace(from, to);
-#ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(from).utf16()),
-                       reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#endif
+    return FileReplace::replace(from, to);
 }
 
 bool isDeviceName(const QString& name) {
@@ -53,6 +38,36 @@ bool writeProtected(const QFileInfo& entry) {
 // The error with the system's reason (a full disk, a quota), which the number alone does not tell.
 [[noreturn]] void raiseWithReason(int32_t number, const QString& reason) {
     throw VbError(number, VbError::standardDescription(number) + QStringLiteral(": ") + reason);
+}
+
+// The bitmap in a new file of its own in `folder`, closed, so that it can be renamed over the drawing (a
+// file still open cannot be renamed on every system).
+QString writtenBeside(const QImage& picture, const QString& folder) {
+    QString name;
+    {
+        QTemporaryFile reserved(QDir(folder).filePath(QStringLiteral(".pinsola-save-XXXXXX")));
+        if (!reserved.open()) {
+            const int failure = errno;
+            const bool denied = failure == EACCES || failure == EPERM || failure == EROFS;
+            raiseWithReason(denied ? VbErr::PermissionDenied : VbErr::PathFileAccess,
+                            QString::fromLocal8Bit(std::strerror(failure)));
+        }
+        reserved.setAutoRemove(false);
+        name = reserved.fileName();
+    }
+    QFile file(name);
+    try {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly))
+            raiseWithReason(VbErr::PathFileAccess, file.errorString());
+        DrawingFile::writeBitmap(file, picture);
+    } catch (...) {
+        file.remove();
+        throw;
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    file.close();
+    return name;
 }
 
 } // namespace
@@ -76,13 +91,8 @@ void DrawingFile::writeBitmap(QFile& file, const QImage& picture) {
     }
     if (!file.flush())
         raiseWithReason(VbErr::PathFileAccess, file.errorString());
-#ifdef Q_OS_WIN
-    if (!FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()))))
-        raiseWithReason(VbErr::PathFileAccess, qt_error_string(int(GetLastError())));
-#else
-    if (::fsync(file.handle()) != 0)
-        raiseWithReason(VbErr::PathFileAccess, QString::fromLocal8Bit(std::strerror(errno)));
-#endif
+    if (const QString reason = FileReplace::flushToDisk(file); !reason.isEmpty())
+        raiseWithReason(VbErr::PathFileAccess, reason);
 }
 
 bool DrawingFile::isPlainName(const QString& name) {
@@ -109,18 +119,9 @@ void DrawingFile::save(const QImage& picture, const QString& name) {
     if (writeProtected(QFileInfo(folder)) ||
         (existing.exists() && (!existing.isFile() || writeProtected(existing))))
         VbError::raise(VbErr::PermissionDenied);
-    QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".pinsola-save-XXXXXX")));
-    if (!file.open()) {
-        const int failure = errno;
-        const bool denied = failure == EACCES || failure == EPERM || failure == EROFS;
-        raiseWithReason(denied ? VbErr::PermissionDenied : VbErr::PathFileAccess,
-                        QString::fromLocal8Bit(std::strerror(failure)));
-    }
-    writeBitmap(file, picture);
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    file.close();
-    if (!replaceFile(file.fileName(), target))
+    const QString written = writtenBeside(picture, folder);
+    if (!replaceFile(written, target)) {
+        QFile::remove(written);
         VbError::raise(VbErr::PathFileAccess);
-    file.setAutoRemove(false);
+    }
 }

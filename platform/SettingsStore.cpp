@@ -2,87 +2,20 @@
 #include "platform/SettingsStore.h"
 
 #include "base/VbError.h"
+#include "platform/SettingsFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStorageInfo>
-#include <QStringList>
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <vector>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 Q_LOGGING_CATEGORY(lcSettings, "pinsola.settings.store")
 
 namespace {
-
-#ifdef Q_OS_WIN
-const QString RegistryBranch = QStringLiteral("\\Software\\VB and VBA Program Settings\\");
-#endif
-
-#ifndef Q_OS_WIN
-// The user's file, named as Qt's settings name it, without opening it.
-QString userFile(const QString& appName) {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-           appName + QLatin1Char('/') + appName + QStringLiteral(".conf");
-}
-
-// Opening a named pipe in place of the file would wait for a writer for ever, and a device need never
-// end: only a plain file (or none yet) is a store.
-bool plainOrMissing(const QString& file) {
-    const QFileInfo info(file);
-    return !info.exists() || info.isFile();
-}
-#endif
-
-// The user's own store only, or none where something else lies in the file's place: what lies beside it
-// machine-wide is read by systemStores(), in the order the system names its folders.
-std::unique_ptr<QSettings> open(const QString& appName) {
-#ifdef Q_OS_WIN
-    auto settings = std::make_unique<QSettings>(
-        QStringLiteral("HKEY_CURRENT_USER") + RegistryBranch + appName, QSettings::NativeFormat);
-#else
-    // By its file: Qt's user scope would read the machine-wide files too, pipes or not, as it opens.
-    const QString file = userFile(appName);
-    if (!plainOrMissing(file))
-        return {};
-    auto settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
-#endif
-    settings->setFallbacksEnabled(false);
-    return settings;
-}
-
-// The machine-wide stores, the most important first.
-std::vector<std::unique_ptr<QSettings>> systemStores(const QString& appName) {
-    std::vector<std::unique_ptr<QSettings>> stores;
-#ifdef Q_OS_WIN
-    stores.push_back(std::make_unique<QSettings>(
-        QStringLiteral("HKEY_LOCAL_MACHINE") + RegistryBranch + appName, QSettings::NativeFormat));
-#else
-    QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS");
-    if (folders.isEmpty())
-        folders = QStringLiteral("/etc/xdg");
-    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        // Relative entries are invalid in the variable and would name a folder of the working directory.
-        const QString file =
-            QDir(folder).filePath(appName + QLatin1Char('/') + appName + QStringLiteral(".conf"));
-        if (QDir::isAbsolutePath(folder) && plainOrMissing(file))
-            stores.push_back(std::make_unique<QSettings>(file, QSettings::IniFormat));
-    }
-#endif
-    for (auto& store : stores)
-        store->setFallbacksEnabled(false);
-    return stores;
-}
 
 // The key as it is spelled in the store, or `key` itself when it is not there yet.
 QString storedSpelling(QSettings& settings, const QString& key) {
@@ -91,20 +24,6 @@ QString storedSpelling(QSettings& settings, const QString& key) {
             return existing;
     }
     return key;
-}
-
-// Why the missing folder cannot be made, in the system's words (a read-only file system, a file in place
-// of a folder above it).
-QString whyNoFolder(const QString& folder) {
-#ifdef Q_OS_UNIX
-    const QString parent = QFileInfo(folder).absolutePath();
-    if (parent != folder && !QFileInfo::exists(parent))
-        return whyNoFolder(parent);
-    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0)
-        return QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
-    ::rmdir(QFile::encodeName(folder).constData());
-#endif
-    return QStringLiteral("%1 cannot be made").arg(folder);
 }
 
 // Why the store's file cannot be written, as far as the system tells.
@@ -119,7 +38,7 @@ QString whyUnwritable(const QString& file) {
         return probe.errorString();
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
-        return whyNoFolder(folder.filePath());
+        return SettingsFiles::whyNoFolder(folder.filePath());
     if (!folder.isDir())
         return QStringLiteral("%1 is no folder").arg(folder.filePath());
     if (!folder.isWritable())
@@ -160,7 +79,7 @@ void addSection(QHash<QString, QString>& values, QSettings& settings, const QStr
 
 // The machine-wide stores' keys that `values` lacks yet.
 void addSystemSections(QHash<QString, QString>& values, const QString& appName, const QString& section) {
-    for (const auto& store : systemStores(appName))
+    for (const auto& store : SettingsFiles::systemStores(appName))
         addSection(values, *store, section);
 }
 
@@ -173,7 +92,7 @@ QString SettingsStore::GetSetting(const QString& appName, const QString& section
 
 QHash<QString, QString> SettingsStore::GetSection(const QString& appName, const QString& section) {
     QHash<QString, QString> values;
-    if (const auto user = open(appName))
+    if (const auto user = SettingsFiles::userStore(appName))
         addSection(values, *user, section);
     addSystemSections(values, appName, section);
     return values;
@@ -186,7 +105,7 @@ QString SettingsStore::GetSystemSetting(const QString& appName, const QString& s
 
 void SettingsStore::SaveSetting(const QString& appName, const QString& section, const QString& key,
                                 const QString& value) {
-    auto settings = open(appName);
+    auto settings = SettingsFiles::userStore(appName);
     if (!settings) {
         writeFailed(location(appName));
         return;
@@ -208,7 +127,7 @@ QHash<QString, QString> SettingsStore::GetSystemSection(const QString& appName, 
 }
 
 bool SettingsStore::DeleteSetting(const QString& appName, const QString& section, const QString& key) {
-    auto settings = open(appName);
+    auto settings = SettingsFiles::userStore(appName);
     if (!settings)
         return false;
     settings->beginGroup(section);
@@ -226,9 +145,5 @@ bool SettingsStore::DeleteSetting(const QString& appName, const QString& section
 }
 
 QString SettingsStore::location(const QString& appName) {
-#ifdef Q_OS_WIN
-    return open(appName)->fileName();
-#else
-    return userFile(appName);
-#endif
+    return SettingsFiles::userLocation(appName);
 }

@@ -4,8 +4,7 @@
 # Debian's Qt source (the version of the host's Qt, whose tools the cross build uses) and GoogleTest from
 # /usr/src/googletest, both with mingw-w64. The result lies in a cache folder outside the clone, keyed by
 # the versions and the options below, so a change of either builds a new one and a second run costs
-# seconds. Qt SVG (the about window's logo) is built from Debian's source of the same Qt release on top.
-# Prints the folder it made or found.
+# seconds. Prints the folder it made or found.
 #
 #   tools/windows-toolchain.sh            build if missing, print the folder
 #   tools/windows-toolchain.sh --check    print the folder if it is built, fail otherwise
@@ -29,13 +28,12 @@ QT_OPTIONS=(
 )
 GTEST_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON)
 PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools googletest dpkg-dev qt6-base-dev qt6-base-dev-tools
-          qt6-svg-dev wine64 wine xvfb xauth)
+          wine64 wine xvfb xauth)
 
 check_only=false
 [ "${1:-}" = "--check" ] && check_only=true
 
 qt_version() { dpkg-query -W -f='${source:Version}' qt6-base-dev 2>/dev/null; }
-svg_version() { dpkg-query -W -f='${source:Version}' qt6-svg-dev 2>/dev/null; }
 gtest_version() { dpkg-query -W -f='${Version}' googletest 2>/dev/null; }
 compiler_version() { x86_64-w64-mingw32-g++-posix -dumpfullversion 2>/dev/null; }
 
@@ -71,16 +69,16 @@ add_source_entries() {
     $SUDO apt-get update -qq
 }
 
-# Fetches Debian's source package $1 at version $2 and unpacks it into $WORK/$3.
-fetch_source() {
-    local sources=$CACHE/sources
+fetch_qt_source() {
+    local sources=$CACHE/sources version
+    version=$(qt_version)
     mkdir -p "$sources"
-    if ! ls "$sources/$1_$2.dsc" >/dev/null 2>&1; then
+    if ! ls "$sources"/qt6-base_"${version}".dsc >/dev/null 2>&1; then
         add_source_entries
-        (cd "$sources" && apt-get source --download-only "$1=$2")
+        (cd "$sources" && apt-get source --download-only "qt6-base=${version}")
     fi
-    # An unpacked source is kept: unpacked again, its new times would rebuild all of it.
-    [ -d "$WORK/$3" ] || dpkg-source --no-check -x "$sources/$1_$2.dsc" "$WORK/$3" >/dev/null
+    # An unpacked source is kept: unpacked again, its new times would rebuild all of Qt.
+    [ -d "$WORK/qtbase" ] || dpkg-source --no-check -x "$sources/qt6-base_${version}.dsc" "$WORK/qtbase" >/dev/null
 }
 
 build_qt() {
@@ -90,14 +88,6 @@ build_qt() {
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     nice cmake --build "$WORK/qt-build" --parallel 2
     cmake --install "$WORK/qt-build" >/dev/null
-}
-
-build_svg() {
-    "$TARGET/qt/bin/qt-cmake" -S "$WORK/qtsvg" -B "$WORK/svg-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
-    nice cmake --build "$WORK/svg-build" --parallel 2
-    cmake --install "$WORK/svg-build" >/dev/null
 }
 
 build_gtest() {
@@ -111,31 +101,26 @@ SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 install_packages
 TARGET=$CACHE/$(cache_key)
-built() { [ -f "$TARGET/qt.done" ] && [ -f "$TARGET/gtest.done" ] && [ "$(cat "$TARGET/svg.done" 2>/dev/null)" = "$(svg_version)" ]; }
-if built; then
+if [ -f "$TARGET/ready" ]; then
     echo "$TARGET"
     exit 0
 fi
 if $check_only; then
-    echo "The Windows toolchain is not built; tools/windows-toolchain.sh builds it (about 60 minutes)." >&2
+    echo "The Windows toolchain is not built; tools/windows-toolchain.sh builds it (about 80 minutes)." >&2
     exit 1
 fi
 # Each part is marked done when it is installed, so a build cut short goes on where it stopped.
 WORK=$TARGET/work
 mkdir -p "$WORK"
 if [ ! -f "$TARGET/qt.done" ]; then
-    fetch_source qt6-base "$(qt_version)" qtbase
+    fetch_qt_source
     build_qt
     touch "$TARGET/qt.done"
-fi
-if [ "$(cat "$TARGET/svg.done" 2>/dev/null)" != "$(svg_version)" ]; then
-    fetch_source qt6-svg "$(svg_version)" qtsvg
-    build_svg
-    svg_version >"$TARGET/svg.done"
 fi
 if [ ! -f "$TARGET/gtest.done" ]; then
     build_gtest
     touch "$TARGET/gtest.done"
 fi
 rm -rf "$WORK"
+touch "$TARGET/ready"
 echo "$TARGET"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ThreadExit.h"
 #include "support/LeakCheck.h"
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 // The desktop speaks none of the program's languages unless a test says otherwise, so a first start is
 // German wherever the tests run.
 template <typename Application> int runAllTests(int argc, char* argv[]) {
+    ThreadExit::prepare();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})

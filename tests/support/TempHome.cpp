@@ -21,8 +21,15 @@ TempHome::TempHome()
     QDir(m_dir.path()).mkpath(QStringLiteral("program/pics"));
     // The windows create their buttons from the button library in the program folder, and the program
     // plays its sounds through the sound module there: the one this test links, so both are one player.
-    for (const QString& library : {QStringLiteral(BUTTON_LIBRARY), QStringLiteral(SOUND_LIBRARY)})
-        QFile::link(library, programFolder() + QStringLiteral("/") + QFileInfo(library).fileName());
+    // Linked where the system has links; Windows's are shortcut files that no loader follows.
+    for (const QString& library : {QStringLiteral(BUTTON_LIBRARY), QStringLiteral(SOUND_LIBRARY)}) {
+        const QString inFolder = programFolder() + QStringLiteral("/") + QFileInfo(library).fileName();
+#ifdef Q_OS_WIN
+        QFile::copy(library, inFolder);
+#else
+        QFile::link(library, inFolder);
+#endif
+    }
     qputenv("XDG_CONFIG_HOME", configFolder().toLocal8Bit());
     qputenv("XDG_CONFIG_DIRS", (m_dir.path() + QStringLiteral("/system")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());

@@ -16,7 +16,7 @@ struct RenderOptions {
     bool focus = false;
     bool isDefault = false;
     QString outFile;
-    QString library; // empty: libbrizel.so beside the program
+    QString library; // empty: the button library beside the program
     bool window = false;
 
     // The options, or nothing with a message in `error` (also for --help, with the usage text).

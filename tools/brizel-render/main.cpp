@@ -54,9 +54,9 @@ int main(int argc, char* argv[]) {
     if (!options)
         return fail(error + QStringLiteral("\n\n") + RenderOptions::usage(), 2);
 
-    const QString library = options->library.isEmpty()
-                                ? QCoreApplication::applicationDirPath() + QStringLiteral("/libbrizel.so")
-                                : options->library;
+    const QString library = options->library.isEmpty() ? QCoreApplication::applicationDirPath() +
+                                                             QStringLiteral("/" BUTTON_LIBRARY_FILE)
+                                                       : options->library;
     brizel::BrizelFactory* factory = brizel::loadBrizelFactory(library, &error);
     if (!factory)
         return fail(QStringLiteral("cannot load the button library %1: %2").arg(library, error), 3);

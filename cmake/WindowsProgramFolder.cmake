@@ -1,0 +1,46 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows program folder holds what the program needs on a machine without Qt: Qt's DLLs and the
+# plugins it loads (the windows platform, the image formats it opens, print support, and offscreen for the
+# tests), the compiler's runtime, and Qt's translations of its own buttons for the program's languages.
+set(WINDOWS_QT_LIBRARIES Core Gui Widgets PrintSupport)
+set(WINDOWS_QT_PLUGINS platforms/qwindows.dll platforms/qoffscreen.dll imageformats/qjpeg.dll
+                       imageformats/qgif.dll imageformats/qico.dll
+                       printsupport/windowsprintersupport.dll)
+set(WINDOWS_RUNTIME libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+set(WINDOWS_TRANSLATION_LANGUAGES de en es fr it sv)
+
+set(qt_prefix ${QT6_INSTALL_PREFIX})
+set(deployed)
+foreach(library ${WINDOWS_QT_LIBRARIES})
+    list(APPEND deployed $<TARGET_FILE:Qt6::${library}>)
+endforeach()
+foreach(runtime ${WINDOWS_RUNTIME})
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${found}")
+        message(FATAL_ERROR "The compiler's runtime ${runtime} was not found")
+    endif()
+    list(APPEND deployed ${found})
+endforeach()
+
+set(copy_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${deployed} ${PROGRAM_DIR})
+foreach(plugin ${WINDOWS_QT_PLUGINS})
+    get_filename_component(kind ${plugin} DIRECTORY)
+    list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${PROGRAM_DIR}/${kind}
+         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_prefix}/${QT6_INSTALL_PLUGINS}/${plugin}
+                 ${PROGRAM_DIR}/${kind})
+endforeach()
+
+# Qt's translations are the same files on every system: the host's.
+find_path(HOST_QT_TRANSLATIONS qtbase_de.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH)
+if(HOST_QT_TRANSLATIONS)
+    set(translations)
+    foreach(language ${WINDOWS_TRANSLATION_LANGUAGES})
+        file(GLOB found ${HOST_QT_TRANSLATIONS}/qtbase_${language}.qm ${HOST_QT_TRANSLATIONS}/qt_${language}.qm)
+        list(APPEND translations ${found})
+    endforeach()
+    list(APPEND copy_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${PROGRAM_DIR}/translations
+         COMMAND ${CMAKE_COMMAND} -E copy_if_different ${translations} ${PROGRAM_DIR}/translations)
+endif()
+
+add_custom_target(windows_program_folder ALL ${copy_commands} VERBATIM)
