@@ -115,7 +115,7 @@ void Brizel::setButtonType(int32_t value) {
         QFont bold = font();
         bold.setBold(true);
         QWidget::setFont(bold);
-    } else if (value == 11 && m_paintEnabled) {
+    } else if (value == int32_t(ContainerPixels) && m_paintEnabled) {
         CaptureBackground();
     }
     ResizeStep();
@@ -325,9 +325,13 @@ void Brizel::AmbientChanged() {
 }
 
 void Brizel::ApplyColorScheme() {
+    m_colors = colorsFor(m_backColor);
+}
+
+DerivedColors Brizel::colorsFor(OleColor backColor) const {
     ColorSchemeInput input;
     input.colorScheme = m_colorScheme;
-    input.backColor = m_backColor;
+    input.backColor = backColor;
     input.foreColor = m_foreColor;
     input.foreOver = m_foreOver;
     input.maskColor = m_maskColor;
@@ -341,7 +345,7 @@ void Brizel::ApplyColorScheme() {
         input.parentBackColor = SystemColors::fromQRgb(palette.color(QPalette::Window).rgb());
         input.parentForeColor = SystemColors::fromQRgb(palette.color(QPalette::WindowText).rgb());
     }
-    m_colors = brizel::ApplyColorScheme(input);
+    return brizel::ApplyColorScheme(input);
 }
 
 void Brizel::MeasurePicture() {

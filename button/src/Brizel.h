@@ -165,6 +165,8 @@ private:
 
     void PaintButton(Look look, bool force);
     void ApplyColorScheme();
+    // The colour table the scheme derives from `backColor` and the button's other colours.
+    DerivedColors colorsFor(OleColor backColor) const;
     void MeasurePicture();
     void LayoutCaption();
     void UpdateAccessKey();

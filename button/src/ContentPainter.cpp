@@ -12,7 +12,7 @@
 
 namespace brizel {
 
-ContentPainter::ContentPainter(Brizel& button) : b(button) {}
+ContentPainter::ContentPainter(Brizel& button, const DerivedColors& colors) : b(button), c(colors) {}
 
 ContentPainter::~ContentPainter() {
     endText();
@@ -41,7 +41,6 @@ void ContentPainter::drawText(const TextBox& rectangle, uint32_t color) {
 
 void ContentPainter::DrawCaption(int mode) {
     b.m_lastCaptionMode = mode;
-    const DerivedColors& c = b.m_colors;
     const TextBox& normal = b.m_layout.captionRect;
     const TextBox& pressed = b.m_layout.pressedCaptionRect;
     switch (mode) {
@@ -84,7 +83,6 @@ void ContentPainter::DrawCaptionEffect(const TextBox& rectangle) {
     const int effect = b.m_specialEffect;
     if (effect <= 0)
         return;
-    const DerivedColors& c = b.m_colors;
     const auto style = ButtonTypes(b.m_buttonType);
     uint32_t base = c.FaceColor;
     if (style == ButtonTypes::WindowsXP || style == ButtonTypes::Mac || style == ButtonTypes::KDE2)
@@ -101,7 +99,7 @@ void ContentPainter::blend(const Picture& picture, int x, int y, std::optional<u
                            bool grey, bool fade) {
     endText();
     BlendOptions options;
-    options.maskColor = SystemColors::toQRgb(b.m_colors.MaskRgb);
+    options.maskColor = SystemColors::toQRgb(c.MaskRgb);
     options.useMaskColor = b.m_useMaskColor != False;
     if (tint)
         options.tint = SystemColors::toQRgb(*tint);
@@ -120,7 +118,6 @@ void ContentPainter::DrawButtonPicture(PictureLook look) {
     if (p.isNull())
         return;
     const Picture& q = b.m_pictureOver;
-    const DerivedColors& c = b.m_colors;
     const auto style = ButtonTypes(b.m_buttonType);
     const bool office = style == ButtonTypes::OfficeXP;
     const bool java = style == ButtonTypes::JavaMetal;
@@ -164,7 +161,6 @@ void ContentPainter::DrawPictureEffect(int offset, const Picture& picture) {
     const int effect = b.m_specialEffect;
     if (effect < 1)
         return;
-    const DerivedColors& c = b.m_colors;
     uint32_t base = c.HoverFaceColor;
     if (ButtonTypes(b.m_buttonType) == ButtonTypes::WindowsXP)
         base = c.RaisedFaceColor;

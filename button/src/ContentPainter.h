@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CaptionLayout.h"
+#include "DerivedColors.h"
 
 #include <brizel/Picture.h>
 
@@ -24,7 +25,8 @@ class ContentPainter {
 public:
     enum PictureLook { PictureUp = 0, PictureDown = 1, PictureDisabled = 2 };
 
-    explicit ContentPainter(Brizel& button);
+    // Draws with `colors`, the table of the face being painted.
+    ContentPainter(Brizel& button, const DerivedColors& colors);
     ~ContentPainter();
 
     void DrawCaption(int mode);
@@ -43,6 +45,7 @@ private:
                bool threshold = false, bool grey = false, bool fade = false);
 
     Brizel& b;
+    const DerivedColors& c;
     // One painter for all caption copies of a repaint, begun at the first of them.
     std::unique_ptr<QPainter> m_textPainter;
 };

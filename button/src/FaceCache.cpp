@@ -8,9 +8,8 @@ const FaceCache::Face* FaceCache::find(const FaceInputs& inputs) const {
     return face && face->inputs == inputs ? &*face : nullptr;
 }
 
-void FaceCache::store(const FaceInputs& inputs, const QImage& image, const DerivedColors& colorsAfter,
-                      int captionModeAfter) {
-    m_faces[slotOf(inputs)] = Face{inputs, image, colorsAfter, captionModeAfter};
+void FaceCache::store(const FaceInputs& inputs, const QImage& image, int captionModeAfter) {
+    m_faces[slotOf(inputs)] = Face{inputs, image, captionModeAfter};
 }
 
 } // namespace brizel

@@ -63,14 +63,12 @@ public:
     struct Face {
         FaceInputs inputs;
         QImage image;
-        DerivedColors colorsAfter;
         int captionModeAfter = 0;
     };
 
     // The stored face painted from `inputs`, or nullptr.
     const Face* find(const FaceInputs& inputs) const;
-    void store(const FaceInputs& inputs, const QImage& image, const DerivedColors& colorsAfter,
-               int captionModeAfter);
+    void store(const FaceInputs& inputs, const QImage& image, int captionModeAfter);
 
 private:
     static int slotOf(const FaceInputs& inputs) {

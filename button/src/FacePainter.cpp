@@ -17,7 +17,7 @@ constexpr uint32_t JavaCaptionFrame = rgb(153, 153, 204);
 } // namespace
 
 FacePainter::FacePainter(Brizel& button)
-    : b(button), c(button.m_colors), g(button.m_surface), content(button), W(button.m_buttonWidth),
+    : b(button), c(button.m_colors), g(button.m_surface), content(button, c), W(button.m_buttonWidth),
       H(button.m_buttonHeight) {}
 
 uint32_t FacePainter::shade(uint32_t color, int amount, bool proportionalBlue) const {
@@ -35,17 +35,12 @@ bool FacePainter::PaintButton(Brizel::Look look, bool force) {
     const FaceInputs inputs = faceInputs(look);
     if (const FaceCache::Face* face = b.m_faces.find(inputs)) {
         b.m_surface = face->image;
-        b.m_colors = face->colorsAfter;
         b.m_lastCaptionMode = face->captionModeAfter;
         return true;
     }
     // A hovered Custom button derives all its colours from BackOver for this painting.
-    const bool hoverSwap = b.m_pointerOver && b.m_colorScheme == int32_t(ColorTypes::Custom);
-    const OleColor savedBack = b.m_backColor;
-    if (hoverSwap) {
-        b.m_backColor = b.m_backOver;
-        b.ApplyColorScheme();
-    }
+    if (b.m_pointerOver && b.m_colorScheme == int32_t(ColorTypes::Custom))
+        c = b.colorsFor(b.m_backOver);
     g.DrawBox(0, 0, W, H, c.FaceColor, false);
     if (b.m_enabled == False) {
         paintDisabled();
@@ -58,11 +53,7 @@ bool FacePainter::PaintButton(Brizel::Look look, bool force) {
         content.DrawButtonPicture(ContentPainter::PictureDown);
     }
     content.endText();
-    if (hoverSwap) {
-        b.m_backColor = savedBack;
-        b.ApplyColorScheme();
-    }
-    b.m_faces.store(inputs, b.m_surface, b.m_colors, b.m_lastCaptionMode);
+    b.m_faces.store(inputs, b.m_surface, b.m_lastCaptionMode);
     return true;
 }
 
@@ -412,9 +403,10 @@ void FacePainter::macDown() {
     const uint32_t s = c.ShadowColor;
     g.DrawBox(1, 1, W - 2, H - 2, shade(s, -16), false);
     // The caption's effect copies take the pressed body as their base for this one drawing.
-    b.m_colors.RaisedFaceColor = shade(s, -16);
+    const uint32_t raised = c.RaisedFaceColor;
+    c.RaisedFaceColor = shade(s, -16);
     content.DrawCaption(Pressed);
-    b.m_colors.RaisedFaceColor = shade(c.FaceColor, 48);
+    c.RaisedFaceColor = raised;
     g.DrawBox(0, 0, W, H, c.DarkShadowColor, true);
     g.DrawBox(1, 1, W - 2, H - 2, shade(s, -64), true);
     g.DrawBox(2, 2, W - 4, H - 4, shade(s, -32), true);

@@ -43,7 +43,8 @@ private:
     void kdeFrames(uint32_t outer, uint32_t inner);
 
     Brizel& b;
-    const DerivedColors& c;
+    // The face's own colour table: the button's, or for a hovered Custom button the one BackOver gives.
+    DerivedColors c;
     GdiSurface g;
     ContentPainter content;
     int W;
