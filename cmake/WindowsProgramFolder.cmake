@@ -6,7 +6,6 @@ set(WINDOWS_QT_LIBRARIES Core Gui Widgets PrintSupport)
 set(WINDOWS_QT_PLUGINS platforms/qwindows.dll platforms/qoffscreen.dll imageformats/qjpeg.dll
                        imageformats/qgif.dll imageformats/qico.dll
                        printsupport/windowsprintersupport.dll)
-set(WINDOWS_RUNTIME libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 set(WINDOWS_TRANSLATION_LANGUAGES de en es fr it sv)
 
 set(qt_prefix ${QT6_INSTALL_PREFIX})
@@ -14,14 +13,8 @@ set(deployed)
 foreach(library ${WINDOWS_QT_LIBRARIES})
     list(APPEND deployed $<TARGET_FILE:Qt6::${library}>)
 endforeach()
-foreach(runtime ${WINDOWS_RUNTIME})
-    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(NOT IS_ABSOLUTE "${found}")
-        message(FATAL_ERROR "The compiler's runtime ${runtime} was not found")
-    endif()
-    list(APPEND deployed ${found})
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/MingwRuntime.cmake)
+list(APPEND deployed ${MINGW_RUNTIME_DLLS})
 
 set(copy_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${deployed} ${PROGRAM_DIR})
 foreach(plugin ${WINDOWS_QT_PLUGINS})

@@ -21,7 +21,6 @@ QByteArray& playing() {
 extern "C" Q_DECL_EXPORT void PinsolaPlayWav(const QByteArray& wavImage) {
     PlaySoundW(nullptr, nullptr, 0);
     playing() = wavImage;
-    playing().detach();
     PlaySoundW(reinterpret_cast<LPCWSTR>(playing().constData()), nullptr,
                SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
 }
