@@ -5,11 +5,13 @@
 // a lesson step traced under it) next to the same segment drawn the way Qt's Scribble example draws it
 // with the canvas's aliased pen, and the undo copy a press takes after a long stroke. Also Sprache when the
 // window becomes active (twenty language-file reads and the relabelling) and a whole stroke through the
-// window's pointer handlers (press, twenty moves, release, events handled).
+// window's pointer handlers (press, twenty moves, release, events handled), also while the lesson viewer
+// plays a step along on the canvas.
 #include "ScreenSizes.h"
 #include "core/Resources.h"
 #include "draw/DrawingCanvas.h"
 #include "draw/frmDraw.h"
+#include "lessons/frmPreview.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -174,12 +176,54 @@ void BM_Sprache(benchmark::State& state) {
 }
 BENCHMARK(BM_Sprache)->Unit(benchmark::kMicrosecond);
 
-// Everything a stroke costs the user-interface thread, including what its end sets going.
+// Argument traced 1: the lesson viewer's step 3 of lesson 1 is traced on the canvas; playing 1: the viewer
+// plays that step over and over, along on the canvas when traced. The counter tells how many of its frames
+// reached the canvas.
+class PlayAlong {
+public:
+    explicit PlayAlong(const benchmark::State& state)
+        : m_traced(state.range(1) != 0), m_playing(state.range(2) != 0) {
+        m_viewer = frmPreview::instance();
+        if (m_traced)
+            m_viewer->bzlButton_Click(frmPreview::Command::TraceSwitch);
+        m_viewer->bzlButton_Click(frmPreview::Command::StepOn);
+        m_viewer->bzlButton_Click(frmPreview::Command::StepOn);
+        QObject::connect(m_viewer, &frmPreview::tracingPlayed, &m_counting, [this] { ++m_frames; });
+    }
+    ~PlayAlong() {
+        if (m_viewer->isPlaying())
+            m_viewer->bzlButton_Click(frmPreview::Command::ShowHow);
+        if (m_traced)
+            m_viewer->bzlButton_Click(frmPreview::Command::TraceSwitch);
+        m_viewer->bzlButton_Click(frmPreview::Command::StepBack);
+        m_viewer->bzlButton_Click(frmPreview::Command::StepBack);
+    }
+    PlayAlong(const PlayAlong&) = delete;
+    PlayAlong& operator=(const PlayAlong&) = delete;
+
+    void keepPlaying() {
+        if (m_playing && !m_viewer->isPlaying())
+            m_viewer->bzlButton_Click(frmPreview::Command::ShowHow);
+    }
+    int frames() const { return m_frames; }
+
+private:
+    const bool m_traced;
+    const bool m_playing;
+    frmPreview* m_viewer;
+    QObject m_counting;
+    int m_frames = 0;
+};
+
+// Everything a stroke costs the user-interface thread, including what its end sets going, and with a
+// lesson played along on the canvas meanwhile.
 void BM_StrokeThroughDrawingWindow(benchmark::State& state) {
     DrawingCanvas* canvas = canvasOnScreen(state);
     frmDraw* window = frmDraw::instance();
+    PlayAlong play(state);
     int step = 0;
     for (auto _ : state) {
+        play.keepPlaying();
         const QPointF start = pathPoint(step, canvas->size());
         window->picBild_MouseDown(1, 0, float(start.x()), float(start.y()));
         for (int i = 0; i < 20; ++i) {
@@ -190,8 +234,12 @@ void BM_StrokeThroughDrawingWindow(benchmark::State& state) {
         window->picBild_MouseUp(1, 0, 0, 0);
         QApplication::processEvents();
     }
+    state.counters["played_frames"] = play.frames();
 }
-BENCHMARK(BM_StrokeThroughDrawingWindow)->Apply(onThreeScreens)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StrokeThroughDrawingWindow)
+    ->ArgNames({"screen", "traced", "playing"})
+    ->ArgsProduct({{1080, 1440, 2160}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

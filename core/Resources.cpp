@@ -70,6 +70,10 @@ QByteArray Resources::LoadResData(int id, const QString& type) {
     return readResource(pathOf(type.toLower(), id, type.toLower()), id);
 }
 
+QByteArray Resources::lessonStrokes(int id) {
+    return readResource(pathOf(QStringLiteral("bitmap"), id, QStringLiteral("strokes")), id);
+}
+
 QCursor Resources::canvasCursor() {
     return QCursor(QPixmap::fromImage(LoadResPicture(101, PictureKind::Cursor)), 0, 0);
 }

@@ -27,6 +27,8 @@ QPixmap stretchedPicture(const QString& path, const QSize& size, qreal ratio);
 QString LoadResString(int id);
 // The whole resource of a custom type, as a new buffer.
 QByteArray LoadResData(int id, const QString& type);
+// The pen paths the lesson generator wrote beside lesson bitmap `id`.
+QByteArray lessonStrokes(int id);
 // The canvas pointer: cursor 101 with its hot spot at the top-left corner.
 QCursor canvasCursor();
 } // namespace Resources

@@ -51,6 +51,7 @@ enum class Text : int16_t {
     ColorWhite = 219,
     ColorBlack = 220,
     ColorValues = 221,
+    ShowHowTip = 222,
     // Lesson n's flower is FirstFlower + n - 1, up to lesson 42.
     FirstFlower = 301,
 };

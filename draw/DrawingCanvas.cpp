@@ -54,6 +54,25 @@ QAccessibleInterface* canvasAccessible(const QString& className, QObject* object
     return new QAccessibleWidget(canvas, QAccessible::Canvas);
 }
 
+// The smallest rectangle holding every pixel where two pictures of one size differ.
+QRect differingArea(const QImage& one, const QImage& other) {
+    const QImage a = one.convertToFormat(QImage::Format_RGB32);
+    const QImage b = other.convertToFormat(QImage::Format_RGB32);
+    QRect area;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        const auto [firstA, firstB] = std::mismatch(rowA, rowA + a.width(), rowB);
+        if (firstA == rowA + a.width())
+            continue;
+        int last = a.width() - 1;
+        while (rowA[last] == rowB[last])
+            --last;
+        area |= QRect(QPoint(static_cast<int>(firstA - rowA), y), QPoint(last, y));
+    }
+    return area;
+}
+
 } // namespace
 
 // Tab reaches it, so a screen reader can say what it is; a click only draws, as it always did.
@@ -162,11 +181,26 @@ void DrawingCanvas::paintPicture(const QImage& picture, const QRect& target) {
     changed(target & m_picture.rect());
 }
 
+// Another step of one lesson differs from the one traced in its new lines only: the layer is laid anew
+// there.
 void DrawingCanvas::setTracing(const QImage& picture) {
+    if (!picture.isNull() && canRetrace(picture))
+        return retrace(picture, differingArea(m_tracing, picture));
     m_tracing = picture;
     m_traceLayer = TraceLayer();
     m_composed = {};
     update();
+}
+
+void DrawingCanvas::retrace(const QImage& picture, const QRect& changed) {
+    if (!canRetrace(picture))
+        return setTracing(picture);
+    m_tracing = picture;
+    update(m_traceLayer.redraw(picture, changed));
+}
+
+bool DrawingCanvas::canRetrace(const QImage& picture) const {
+    return !m_tracing.isNull() && m_traceLayer.size() == size() && picture.size() == m_tracing.size();
 }
 
 // The part of the image a widget's painter paints on that shows `area` of the widget, where the painter

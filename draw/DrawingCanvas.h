@@ -52,6 +52,8 @@ public:
     // never part of the drawing (not in Image(), the undo copy, a saved file or a print); a null picture
     // takes it away.
     void setTracing(const QImage& picture);
+    // The picture to trace changed only within `changed`, in its own pixels.
+    void retrace(const QImage& picture, const QRect& changed);
     bool tracing() const { return !m_tracing.isNull(); }
 
 signals:
@@ -70,6 +72,8 @@ private:
     void growTo(QSize size);
     void changed(const QRect& area);
     void paintTraced(QPainter& painter, const QRect& area);
+    // The layer is made and `picture` can be laid on it in place of the traced one.
+    bool canRetrace(const QImage& picture) const;
     static QImage paintedPart(QPainter& painter, const QRect& area);
 
     QImage m_picture;

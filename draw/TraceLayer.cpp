@@ -44,22 +44,41 @@ WIDE_WHERE_AVAILABLE void showThroughPaper(QRgb* __restrict shown, const QRgb* _
 
 } // namespace
 
-TraceLayer::TraceLayer(const QImage& step, QSize canvas) : m_size(canvas) {
-    QImage faint(canvas, QImage::Format_RGB32);
+TraceLayer::TraceLayer(const QImage& step, QSize canvas)
+    : m_size(canvas), m_rowStart(static_cast<size_t>(std::max(0, canvas.height())) + 1, 0) {
+    redraw(step, step.rect());
+}
+
+QRect TraceLayer::redraw(const QImage& step, const QRect& changed) {
+    const QRect target = fourByThree(m_size);
+    if (step.isNull() || target.isEmpty() || changed.isEmpty())
+        return {};
+    // The smooth scaling reaches a step pixel further on each side.
+    const QRectF scaled(target.left() + (changed.left() - 1) * target.width() / double(step.width()),
+                        target.top() + (changed.top() - 1) * target.height() / double(step.height()),
+                        (changed.width() + 2) * target.width() / double(step.width()),
+                        (changed.height() + 2) * target.height() / double(step.height()));
+    const QRect area = scaled.toAlignedRect().adjusted(-1, -1, 1, 1) & QRect(QPoint(0, 0), m_size);
+    if (area.isEmpty())
+        return {};
+    QImage faint(m_size.width(), area.height(), QImage::Format_RGB32);
     faint.fill(Qt::white);
     QPainter painter(&faint);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setOpacity(Opacity);
-    painter.drawImage(fourByThree(canvas), step);
+    painter.translate(0, -area.top());
+    painter.drawImage(target, step);
     painter.end();
-    keepLines(faint);
+    replaceRows(area.top(), linesOf(faint));
+    return area;
 }
 
-void TraceLayer::keepLines(const QImage& faint) {
-    m_rowStart.reserve(static_cast<size_t>(faint.height()) + 1);
+TraceLayer::Lines TraceLayer::linesOf(const QImage& faint) {
+    Lines lines;
+    lines.rowStart.reserve(static_cast<size_t>(faint.height()) + 1);
     const int width = faint.width();
     for (int y = 0; y < faint.height(); ++y) {
-        m_rowStart.push_back(m_runs.size());
+        lines.rowStart.push_back(lines.runs.size());
         const auto* row = reinterpret_cast<const QRgb*>(faint.constScanLine(y));
         for (int x = 0; x < width; ++x) {
             if (row[x] == Paper)
@@ -68,11 +87,40 @@ void TraceLayer::keepLines(const QImage& faint) {
             for (int next = x + 1; next < width && next - x <= JoinedGap; ++next)
                 if (row[next] != Paper)
                     x = next;
-            m_runs.push_back({first, x, m_pixels.size()});
-            m_pixels.insert(m_pixels.end(), row + first, row + x + 1);
+            lines.runs.push_back({first, x, lines.pixels.size()});
+            lines.pixels.insert(lines.pixels.end(), row + first, row + x + 1);
         }
     }
-    m_rowStart.push_back(m_runs.size());
+    lines.rowStart.push_back(lines.runs.size());
+    return lines;
+}
+
+// Puts `lines`, rows `top` onwards, in place of the rows they cover; the runs below move along.
+void TraceLayer::replaceRows(int top, const Lines& lines) {
+    const auto first = static_cast<size_t>(top);
+    const size_t rows = lines.rowStart.size() - 1;
+    const size_t runFrom = m_rowStart[first];
+    const size_t runTo = m_rowStart[first + rows];
+    const size_t pixelFrom = runFrom < m_runs.size() ? m_runs[runFrom].start : m_pixels.size();
+    const size_t pixelTo = runTo < m_runs.size() ? m_runs[runTo].start : m_pixels.size();
+    const auto runsAdded =
+        static_cast<std::ptrdiff_t>(lines.runs.size()) - static_cast<std::ptrdiff_t>(runTo - runFrom);
+    const auto pixelsAdded =
+        static_cast<std::ptrdiff_t>(lines.pixels.size()) - static_cast<std::ptrdiff_t>(pixelTo - pixelFrom);
+    for (size_t r = runTo; r < m_runs.size(); ++r)
+        m_runs[r].start = static_cast<size_t>(static_cast<std::ptrdiff_t>(m_runs[r].start) + pixelsAdded);
+    for (size_t y = first + rows; y < m_rowStart.size(); ++y)
+        m_rowStart[y] = static_cast<size_t>(static_cast<std::ptrdiff_t>(m_rowStart[y]) + runsAdded);
+    for (size_t y = 0; y < rows; ++y)
+        m_rowStart[first + y] = runFrom + lines.rowStart[y];
+    std::vector<Run> runs = lines.runs;
+    for (Run& run : runs)
+        run.start += pixelFrom;
+    const auto at = [](auto& v, size_t i) { return v.begin() + static_cast<std::ptrdiff_t>(i); };
+    m_runs.erase(at(m_runs, runFrom), at(m_runs, runTo));
+    m_runs.insert(at(m_runs, runFrom), runs.begin(), runs.end());
+    m_pixels.erase(at(m_pixels, pixelFrom), at(m_pixels, pixelTo));
+    m_pixels.insert(at(m_pixels, pixelFrom), lines.pixels.begin(), lines.pixels.end());
 }
 
 void TraceLayer::showUnder(QImage& part, QPoint at) const {

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <vector>
 
@@ -17,6 +18,10 @@ public:
 
     QSize size() const { return m_size; }
 
+    // Lays `step` anew where it changed, `changed` in its own pixels, and keeps the rest: a lesson played
+    // on the canvas changes a few pixels a frame. Gives the canvas's rectangle that may show differently.
+    QRect redraw(const QImage& step, const QRect& changed);
+
     // Lays the layer under `part`, a 32-bit picture of the canvas's rectangle at `at`: wherever the part
     // is white paper the layer shows; the strokes cover it. The rectangle lies within the layer.
     void showUnder(QImage& part, QPoint at) const;
@@ -28,7 +33,14 @@ private:
         int last;
         size_t start;
     };
-    void keepLines(const QImage& faint);
+    struct Lines {
+        std::vector<Run> runs;
+        // The first run of each row, and one past the last row's.
+        std::vector<size_t> rowStart;
+        std::vector<QRgb> pixels;
+    };
+    static Lines linesOf(const QImage& faint);
+    void replaceRows(int top, const Lines& lines);
 
     QSize m_size;
     // The runs of row y are m_runs[m_rowStart[y]] up to m_runs[m_rowStart[y + 1]], left to right.

@@ -385,6 +385,7 @@ frmPreview* frmDraw::lessonViewer() {
         m_lessonViewer = viewer;
         connect(viewer, &frmPreview::pictureLoaded, this, &frmDraw::paintOpenedPicture);
         connect(viewer, &frmPreview::tracingChanged, picBild, &DrawingCanvas::setTracing);
+        connect(viewer, &frmPreview::tracingPlayed, picBild, &DrawingCanvas::retrace);
         picBild->setTracing(viewer->tracing());
     }
     return viewer;
@@ -480,8 +481,8 @@ void frmDraw::Sprache() {
         return;
     // In the order of the viewer's commands; the two OK buttons say "OK" in every language.
     static constexpr std::array<std::optional<Text>, frmPreview::CommandCount> ViewerTips{
-        Text::BackTip, Text::ChooseFlowerTip, Text::NextTip, Text::GridTip, Text::SizeTip,
-        Text::BackTip, std::nullopt,          Text::NextTip, std::nullopt,  Text::TracingTip};
+        Text::BackTip, Text::ChooseFlowerTip, Text::NextTip, Text::GridTip,    Text::SizeTip,   Text::BackTip,
+        std::nullopt,  Text::NextTip,         std::nullopt,  Text::TracingTip, Text::ShowHowTip};
     for (int16_t i = 0; i < frmPreview::CommandCount; ++i)
         if (!trap(140 + 10 * i, [&] {
                 const auto command = static_cast<frmPreview::Command>(i);
@@ -490,7 +491,7 @@ void frmDraw::Sprache() {
                       frmPreview::shortcutOf(command));
             }))
             return;
-    trap(240, [this] {
+    trap(250, [this] {
         imgLogo[0]->setVisible(LangIndex == 0);
         imgLogo[1]->setVisible(LangIndex != 0);
     });

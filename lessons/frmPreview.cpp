@@ -9,11 +9,11 @@
 #include "errors/ErrorTrap.h"
 #include "formats/PictureFile.h"
 #include "lessons/DrawingsFolder.h"
+#include "lessons/StepPlayer.h"
 #include "platform/ScreenPlacement.h"
 #include "platform/WindowSystemPosition.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -45,6 +45,8 @@ constexpr QSize AroundPreview(40, 120);
 constexpr double DefaultIndent = 0.08;
 constexpr double DefaultRise = 1.1;
 constexpr int FirstLessonBitmap = 100;
+// The play's pen is the canvas pointer.
+const QString PenPicture = QStringLiteral(":/cursor/101.png");
 
 QPointer<QWidget>& drawingWindow() {
     static QPointer<QWidget> window;
@@ -72,7 +74,9 @@ void frmPreview::setDrawingWindow(QWidget* window, QWidget* panel) {
     drawingPanel() = panel;
 }
 
-frmPreview::frmPreview() : ProgramWindow(QStringLiteral("frmPreview"), Qt::Tool | Qt::FramelessWindowHint) {
+frmPreview::frmPreview()
+    : ProgramWindow(QStringLiteral("frmPreview"), Qt::Tool | Qt::FramelessWindowHint),
+      m_player(new StepPlayer(QImage(PenPicture), this)) {
     ErrorTrap trap(QStringLiteral("Form_Load"), Module);
     trap(0, [this] { createControls(); });
     nameControls();
@@ -115,6 +119,15 @@ void frmPreview::createControls() {
             return picPanel.at(static_cast<size_t>(panel.section(u'(', 1).section(u')', 0, 0).toInt()));
         },
         [this](int16_t index) { bzlButton_Click(index); });
+
+    connect(m_player, &StepPlayer::frame, this,
+            [this](const QImage& picture) { paintPreview(picture, true); });
+    connect(m_player, &StepPlayer::strokeStarted, this, [] { sound(Sound::Pen); });
+    connect(m_player, &StepPlayer::linesDrawn, this, [this](const QImage& lines, const QRect& changed) {
+        if (TraceOn)
+            emit tracingPlayed(lines, changed);
+    });
+    connect(m_player, &StepPlayer::finished, this, [this] { showBand(m_shownBand); });
 }
 
 void frmPreview::createPanels(const StoredForm& form) {
@@ -273,6 +286,7 @@ void frmPreview::loadLesson() {
         readLessonCount();
     const int lesson = std::clamp<int>(LessonNo, 1, std::max<int>(m_lessonCount, 1));
     m_lesson = Resources::LoadResPicture(FirstLessonBitmap + lesson, Resources::PictureKind::Bitmap);
+    m_strokes = LessonStrokes::parse(Resources::lessonStrokes(FirstLessonBitmap + lesson));
 }
 
 void frmPreview::ResizePreview() {
@@ -326,20 +340,31 @@ void frmPreview::paintPanel(PictureBox* panel) {
 }
 
 // Band `band` of the lesson bitmap, stretched to the preview's inner size. The bitmap and the band kept
-// for tracing stay in their palette format, a quarter of their size in colours.
+// for tracing stay in their palette format, a quarter of their size in colours. Whatever shows the
+// picture ends a play.
 void frmPreview::showBand(int band) {
-    m_band = m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize));
-    QPixmap shown = picPreview->blankPicture();
-    QPainter painter(&shown);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, picPreview->size() != BandSize);
-    painter.drawImage(picPreview->rect(), m_band);
-    painter.end();
-    picPreview->picture() = std::move(shown);
-    picPreview->update();
+    m_player->stop();
+    m_band = bandPicture(band);
+    paintPreview(m_band, picPreview->size() != BandSize);
     m_shownBand = band;
+    enable(Command::ShowHow, !m_strokes.ofStep(band + 1).isEmpty());
     describePicture();
     if (TraceOn)
         emit tracingChanged(m_band);
+}
+
+QImage frmPreview::bandPicture(int band) const {
+    return m_lesson.copy(QRect(QPoint(0, BandSize.height() * band), BandSize));
+}
+
+void frmPreview::paintPreview(const QImage& picture, bool smooth) {
+    QPixmap shown = picPreview->blankPicture();
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    painter.drawImage(picPreview->rect(), picture);
+    painter.end();
+    picPreview->picture() = std::move(shown);
+    picPreview->update();
 }
 
 QImage frmPreview::tracing() const {
@@ -347,13 +372,8 @@ QImage frmPreview::tracing() const {
 }
 
 void frmPreview::showPicture(const QImage& picture) {
-    QPixmap shown = picPreview->blankPicture();
-    QPainter painter(&shown);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(picPreview->rect(), picture);
-    painter.end();
-    picPreview->picture() = std::move(shown);
-    picPreview->update();
+    m_player->stop();
+    paintPreview(picture, true);
     m_shownBand = -1;
     describePicture();
 }
@@ -408,6 +428,8 @@ void frmPreview::runCommand(Command command, ErrorTrap& trap) {
         return takeDrawing(trap);
     case Command::TraceSwitch:
         return switchTracing(trap);
+    case Command::ShowHow:
+        return showHow(trap);
     }
 }
 
@@ -545,6 +567,28 @@ void frmPreview::switchTracing(ErrorTrap& trap) {
     });
 }
 
+// The step shown is drawn again from the one before it (step 1 from an empty page); a click while it
+// plays shows the step at once.
+void frmPreview::showHow(ErrorTrap& trap) {
+    trap(10, [this] {
+        if (m_shownBand < 0)
+            return;
+        if (m_player->isPlaying()) {
+            showBand(m_shownBand);
+            return;
+        }
+        QImage before =
+            m_shownBand > 0 ? bandPicture(m_shownBand - 1) : QImage(BandSize, QImage::Format_RGB32);
+        if (m_shownBand == 0)
+            before.fill(Qt::white);
+        m_player->play(before, m_strokes.ofStep(m_shownBand + 1));
+    });
+}
+
+bool frmPreview::isPlaying() const {
+    return m_player->isPlaying();
+}
+
 void frmPreview::showFilePanel() {
     ErrorTrap trap(QStringLiteral("showFilePanel"), Module);
     trap.run({
@@ -571,10 +615,11 @@ QString frmPreview::buttonToolTip(Command command) const {
     return buttonWidget(command)->toolTip();
 }
 
-// Any mouse button moves the window, as dragging its title would.
+// Any mouse button moves the window, as dragging its title would. The drag starts where the press was, not
+// where the system's cursor is: a finger on a touch screen does not move it everywhere.
 void frmPreview::Form_MouseDown(int16_t Button, int16_t, float, float) {
     ErrorTrap trap(QStringLiteral("Form_MouseDown"), Module);
-    trap(10, [&] { m_drag.begin(this, QCursor::pos(), MouseCodes::qtButton(Button)); });
+    trap(10, [&] { m_drag.begin(this, m_pressedAt, MouseCodes::qtButton(Button)); });
 }
 
 void frmPreview::picPanel_MouseDown(int16_t, int16_t Button, int16_t Shift, float X, float Y) {
@@ -603,6 +648,7 @@ void frmPreview::Form_Unload() {
 }
 
 void frmPreview::closeEvent(QCloseEvent* event) {
+    m_player->stop();
     Form_Unload();
     unload(event);
 }
@@ -611,7 +657,9 @@ void frmPreview::closeEvent(QCloseEvent* event) {
 bool frmPreview::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress)
         return QWidget::eventFilter(watched, event);
-    const MouseCodes::Pointer p = MouseCodes::pointer(*static_cast<QMouseEvent*>(event));
+    const auto* press = static_cast<QMouseEvent*>(event);
+    m_pressedAt = press->globalPosition();
+    const MouseCodes::Pointer p = MouseCodes::pointer(*press);
     if (watched == picPreview) {
         picPreview_MouseDown(p.button, p.shift, p.x, p.y);
         return true;
@@ -625,6 +673,7 @@ bool frmPreview::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPreview::mousePressEvent(QMouseEvent* event) {
+    m_pressedAt = event->globalPosition();
     const MouseCodes::Pointer p = MouseCodes::pointer(*event);
     Form_MouseDown(p.button, p.shift, p.x, p.y);
 }

@@ -8,6 +8,7 @@
 #include "controls/WindowDrag.h"
 #include "core/ProgramWindow.h"
 #include "lessons/GridOverlay.h"
+#include "lessons/LessonStrokes.h"
 
 #include <QImage>
 #include <QKeySequence>
@@ -18,6 +19,7 @@
 #include <cstdint>
 
 class ErrorTrap;
+class StepPlayer;
 
 // The lesson viewer, a small borderless window beside the drawing window. It shows the current lesson one
 // step (one band of the lesson bitmap) at a time, with a grid over it at full or half size; below the
@@ -52,8 +54,9 @@ public:
         TakeDrawing,
         // The step panel again.
         TraceSwitch,
+        ShowHow,
     };
-    static constexpr int16_t CommandCount = 10;
+    static constexpr int16_t CommandCount = 11;
 
     PictureBox* picPreview = nullptr;
     std::array<PictureBox*, 3> picPanel{};
@@ -93,12 +96,16 @@ public:
 
     // The lesson count read at the last activation.
     int16_t lessonCount() const { return m_lessonCount; }
+    // Whether the preview is drawing a step's new lines.
+    bool isPlaying() const;
 
 signals:
     // TakeDrawing opened this drawing; the drawing window paints it stretched over its canvas.
     void pictureLoaded(const QImage& picture);
     // Tracing was switched, or another band is shown while it is on: tracing() now gives `band`.
     void tracingChanged(const QImage& band);
+    // While tracing is on, a play drew lines within `changed` of `picture`, the band as it now shows.
+    void tracingPlayed(const QImage& picture, const QRect& changed);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +130,8 @@ private:
     void readLessonCount();
     void showBand(int band);
     void showPicture(const QImage& picture);
+    void paintPreview(const QImage& picture, bool smooth);
+    QImage bandPicture(int band) const;
     void describePicture();
     void showSwitches();
     void paintPanel(PictureBox* panel);
@@ -140,14 +149,18 @@ private:
     void nextLesson(ErrorTrap& trap);
     void takeDrawing(ErrorTrap& trap);
     void switchTracing(ErrorTrap& trap);
+    void showHow(ErrorTrap& trap);
 
     GridOverlay* imgGitter = nullptr;
     QString m_chosenDrawing;
     QPixmap m_background;
     QImage m_lesson;
+    LessonStrokes m_strokes;
     QImage m_band;
     // The band the picture shows; -1 while it shows the chosen drawing.
     int m_shownBand = 0;
     int16_t m_lessonCount = 0;
     WindowDrag m_drag;
+    QPointF m_pressedAt;
+    StepPlayer* m_player = nullptr;
 };

@@ -59,6 +59,7 @@ IDS = {
     219: "screen reader: the palette colour white",
     220: "screen reader: the palette colour black",
     221: "screen reader: a palette colour without a name; %1 red, %2 green, %3 blue (0 to 255)",
+    222: "tooltip: the lesson viewer draws the step's new lines before the child's eyes",
     **{300 + n: f"flower of lesson {n}" for n in range(1, 43)},
 }
 
@@ -112,6 +113,7 @@ TEXTS = {
         219: "Weiß",
         220: "Schwarz",
         221: "Rot %1, Grün %2, Blau %3",
+        222: "Zeig mir, wie es geht",
     },
     "english.lng": {
         100: "Pinsola",
@@ -160,6 +162,7 @@ TEXTS = {
         219: "White",
         220: "Black",
         221: "Red %1, green %2, blue %3",
+        222: "Show me how",
     },
     "swedish.lng": {
         100: "Pinsola",
@@ -208,6 +211,7 @@ TEXTS = {
         219: "Vit",
         220: "Svart",
         221: "Röd %1, grön %2, blå %3",
+        222: "Visa mig hur",
     },
     "italian.lng": {
         100: "Pinsola",
@@ -256,6 +260,7 @@ TEXTS = {
         219: "Bianco",
         220: "Nero",
         221: "Rosso %1, verde %2, blu %3",
+        222: "Fammi vedere come",
     },
     "spanish.lng": {
         100: "Pinsola",
@@ -304,6 +309,7 @@ TEXTS = {
         219: "Blanco",
         220: "Negro",
         221: "Rojo %1, verde %2, azul %3",
+        222: "Enséñame cómo",
     },
     "french.lng": {
         100: "Pinsola",
@@ -352,6 +358,7 @@ TEXTS = {
         219: "Blanc",
         220: "Noir",
         221: "Rouge %1, vert %2, bleu %3",
+        222: "Montre-moi comment",
     },
 }
 

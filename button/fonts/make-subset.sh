@@ -8,7 +8,7 @@ source=/usr/share/fonts/truetype/ancient-scripts/Symbola_hint.ttf
 tmp=$(mktemp --suffix=.ttf)
 trap 'rm -f "$tmp"' EXIT
 pyftsubset "$source" --output-file="$tmp" --unicodes="U+0020,U+1F78F,U+2BB2,U+1F5C1,U+1F5AB,U+1F589,\
-U+2BB9,U+2706,U+262F,U+1F5F7,U+1F5F6,U+2B98,U+264B,U+2B9A,U+2316,U+21F3,U+1F5F9,U+270D"
+U+2BB9,U+2706,U+262F,U+1F5F7,U+1F5F6,U+2B98,U+264B,U+2B9A,U+2316,U+21F3,U+1F5F9,U+270D,U+1F453"
 /usr/bin/python3 - "$tmp" "$here/BrizelSymbols.ttf" <<'PY'
 import sys
 from fontTools.ttLib import TTFont

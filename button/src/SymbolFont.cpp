@@ -19,7 +19,7 @@ struct SymbolMapping {
 };
 
 // The Wingdings characters the program's buttons use, mapped as the Unicode Consortium maps Wingdings.
-constexpr std::array<SymbolMapping, 17> Mappings{{
+constexpr std::array<SymbolMapping, 18> Mappings{{
     {0x6F, 0x1F78F}, // new page: medium white square
     {0xC5, 0x2BB2},  // undo: ribbon arrow up left
     {0x31, 0x1F5C1}, // gallery: open folder
@@ -37,6 +37,7 @@ constexpr std::array<SymbolMapping, 17> Mappings{{
     {0xF4, 0x21F3},  // size: up down white arrow
     {0xFE, 0x1F5F9}, // OK: ballot box with bold check
     {0x40, 0x270D},  // tracing: writing hand
+    {0x24, 0x1F453}, // show me how: eyeglasses
 }};
 
 constexpr QLatin1StringView WingdingsFamily("Wingdings");

@@ -140,7 +140,7 @@ value=0
 
 [bzlButton(3)]
 container=picPanel(0)
-left=720
+left=270
 top=720
 width=675
 height=495
@@ -170,7 +170,7 @@ value=0
 
 [bzlButton(4)]
 container=picPanel(0)
-left=1560
+left=1110
 top=720
 width=675
 height=495
@@ -320,7 +320,7 @@ value=0
 
 [bzlButton(9)]
 container=picPanel(0)
-left=2400
+left=1950
 top=720
 width=675
 height=495
@@ -346,4 +346,34 @@ ngrey=0
 fx=2
 hand=0
 check=-1
+value=0
+
+[bzlButton(10)]
+container=picPanel(0)
+left=2790
+top=720
+width=675
+height=495
+btype=14
+tx=$
+enab=-1
+font=Wingdings,20.25,0,0,0,2
+coltype=2
+focusr=0
+bcol=7913438
+bcolo=7913438
+fcol=0
+fcolo=0
+mcol=12632256
+mptr=0
+micon=
+picn=
+pich=
+umcol=-1
+soft=0
+picpos=0
+ngrey=0
+fx=2
+hand=0
+check=0
 value=0

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MappingCase{0x29, 0x2706}, MappingCase{0x5B, 0x262F}, MappingCase{0xFD, 0x1F5F7},
                       MappingCase{0xFB, 0x1F5F6}, MappingCase{0xD7, 0x2B98}, MappingCase{0x61, 0x264B},
                       MappingCase{0xD8, 0x2B9A}, MappingCase{0xB1, 0x2316}, MappingCase{0xF4, 0x21F3},
-                      MappingCase{0xFE, 0x1F5F9}, MappingCase{0x40, 0x270D}));
+                      MappingCase{0xFE, 0x1F5F9}, MappingCase{0x40, 0x270D}, MappingCase{0x24, 0x1F453}));
 
 TEST(SymbolFont, StandsInForMissingWingdingsWithTheEmbeddedFont) {
     if (wingdingsInstalled())

@@ -216,6 +216,20 @@ TEST_P(PressingThePalette, PicksAtOnceAndMovesOnlyWithTheHeldButton) {
     EXPECT_EQ(static_cast<uint32_t>(Allgemein::PenColor), c.color) << "moving picks nothing";
 }
 
+// A finger on the palette picks and moves the window as the mouse does.
+TEST_F(ColorWindowTest, AFingerPicksAndMovesTheWindowAsTheMouseDoes) {
+    openCanvas(5);
+    frmColor* window = openColorWindow();
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const QPoint before = window->pos();
+    const QPoint on = window->picCol->mapTo(window, BlackPatch + PaletteInBox);
+    QTest::touchEvent(window, screen).press(0, on);
+    EXPECT_EQ(static_cast<uint32_t>(Allgemein::PenColor), 0x000000u);
+    QTest::touchEvent(window, screen).move(0, on + QPoint(40, 25));
+    EXPECT_EQ(window->pos(), before + QPoint(40, 25));
+    QTest::touchEvent(window, screen).release(0, on);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Presses, PressingThePalette,
     ::testing::Values(PressCase{"RightButtonOnWhite", Qt::RightButton, WhitePatch + PaletteInBox, 0xFFFFFF},

@@ -583,6 +583,53 @@ TEST_F(CommandTest, TracingShowsOnTheCanvasOnlyNeverInTheUndoCopyTheSavedFileOrT
     EXPECT_EQ(script->count(), 0);
 }
 
+// With tracing on, a play in the viewer plays on the canvas too: the faint lines grow there while it
+// plays, and the canvas ends on the step as tracing shows it.
+TEST_F(CommandTest, TracingPlaysAlongWithTheViewersShowMeHow) {
+    const QRgb pen = qRgb(0xC0, 0, 0);
+    frmPreview* viewer = frmPreview::instance();
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::TraceSwitch), Qt::LeftButton);
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::StepOn), Qt::LeftButton);
+    const QImage step = canvas->grab().toImage();
+    QTest::mouseClick(viewer->buttonWidget(ViewerCommand::ShowHow), Qt::LeftButton);
+    ASSERT_TRUE(viewer->isPlaying());
+    int lines = foreign(canvas->grab().toImage(), pen);
+    EXPECT_LT(lines, foreign(step, pen)) << "the play starts on the step before";
+    for (int growth = 0; growth < 2; ++growth) {
+        const int before = lines;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            lines = foreign(canvas->grab().toImage(), pen);
+            return lines > before + 100 || !viewer->isPlaying();
+        }));
+        EXPECT_TRUE(viewer->isPlaying()) << "growth " << growth;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !viewer->isPlaying(); }, 6000));
+    EXPECT_EQ(canvas->grab().toImage(), step);
+    EXPECT_EQ(script->count(), 0);
+}
+
+// One finger draws as the mouse does; a second finger touching meanwhile neither joins the two with a line
+// nor draws a stroke of its own; lifting the fingers ends the stroke, one undo step.
+TEST_F(CommandTest, OneFingerDrawsASecondFingerDoesNot) {
+    const QRgb pen = qRgb(0xC0, 0, 0);
+    QPointingDevice* screen = QTest::createTouchDevice();
+    stroke({20, 20}, {200, 20});
+    const QImage before = canvas->Image();
+    QTest::touchEvent(canvas, screen).press(0, {100, 100});
+    QTest::touchEvent(canvas, screen).move(0, {200, 100});
+    QTest::touchEvent(canvas, screen).move(0, {300, 100}).press(1, {300, 300});
+    QTest::touchEvent(canvas, screen).move(0, {400, 100}).move(1, {100, 300});
+    QTest::touchEvent(canvas, screen).release(0, {400, 100}).stationary(1);
+    QTest::touchEvent(canvas, screen).release(1, {100, 300});
+    const QImage drawn = canvas->Image();
+    for (const QPoint& on : {QPoint(150, 100), QPoint(350, 100)})
+        EXPECT_EQ(drawn.pixel(on) | 0xFF000000, pen) << on.x();
+    for (const QPoint& off : {QPoint(300, 200), QPoint(200, 300), QPoint(350, 200)})
+        EXPECT_EQ(drawn.pixel(off) | 0xFF000000, 0xFFFFFFFF) << off.x() << "," << off.y();
+    QTest::mouseClick(window->buttonWidget(Command::Undo), Qt::LeftButton);
+    EXPECT_EQ(canvas->Image(), before) << "the fingers' stroke was one undo step";
+}
+
 // The grown-ups' keys, pressed as a keyboard does, each run their button's command; a key whose button is
 // disabled does nothing.
 TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {

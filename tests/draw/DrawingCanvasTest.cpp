@@ -2,7 +2,9 @@
 #include "DrawFixture.h"
 
 #include "core/Allgemein.h"
+#include "draw/TraceLayer.h"
 
+#include <QPainter>
 #include <QTest>
 #include <cmath>
 
@@ -216,5 +218,34 @@ INSTANTIATE_TEST_SUITE_P(Table, TracedArea,
                                            TracedPart{QRect(301, 224, 7, 5), 1}, TracedPart{QRect(), 1},
                                            TracedPart{QRect(250, 150, 90, 80), 2},
                                            TracedPart{QRect(301, 224, 7, 5), 2}, TracedPart{QRect(), 2}));
+
+QImage laidOnPaper(const TraceLayer& layer) {
+    QImage paper(layer.size(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    layer.showUnder(paper, QPoint(0, 0));
+    return paper;
+}
+
+// A step changed in a part and laid anew there shows as the changed step laid whole, and only within the
+// rectangle the layer gives: in the middle, along the bottom edge, in the right corner.
+TEST(TraceLayerRedraw, ShowsAsTheChangedStepLaidWholeAndOnlyWhereItSays) {
+    const QSize canvas(1003, 702);
+    QImage step(400, 300, QImage::Format_RGB32);
+    step.fill(Qt::white);
+    QPainter(&step).drawEllipse(20, 20, 360, 260);
+    for (const QRect& changed : {QRect(100, 80, 6, 6), QRect(0, 290, 400, 10), QRect(396, 0, 4, 4)}) {
+        TraceLayer layer(step, canvas);
+        QImage next = step;
+        QPainter(&next).fillRect(changed, qRgb(226, 44, 44));
+        const QRect area = layer.redraw(next, changed);
+        QImage played = laidOnPaper(layer);
+        EXPECT_EQ(played, laidOnPaper(TraceLayer(next, canvas))) << changed.x() << "," << changed.y();
+        QImage before = laidOnPaper(TraceLayer(step, canvas));
+        ASSERT_NE(played, before);
+        QPainter(&played).fillRect(area, Qt::black);
+        QPainter(&before).fillRect(area, Qt::black);
+        EXPECT_EQ(played, before) << "outside " << area.x() << "," << area.y();
+    }
+}
 
 } // namespace

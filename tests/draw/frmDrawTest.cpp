@@ -103,6 +103,7 @@ struct LanguageCase {
     const char* file;
     const char* newPageTip;
     const char* exitTip;
+    const char* showHowTip;
     bool germanLogo;
 };
 
@@ -128,15 +129,17 @@ TEST_P(Sprache, PutsTheLanguagesTextsOnButtonsMenuViewerAndLogo) {
                     ->buttonToolTip(ViewerCommand::StepBack)
                     .startsWith(Allgemein::GetLang(Text::BackTip) + " ("));
     EXPECT_FALSE(frmPreview::instance()->buttonToolTip(ViewerCommand::StepBack).isEmpty());
+    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::ShowHow), QString::fromUtf8(c.showHowTip));
     EXPECT_EQ(window->imgLogo[0]->isVisibleTo(window), c.germanLogo);
     EXPECT_EQ(window->imgLogo[1]->isVisibleTo(window), !c.germanLogo);
     EXPECT_EQ(script->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Sprache,
-    ::testing::Values(LanguageCase{0, "deutsch.lng", "Neues Blatt", "Pinsola beenden", true},
-                      LanguageCase{1, "english.lng", "New page", "Close Pinsola", false}));
+INSTANTIATE_TEST_SUITE_P(Table, Sprache,
+                         ::testing::Values(LanguageCase{0, "deutsch.lng", "Neues Blatt", "Pinsola beenden",
+                                                        "Zeig mir, wie es geht", true},
+                                           LanguageCase{1, "english.lng", "New page", "Close Pinsola",
+                                                        "Show me how", false}));
 
 TEST_F(FormTest, WithoutALanguageFileTheTextsAreEmptyButEMailAndOKStay) {
     for (const char* name : {"/deutsch.lng", "/english.lng"})

@@ -1,8 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The lesson viewer beside the drawing window: its buttons step through lesson 3, the preview showing each
-# step exactly as the lesson bitmap holds it; the drawing window's gallery button opens the file panel, a
-# saved drawing is picked and opened, and the canvas shows it stretched over its whole surface.
+# step exactly as the lesson bitmap holds it, and draw its first step's line before the eyes; the drawing
+# window's gallery button opens the file panel, a saved drawing is picked and opened, and the canvas shows
+# it stretched over its whole surface.
 source "$(dirname "$0")/e2e_lib.sh"
 start_display
 
@@ -47,6 +48,34 @@ viewer_button 104 8 95
 preview_shows_band 3 5 || fail "$step"
 step="take the lesson again: its first step"
 viewer_button 104 8 95
+preview_shows_band 3 0 || fail "$step"
+
+# "Show me how" draws the first step's circle on an empty page: a red line that grows, then the step.
+red_in_preview() {
+    import -window root -crop "400x300+$(( VX + 16 ))+$(( VY + 16 ))" +repage "$WORK/play.png"
+    convert "$WORK/play.png" -fill black +opaque 'rgb(226,44,44)' -fill white -opaque 'rgb(226,44,44)' \
+        -format '%[fx:int(mean*w*h+.5)]' info:
+}
+step="show me how: the red line starts"
+viewer_button 186 48 95
+FIRST=0
+for _ in $(seq 40); do
+    FIRST=$(red_in_preview)
+    [ "$FIRST" -gt 20 ] && break
+    sleep 0.05
+done
+[ "$FIRST" -gt 20 ] || fail "$step: no red line in the preview"
+cp "$WORK/play.png" "$WORK/play-1.png"
+step="show me how: the red line grows"
+GROWN=0
+for _ in $(seq 40); do
+    GROWN=$(red_in_preview)
+    [ "$GROWN" -gt $(( FIRST + 20 )) ] && break
+    sleep 0.05
+done
+[ "$GROWN" -gt $(( FIRST + 20 )) ] || fail "$step: $FIRST red pixels, then $GROWN"
+cp "$WORK/play.png" "$WORK/play-2.png"
+step="show me how ends on the step"
 preview_shows_band 3 0 || fail "$step"
 
 pixel() { convert "$WORK/shot.png" -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' \

@@ -127,6 +127,7 @@ TEST_F(PreviewTest, StepButtonsFollowTheStepFromFirstToLastAndBack) {
         EXPECT_EQ(enabled(Command::StepBack), walk[i].previous);
         EXPECT_EQ(enabled(Command::StepOn), walk[i].next);
         EXPECT_EQ(shown(), band(9, walk[i].step));
+        EXPECT_EQ(enabled(Command::ShowHow), walk[i].step < 5) << "the finished picture adds no lines";
     }
 }
 
@@ -142,6 +143,100 @@ TEST_F(PreviewTest, TakingALessonShowsItsFirstBandButKeepsStepAndStepButtons) {
     EXPECT_TRUE(enabled(Command::StepBack));
     EXPECT_FALSE(enabled(Command::StepOn));
 }
+
+int redPixels(const QImage& picture) {
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            count += picture.pixel(x, y) == qRgb(226, 44, 44);
+    return count;
+}
+
+struct PlayCase {
+    int16_t lesson;
+    int16_t steps; // clicks on "next" before the play
+};
+
+class Play : public PreviewTest, public ::testing::WithParamInterface<PlayCase> {};
+
+// Pixels white in `page` that `picture` does not show white.
+int coveredPaper(const QImage& picture, const QImage& page) {
+    int count = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            count += page.pixel(x, y) == qRgb(255, 255, 255) && picture.pixel(x, y) != qRgb(255, 255, 255);
+    return count;
+}
+
+// The play starts on the step before (an empty page for the first) with its lines grey and only the pen
+// over it, its red lines grow, and it ends on the step's picture exactly as the lesson bitmap holds it.
+TEST_P(Play, GrowsRedLinesOverTheStepBeforeAndEndsOnTheStep) {
+    const PlayCase& c = GetParam();
+    LessonNo = c.lesson;
+    open();
+    for (int i = 0; i < c.steps; ++i)
+        click(Command::StepOn);
+    ASSERT_TRUE(enabled(Command::ShowHow));
+    QImage start(400, 300, QImage::Format_RGB32);
+    start.fill(Qt::white);
+    if (c.steps > 0)
+        start = band(c.lesson, c.steps - 1);
+    click(Command::ShowHow);
+    ASSERT_TRUE(window->isPlaying());
+    EXPECT_LE(coveredPaper(shown(), start), 24 * 24) << "the pen, 24 pixels square";
+    // Every step before has more red than this; the play has drawn hardly any yet.
+    EXPECT_LT(redPixels(shown()), 100) << "the lines before are grey";
+    int red = 0;
+    for (int growth = 0; growth < 2; ++growth) {
+        const int before = red;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            red = redPixels(shown());
+            return red > before + 40 || !window->isPlaying();
+        }));
+        EXPECT_TRUE(window->isPlaying()) << "growth " << growth;
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isPlaying(); }, 6000));
+    EXPECT_EQ(shown(), band(c.lesson, c.steps));
+    EXPECT_EQ(StepNo, c.steps);
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Play,
+                         ::testing::Values(PlayCase{1, 0}, PlayCase{9, 3}, PlayCase{42, 4}, PlayCase{20, 1}));
+
+struct Interruption {
+    Command button;
+    int16_t step;
+    int band;
+};
+
+class Interrupt : public PreviewTest, public ::testing::WithParamInterface<Interruption> {};
+
+// Whatever else the viewer is asked to show stops the play of step 3 and shows it at once: the step the
+// button switches to, the same step on a second click, the finished picture of the lesson choice.
+TEST_P(Interrupt, StopsThePlayAndShowsTheNewPictureAtOnce) {
+    const Interruption& row = GetParam();
+    LessonNo = 9;
+    open();
+    click(Command::StepOn);
+    click(Command::StepOn);
+    click(Command::ShowHow);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown() != band(9, 2); }));
+    ASSERT_TRUE(window->isPlaying());
+    click(row.button);
+    EXPECT_FALSE(window->isPlaying());
+    EXPECT_EQ(StepNo, row.step);
+    EXPECT_EQ(shown(), band(9, row.band));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(), band(9, row.band)) << "no frame after the stop";
+    EXPECT_EQ(script->count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Interrupt,
+                         ::testing::Values(Interruption{Command::StepOn, 3, 3},
+                                           Interruption{Command::StepBack, 1, 1},
+                                           Interruption{Command::ShowHow, 2, 2},
+                                           Interruption{Command::ChooseLesson, 0, 5}));
 
 struct SizeCase {
     int16_t previewSize;
@@ -373,6 +468,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<PlaceCase>& row) {
         return QString::fromLatin1(row.param.name).replace(QLatin1Char(' '), QLatin1Char('_')).toStdString();
     });
+
+// A finger on the preview moves the viewer as a mouse drag does, by as much as the finger moved.
+TEST_F(PreviewTest, AFingerMovesTheViewerByItsSurface) {
+    open();
+    QPointingDevice* screen = QTest::createTouchDevice();
+    const QPoint before = window->pos();
+    const QPoint on =
+        window->findChild<QWidget*>(QStringLiteral("picPreview"))->mapTo(window, QPoint(50, 50));
+    QTest::touchEvent(window, screen).press(0, on);
+    QTest::touchEvent(window, screen).move(0, on + QPoint(40, 25));
+    EXPECT_EQ(window->pos(), before + QPoint(40, 25));
+    QTest::touchEvent(window, screen).release(0, on);
+    EXPECT_EQ(script->count(), 0);
+}
 
 // The top is read as "PTop" and written as "Ptop"; the store takes both for one entry.
 TEST_F(PreviewTest, TheTopIsReadAsPTopAndWrittenAsPtopIntoOneEntry) {
