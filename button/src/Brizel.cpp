@@ -365,6 +365,13 @@ void Brizel::LayoutCaption() {
     input.caption = m_caption;
     input.font = font();
     brizel::LayoutCaption(input, m_layout);
+    input.font = bold(font());
+    brizel::LayoutCaption(input, m_boldLayout);
+}
+
+QFont Brizel::bold(QFont font) {
+    font.setBold(true);
+    return font;
 }
 
 void Brizel::UpdateAccessKey() {

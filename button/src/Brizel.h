@@ -169,6 +169,7 @@ private:
     DerivedColors colorsFor(OleColor backColor) const;
     void MeasurePicture();
     void LayoutCaption();
+    static QFont bold(QFont font);
     void UpdateAccessKey();
     void ResizeStep();
     // Client size, focus rectangle, surface size and window shape for the current style.
@@ -226,6 +227,8 @@ private:
     int m_pictureWidth = 0;
     int m_pictureHeight = 0;
     CaptionLayout m_layout;
+    // The same caption in bold, as the KDE style draws the default button's.
+    CaptionLayout m_boldLayout;
     CaptionText m_captionText; // the caption shaped for drawing, kept while caption, font and width stay
     DerivedColors m_colors;
     QImage m_surface;

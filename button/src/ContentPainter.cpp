@@ -35,14 +35,15 @@ uint32_t ContentPainter::shade(uint32_t color, int amount, bool proportionalBlue
 void ContentPainter::drawText(const TextBox& rectangle, uint32_t color) {
     if (b.m_caption.isEmpty())
         return;
-    b.m_captionText.prepare(b.m_caption, b.font(), rectangle.width());
+    b.m_captionText.prepare(b.m_caption, m_bold ? Brizel::bold(b.font()) : b.font(), rectangle.width());
     b.m_captionText.draw(textPainter(), rectangle, QColor(SystemColors::toQRgb(color)));
 }
 
 void ContentPainter::DrawCaption(int mode) {
     b.m_lastCaptionMode = mode;
-    const TextBox& normal = b.m_layout.captionRect;
-    const TextBox& pressed = b.m_layout.pressedCaptionRect;
+    const CaptionLayout& layout = m_bold ? b.m_boldLayout : b.m_layout;
+    const TextBox& normal = layout.captionRect;
+    const TextBox& pressed = layout.pressedCaptionRect;
     switch (mode) {
     case Normal:
         DrawCaptionEffect(normal);

@@ -30,6 +30,8 @@ public:
     ~ContentPainter();
 
     void DrawCaption(int mode);
+    // The captions drawn from now on are bold (the KDE style's default button) or in the button's font.
+    void useBoldCaption(bool bold) { m_bold = bold; }
     void DrawCaptionEffect(const TextBox& rectangle);
     void DrawButtonPicture(PictureLook look);
     void DrawPictureEffect(int offset, const Picture& picture);
@@ -48,6 +50,7 @@ private:
     const DerivedColors& c;
     // One painter for all caption copies of a repaint, begun at the first of them.
     std::unique_ptr<QPainter> m_textPainter;
+    bool m_bold = false;
 };
 
 } // namespace brizel

@@ -456,21 +456,10 @@ void FacePainter::kdeUp(int m) {
         g.DrawBox(0, 0, W, H, c.LightColor, false);
     else
         kdeGradient();
-    if (b.displayAsDefault()) {
-        // The default button's caption is bold; painting stays off while the font changes under it.
-        b.m_paintEnabled = false;
-        const QFont saved = b.font();
-        QFont bold = saved;
-        bold.setBold(true);
-        b.QWidget::setFont(bold);
-        b.LayoutCaption();
-        content.DrawCaption(m);
-        b.QWidget::setFont(saved);
-        b.LayoutCaption();
-        b.m_paintEnabled = true;
-    } else {
-        content.DrawCaption(m);
-    }
+    // The default button's caption is bold.
+    content.useBoldCaption(b.displayAsDefault());
+    content.DrawCaption(m);
+    content.useBoldCaption(false);
     kdeFrames(shade(c.ShadowColor, -50), shade(c.FaceColor, -9));
     DrawFocusFrame();
 }
