@@ -10,6 +10,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
+#include <QTabletEvent>
 #include <algorithm>
 #include <cmath>
 #include <new>
@@ -282,6 +283,25 @@ void DrawingCanvas::mouseMoveEvent(QMouseEvent* event) {
 void DrawingCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const MouseCodes::Pointer p = MouseCodes::pointer(*event);
     emit MouseUp(p.button, p.shift, p.x, p.y);
+}
+
+// A pen draws as the mouse does, its tip the left button.
+void DrawingCanvas::tabletEvent(QTabletEvent* event) {
+    const MouseCodes::Pointer p = MouseCodes::pointer(*event);
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        emit MouseDown(p.button, p.shift, p.x, p.y);
+        break;
+    case QEvent::TabletMove:
+        emit MouseMove(p.button, p.shift, p.x, p.y);
+        break;
+    case QEvent::TabletRelease:
+        emit MouseUp(p.button, p.shift, p.x, p.y);
+        break;
+    default:
+        return event->ignore();
+    }
+    event->accept();
 }
 
 // The layer to trace is stretched over the whole canvas, so all of it changes with the size.

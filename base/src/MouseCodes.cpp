@@ -35,12 +35,13 @@ Qt::MouseButton MouseCodes::qtButton(int16_t button) {
     return Qt::NoButton;
 }
 
-MouseCodes::Pointer MouseCodes::pointer(const QMouseEvent& event) {
+MouseCodes::Pointer MouseCodes::pointer(const QSinglePointEvent& event) {
     return pointer(event, event.position());
 }
 
-MouseCodes::Pointer MouseCodes::pointer(const QMouseEvent& event, QPointF at) {
-    const Qt::MouseButtons buttons = event.type() == QEvent::MouseMove ? event.buttons() : event.button();
+MouseCodes::Pointer MouseCodes::pointer(const QSinglePointEvent& event, QPointF at) {
+    const bool move = event.type() == QEvent::MouseMove || event.type() == QEvent::TabletMove;
+    const Qt::MouseButtons buttons = move ? event.buttons() : event.button();
     return {button(buttons), shift(event.modifiers()), static_cast<float>(at.x()),
             static_cast<float>(at.y())};
 }

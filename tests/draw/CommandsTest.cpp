@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTabletEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -628,6 +629,29 @@ TEST_F(CommandTest, OneFingerDrawsASecondFingerDoesNot) {
         EXPECT_EQ(drawn.pixel(off) | 0xFF000000, 0xFFFFFFFF) << off.x() << "," << off.y();
     QTest::mouseClick(window->buttonWidget(Command::Undo), Qt::LeftButton);
     EXPECT_EQ(canvas->Image(), before) << "the fingers' stroke was one undo step";
+}
+
+// A pen draws as the mouse does, one undo step a stroke; hovering over the canvas draws nothing.
+TEST_F(CommandTest, APenDrawsAsTheMouseDoes) {
+    const QRgb pen = qRgb(0xC0, 0, 0);
+    const QPointingDevice stylus(QStringLiteral("stylus"), 1, QInputDevice::DeviceType::Stylus,
+                                 QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position, 1, 2);
+    const auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QTabletEvent event(type, &stylus, at, canvas->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, {}, button, held);
+        QApplication::sendEvent(canvas, &event);
+        EXPECT_TRUE(event.isAccepted());
+    };
+    const QImage before = canvas->Image();
+    send(QEvent::TabletMove, {100, 300}, Qt::NoButton, Qt::NoButton);
+    send(QEvent::TabletMove, {300, 300}, Qt::NoButton, Qt::NoButton);
+    send(QEvent::TabletPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::TabletMove, {300, 100}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::TabletRelease, {300, 100}, Qt::LeftButton, Qt::NoButton);
+    const QImage drawn = canvas->Image();
+    EXPECT_EQ(drawn.pixel(200, 100) | 0xFF000000, pen);
+    EXPECT_EQ(drawn.pixel(200, 300) | 0xFF000000, 0xFFFFFFFF) << "the hovering pen drew";
+    QTest::mouseClick(window->buttonWidget(Command::Undo), Qt::LeftButton);
+    EXPECT_EQ(canvas->Image(), before);
 }
 
 // The grown-ups' keys, pressed as a keyboard does, each run their button's command; a key whose button is

@@ -5,7 +5,7 @@
 #include <Qt>
 #include <cstdint>
 
-class QMouseEvent;
+class QSinglePointEvent;
 
 // Mouse buttons and modifier keys as the original runtime's pointer and key events carry them, for the
 // program and the button library alike.
@@ -21,7 +21,7 @@ int16_t button(Qt::MouseButtons buttons);
 int16_t shift(Qt::KeyboardModifiers modifiers);
 Qt::MouseButton qtButton(int16_t button);
 
-// A mouse event's arguments for a handler: the button pressed or released (for a move, every button
+// A mouse or pen event's arguments for a handler: the button pressed or released (for a move, every button
 // held), the shift state and the place.
 struct Pointer {
     int16_t button;
@@ -29,7 +29,7 @@ struct Pointer {
     float x;
     float y;
 };
-Pointer pointer(const QMouseEvent& event);
+Pointer pointer(const QSinglePointEvent& event);
 // The same, at `at` instead of the event's own place.
-Pointer pointer(const QMouseEvent& event, QPointF at);
+Pointer pointer(const QSinglePointEvent& event, QPointF at);
 } // namespace MouseCodes
