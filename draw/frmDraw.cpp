@@ -45,18 +45,6 @@ constexpr double ScreenShare = 0.9;
 // How long the decoded background stays after its last use: longer than the steps of a resize.
 constexpr int BackgroundKeptMs = 100;
 
-// A button's tooltip with the keyboard shortcut that does the same, in the keyboard's words of the
-// language; a screen reader keeps calling the button by its text alone.
-void label(QWidget* button, const QString& text, const QKeySequence& key) {
-    if (text.isEmpty() || key.isEmpty()) {
-        button->setToolTip(text);
-        return;
-    }
-    button->setAccessibleName(text);
-    button->setToolTip(text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) +
-                       QLatin1Char(')'));
-}
-
 QLabel* pictureLabel(QWidget* parent, const KeyedPropertyBag& bag) {
     auto* label = new QLabel(parent);
     label->setPixmap(QPixmap::fromImage(Resources::picture(ProgramWindow::text(bag, "picture"))));
@@ -464,13 +452,9 @@ void frmDraw::Form_Activate() {
 
 void frmDraw::Sprache() {
     ErrorTrap trap(QStringLiteral("Sprache"), Module);
-    // In the order of the commands.
-    static constexpr std::array<Text, CommandCount> ButtonTips{
-        Text::NewPageTip, Text::UndoTip,  Text::OpenTip,  Text::SaveTitle,  Text::ColorWindowTip,
-        Text::PrintTip,   Text::SoundTip, Text::HelpMenu, Text::WebPageTip, Text::ExitTip};
-    for (int i = 0; i < CommandCount; ++i)
-        if (!trap(10 + 10 * i, [&] {
-                label(bzlButton.widget(i), GetLang(ButtonTips[i]), shortcutOf(static_cast<Command>(i)));
+    for (const auto& line : commands())
+        if (!trap(10 + 10 * static_cast<int>(line.command), [&] {
+                labelCommandButton(buttonWidget(line.command), GetLang(*line.tip), line.shortcut());
             }))
             return;
     if (!trap.run({
@@ -479,18 +463,9 @@ void frmDraw::Sprache() {
             {130, [this] { mnuUeber->setText(GetLang(Text::AboutEntry)); }},
         }))
         return;
-    // In the order of the viewer's commands; the two OK buttons say "OK" in every language.
-    static constexpr std::array<std::optional<Text>, frmPreview::CommandCount> ViewerTips{
-        Text::BackTip, Text::ChooseFlowerTip, Text::NextTip, Text::GridTip,    Text::SizeTip,   Text::BackTip,
-        std::nullopt,  Text::NextTip,         std::nullopt,  Text::TracingTip, Text::ShowHowTip};
-    for (int16_t i = 0; i < frmPreview::CommandCount; ++i)
-        if (!trap(140 + 10 * i, [&] {
-                const auto command = static_cast<frmPreview::Command>(i);
-                label(frmPreview::instance()->buttonWidget(command),
-                      ViewerTips[i] ? GetLang(*ViewerTips[i]) : QStringLiteral("OK"),
-                      frmPreview::shortcutOf(command));
-            }))
-            return;
+    frmPreview* viewer = nullptr;
+    if (!trap(140, [&] { viewer = frmPreview::instance(); }) || !viewer->labelButtons(trap, 140))
+        return;
     trap(250, [this] {
         imgLogo[0]->setVisible(LangIndex == 0);
         imgLogo[1]->setVisible(LangIndex != 0);

@@ -4,6 +4,7 @@
 #include "controls/ButtonArray.h"
 #include "controls/PictureBox.h"
 #include "controls/StoredForm.h"
+#include "core/CommandTable.h"
 #include "core/ProgramWindow.h"
 #include "draw/DrawingCanvas.h"
 
@@ -50,7 +51,8 @@ public:
         WebPage,
         Exit,
     };
-    static constexpr int16_t CommandCount = 10;
+    // Exit is the last.
+    static constexpr int16_t CommandCount = static_cast<int16_t>(Command::Exit) + 1;
 
     DrawingCanvas* picBild = nullptr;
     PictureBox* picPanel = nullptr;
@@ -124,7 +126,8 @@ private:
     QRect panelOnScreen() const;
     static bool moveOffPanel(QWidget* window, const QList<QRect>& keepClear);
     void keepOffCanvas(QWidget* colorWindow);
-    void runCommand(Command command, ErrorTrap& trap);
+    using CommandTable = std::array<CommandEntry<frmDraw, Command>, CommandCount>;
+    static const CommandTable& commands();
     void newPage(ErrorTrap& trap);
     void undo(ErrorTrap& trap);
     void openGallery(ErrorTrap& trap);

@@ -51,38 +51,32 @@ void frmDraw::bzlButton_Click(Command command) {
     bzlButton_Click(static_cast<int16_t>(command));
 }
 
+// One line per button, in the order of their indices.
+const frmDraw::CommandTable& frmDraw::commands() {
+    static constexpr CommandTable table{{
+        {Command::NewPage, &frmDraw::newPage, Text::NewPageTip, Qt::CTRL | Qt::Key_N},
+        {Command::Undo, &frmDraw::undo, Text::UndoTip, Qt::CTRL | Qt::Key_Z},
+        {Command::Gallery, &frmDraw::openGallery, Text::OpenTip, Qt::CTRL | Qt::Key_O},
+        {Command::Save, &frmDraw::saveDrawing, Text::SaveTitle, Qt::CTRL | Qt::Key_S},
+        {Command::ColorWindow, &frmDraw::openColorWindow, Text::ColorWindowTip},
+        {Command::Print, &frmDraw::printDrawing, Text::PrintTip, Qt::CTRL | Qt::Key_P},
+        {Command::SoundSwitch, &frmDraw::toggleSound, Text::SoundTip},
+        {Command::HelpMenu, &frmDraw::openHelpMenu, Text::HelpMenu, QKeyCombination(Qt::Key_F1)},
+        {Command::WebPage, &frmDraw::openWebPage, Text::WebPageTip},
+        // With its question.
+        {Command::Exit, &frmDraw::exitProgram, Text::ExitTip, Qt::CTRL | Qt::Key_Q},
+    }};
+    static_assert(coversEveryButton(table, CommandCount));
+    return table;
+}
+
 // Every button clicks first; an index that names no command does nothing more.
 void frmDraw::bzlButton_Click(int16_t Index) {
     ErrorTrap trap(QStringLiteral("bzlButton_Click"), Module);
     if (!trap(10, [] { sound(Sound::Click); }))
         return;
     if (Index >= 0 && Index < CommandCount)
-        runCommand(static_cast<Command>(Index), trap);
-}
-
-void frmDraw::runCommand(Command command, ErrorTrap& trap) {
-    switch (command) {
-    case Command::NewPage:
-        return newPage(trap);
-    case Command::Undo:
-        return undo(trap);
-    case Command::Gallery:
-        return openGallery(trap);
-    case Command::Save:
-        return saveDrawing(trap);
-    case Command::ColorWindow:
-        return openColorWindow(trap);
-    case Command::Print:
-        return printDrawing(trap);
-    case Command::SoundSwitch:
-        return toggleSound(trap);
-    case Command::HelpMenu:
-        return openHelpMenu(trap);
-    case Command::WebPage:
-        return openWebPage(trap);
-    case Command::Exit:
-        return exitProgram(trap);
-    }
+        (this->*commands()[static_cast<size_t>(Index)].run)(trap);
 }
 
 // Both layers become white: a new page never shows an older drawing again.

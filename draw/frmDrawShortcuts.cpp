@@ -4,47 +4,24 @@
 #include "draw/frmDraw.h"
 
 #include <QShortcut>
-#include <array>
 #include <brizel/AccessibleHints.h>
 
-namespace {
-
-using Command = frmDraw::Command;
-
-struct CommandKey {
-    Command command;
-    QKeyCombination key;
-};
-
-constexpr std::array<CommandKey, 7> CommandKeys{{
-    {Command::NewPage, Qt::CTRL | Qt::Key_N},
-    {Command::Undo, Qt::CTRL | Qt::Key_Z},
-    {Command::Gallery, Qt::CTRL | Qt::Key_O},
-    {Command::Save, Qt::CTRL | Qt::Key_S},
-    {Command::Print, Qt::CTRL | Qt::Key_P},
-    {Command::HelpMenu, QKeyCombination(Qt::Key_F1)},
-    // With its question.
-    {Command::Exit, Qt::CTRL | Qt::Key_Q},
-}};
-
-} // namespace
-
 QKeySequence frmDraw::shortcutOf(Command command) {
-    for (const CommandKey& entry : CommandKeys)
-        if (entry.command == command)
-            return QKeySequence(entry.key);
-    return {};
+    return commands()[static_cast<size_t>(command)].shortcut();
 }
 
 // A screen reader names each key as its button's key binding.
 void frmDraw::createShortcuts() {
-    for (const CommandKey& entry : CommandKeys) {
-        buttonWidget(entry.command)->setProperty(brizel::AccessibleHints::Shortcut, QKeySequence(entry.key));
-        auto* shortcut = new QShortcut(QKeySequence(entry.key), this);
+    for (const auto& line : commands()) {
+        const QKeySequence key = line.shortcut();
+        if (key.isEmpty())
+            continue;
+        buttonWidget(line.command)->setProperty(brizel::AccessibleHints::Shortcut, key);
+        auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);
         connect(shortcut, &QShortcut::activated, this,
-                [this, command = entry.command] { pressButton(command); });
+                [this, command = line.command] { pressButton(command); });
     }
 }
 

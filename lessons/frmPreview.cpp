@@ -176,27 +176,53 @@ void frmPreview::describePicture() {
             .arg(flower, QString::number(m_shownBand + 1), QString::number(LastStep + 1)));
 }
 
+// One line per button, in the order of their indices.
+const frmPreview::CommandTable& frmPreview::commands() {
+    static constexpr CommandTable table{{
+        {Command::StepBack, &frmPreview::stepBack, Text::BackTip, QKeyCombination(Qt::Key_PageUp)},
+        {Command::ChooseLesson, &frmPreview::chooseLesson, Text::ChooseFlowerTip},
+        {Command::StepOn, &frmPreview::stepOn, Text::NextTip, QKeyCombination(Qt::Key_PageDown)},
+        {Command::GridSwitch, &frmPreview::switchGrid, Text::GridTip},
+        {Command::SizeSwitch, &frmPreview::switchSize, Text::SizeTip},
+        {Command::LessonBefore, &frmPreview::lessonBefore, Text::BackTip},
+        // The two OK buttons say "OK" in every language.
+        {Command::TakeLesson, &frmPreview::takeLesson, std::nullopt},
+        {Command::NextLesson, &frmPreview::nextLesson, Text::NextTip},
+        {Command::TakeDrawing, &frmPreview::takeDrawing, std::nullopt},
+        {Command::TraceSwitch, &frmPreview::switchTracing, Text::TracingTip},
+        {Command::ShowHow, &frmPreview::showHow, Text::ShowHowTip},
+    }};
+    static_assert(coversEveryButton(table, CommandCount));
+    return table;
+}
+
 QKeySequence frmPreview::shortcutOf(Command command) {
-    switch (command) {
-    case Command::StepBack:
-        return QKeySequence(Qt::Key_PageUp);
-    case Command::StepOn:
-        return QKeySequence(Qt::Key_PageDown);
-    default:
-        return {};
-    }
+    return commands()[static_cast<size_t>(command)].shortcut();
+}
+
+bool frmPreview::labelButtons(ErrorTrap& trap, int firstLine) {
+    for (const auto& line : commands())
+        if (!trap(firstLine + 10 * static_cast<int>(line.command), [&] {
+                labelCommandButton(buttonWidget(line.command),
+                                   line.tip ? GetLang(*line.tip) : QStringLiteral("OK"), line.shortcut());
+            }))
+            return false;
+    return true;
 }
 
 // Page Up and Page Down step through the lesson from any window of the program, as the step panel's
 // buttons do, while that panel is shown and the button could be clicked. A screen reader names each key
 // as its button's key binding.
 void frmPreview::createShortcuts() {
-    for (const Command command : {Command::StepBack, Command::StepOn}) {
-        buttonWidget(command)->setProperty(brizel::AccessibleHints::Shortcut, shortcutOf(command));
-        auto* shortcut = new QShortcut(shortcutOf(command), this);
+    for (const auto& line : commands()) {
+        const QKeySequence key = line.shortcut();
+        if (key.isEmpty())
+            continue;
+        buttonWidget(line.command)->setProperty(brizel::AccessibleHints::Shortcut, key);
+        auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::ApplicationShortcut);
         shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, [this, command] {
+        connect(shortcut, &QShortcut::activated, this, [this, command = line.command] {
             if (picPanel[StepPanel]->isVisibleTo(this) && button(command).Enabled())
                 bzlButton_Click(command);
         });
@@ -403,34 +429,7 @@ void frmPreview::bzlButton_Click(Command command) {
 void frmPreview::bzlButton_Click(int16_t Index) {
     ErrorTrap trap(QStringLiteral("bzlButton_Click"), Module);
     if (Index >= 0 && Index < CommandCount)
-        runCommand(static_cast<Command>(Index), trap);
-}
-
-void frmPreview::runCommand(Command command, ErrorTrap& trap) {
-    switch (command) {
-    case Command::StepBack:
-        return stepBack(trap);
-    case Command::ChooseLesson:
-        return chooseLesson(trap);
-    case Command::StepOn:
-        return stepOn(trap);
-    case Command::GridSwitch:
-        return switchGrid(trap);
-    case Command::SizeSwitch:
-        return switchSize(trap);
-    case Command::LessonBefore:
-        return lessonBefore(trap);
-    case Command::TakeLesson:
-        return takeLesson(trap);
-    case Command::NextLesson:
-        return nextLesson(trap);
-    case Command::TakeDrawing:
-        return takeDrawing(trap);
-    case Command::TraceSwitch:
-        return switchTracing(trap);
-    case Command::ShowHow:
-        return showHow(trap);
-    }
+        (this->*commands()[static_cast<size_t>(Index)].run)(trap);
 }
 
 void frmPreview::enable(Command command, bool on) {

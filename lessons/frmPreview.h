@@ -6,6 +6,7 @@
 #include "controls/PictureBox.h"
 #include "controls/StoredForm.h"
 #include "controls/WindowDrag.h"
+#include "core/CommandTable.h"
 #include "core/ProgramWindow.h"
 #include "lessons/GridOverlay.h"
 #include "lessons/LessonStrokes.h"
@@ -56,7 +57,8 @@ public:
         TraceSwitch,
         ShowHow,
     };
-    static constexpr int16_t CommandCount = 11;
+    // ShowHow is the last.
+    static constexpr int16_t CommandCount = static_cast<int16_t>(Command::ShowHow) + 1;
 
     PictureBox* picPreview = nullptr;
     std::array<PictureBox*, 3> picPanel{};
@@ -86,6 +88,9 @@ public:
 
     // The keyboard shortcut of a command: Page Up and Page Down for the steps; empty for the others.
     static QKeySequence shortcutOf(Command command);
+    // The buttons' tooltips in the current language, button i at line firstLine + 10 * i of `trap`; false
+    // where one failed and the trap ends.
+    bool labelButtons(ErrorTrap& trap, int firstLine);
     // The button that runs `command`.
     brizel::IBrizel& button(Command command) const;
     QWidget* buttonWidget(Command command) const;
@@ -138,7 +143,8 @@ private:
     void enable(Command command, bool on);
     void browse(int16_t lesson);
 
-    void runCommand(Command command, ErrorTrap& trap);
+    using CommandTable = std::array<CommandEntry<frmPreview, Command>, CommandCount>;
+    static const CommandTable& commands();
     void stepBack(ErrorTrap& trap);
     void chooseLesson(ErrorTrap& trap);
     void stepOn(ErrorTrap& trap);
