@@ -109,18 +109,18 @@ preview() { shot; screen_pixel $(( VX + 16 + $1 )) $(( VY + 16 + $2 )); }
 step="the grid over the first step, switched off"
 # The grid is on at first: an orange line two pixels wide every 50 pixels.
 [ "$(preview 50 10)" = "255,182,47" ] || fail "$step: no grid line at 50,10 at first"
-viewer_button 48 48 95
+viewer_button 18 48 95
 preview_shows_band 1 0 || fail "$step: the preview is not the lesson's first step alone"
 step="next step five times: the finished flower"
 for _ in 1 2 3 4 5; do viewer_button 160 8 95; done
 preview_shows_band 1 5 || fail "$step"
 step="half size"
-viewer_button 104 48 95
+viewer_button 74 48 95
 window_of_size 240 270 >/dev/null || fail "$step: the viewer is not 240 x 270"
 step="full size again"
 # In half size the 249-pixel panel sticks out of the 240-pixel window by 4 pixels on the left, below the
 # 200 x 150 preview.
-viewer_button 104 48 -4 166
+viewer_button 74 48 -4 166
 window_of_size 440 420 >/dev/null || fail "$step: the viewer is not 440 x 420"
 step="the lesson panel: the next lesson, taken"
 viewer_button 104 8 95
@@ -176,7 +176,7 @@ canvas_colours() {
     convert "$WORK/canvas.png" -format %k info:
 }
 step="tracing on, and a stroke over the step"
-viewer_button 160 48 95
+viewer_button 130 48 95
 S3Y=$(( CH * 4 / 10 )); S3X0=$(( CW * 6 / 10 )); S3X1=$(( CW * 8 / 10 ))
 drag $(( CX + S3X0 )) $(( CY + S3Y )) $(( CX + S3X1 )) $(( CY + S3Y ))
 wait_for_pixel $(( CX + (S3X0 + S3X1) / 2 )) $(( CY + S3Y )) "$SECOND" || fail "$step: the canvas does not show it"
@@ -201,7 +201,7 @@ for _ in $(seq 100); do [ "$(stat -c %Y "$PICS/flower.bmp")" -gt 946684800 ] && 
 cmp -s "$PICS/flower.bmp" "$WORK/first-save.bmp" || fail "$step: the second save differs from the first"
 
 step="tracing off"
-viewer_button 160 48 95
+viewer_button 130 48 95
 for _ in $(seq 50); do [ "$(canvas_colours)" = 3 ] && break; sleep 0.1; done
 [ "$(canvas_colours)" = 3 ] || fail "$step: the canvas shows $(canvas_colours) colours, not white and two strokes"
 
