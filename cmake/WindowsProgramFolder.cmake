@@ -1,11 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows program folder holds what the program needs on a machine without Qt: Qt's DLLs and the
-# plugins it loads (the windows platform, the image formats it opens, print support, and offscreen for the
-# tests), the compiler's runtime, and Qt's translations of its own buttons for the program's languages.
+# plugins it loads (the windows platform, the image formats it opens, the system's look for the dialogs,
+# and offscreen for the tests; printing is inside Qt's print support library), the compiler's runtime, and Qt's translations of its own buttons for the program's languages.
 set(WINDOWS_QT_LIBRARIES Core Gui Widgets PrintSupport)
 set(WINDOWS_QT_PLUGINS platforms/qwindows.dll platforms/qoffscreen.dll imageformats/qjpeg.dll
-                       imageformats/qgif.dll imageformats/qico.dll
-                       printsupport/windowsprintersupport.dll)
+                       imageformats/qgif.dll imageformats/qico.dll styles/qwindowsvistastyle.dll)
 set(WINDOWS_TRANSLATION_LANGUAGES de en es fr it sv)
 
 set(qt_prefix ${QT6_INSTALL_PREFIX})

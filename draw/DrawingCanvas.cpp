@@ -10,7 +10,9 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
+#if QT_CONFIG(tabletevent)
 #include <QTabletEvent>
+#endif
 #include <algorithm>
 #include <cmath>
 #include <new>
@@ -285,7 +287,9 @@ void DrawingCanvas::mouseReleaseEvent(QMouseEvent* event) {
     emit MouseUp(p.button, p.shift, p.x, p.y);
 }
 
-// A pen draws as the mouse does, its tip the left button.
+#if QT_CONFIG(tabletevent)
+// A pen draws as the mouse does, its tip the left button. Where Qt is built without pen events (for
+// Windows), pens arrive as the mouse.
 void DrawingCanvas::tabletEvent(QTabletEvent* event) {
     const MouseCodes::Pointer p = MouseCodes::pointer(*event);
     switch (event->type()) {
@@ -303,6 +307,7 @@ void DrawingCanvas::tabletEvent(QTabletEvent* event) {
     }
     event->accept();
 }
+#endif
 
 // The layer to trace is stretched over the whole canvas, so all of it changes with the size.
 void DrawingCanvas::resizeEvent(QResizeEvent*) {

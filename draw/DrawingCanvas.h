@@ -66,7 +66,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+#if QT_CONFIG(tabletevent)
     void tabletEvent(QTabletEvent* event) override;
+#endif
     void resizeEvent(QResizeEvent* event) override;
 
 private:

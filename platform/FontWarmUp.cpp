@@ -10,6 +10,7 @@
 #include <unistd.h>
 #endif
 
+#ifdef PINSOLA_FONTCONFIG
 namespace {
 
 // The lowest priority: the display server, the session bus and the main thread, on their way to the first
@@ -24,6 +25,7 @@ void yieldToStartUp() {
 }
 
 } // namespace
+#endif
 
 FontWarmUp::FontWarmUp() {
 #ifdef PINSOLA_FONTCONFIG

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ThreadExit.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 // With mingw's emulated thread-local storage, the regular-expression JIT's per-thread stack is freed after

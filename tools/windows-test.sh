@@ -19,6 +19,7 @@ cmake --build "$build"
 
 # One wine server for the whole run, started before the prefix is made: each test would start its own.
 export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all
+mkdir -p "$WINEPREFIX"
 wineserver -k 2>/dev/null || true
 wineserver -p
 "$build/wine-run.sh" wineboot -i >/dev/null 2>&1

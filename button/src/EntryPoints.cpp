@@ -2,15 +2,11 @@
 // The four exported entry points of an in-process control server, over our own class registry.
 #include "Brizel.h"
 #include "ClassRegistry.h"
+#include "LibraryPath.h"
 
 #include <brizel/BrizelFactory.h>
 
 #include <QPluginLoader>
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#else
-#include <dlfcn.h>
-#endif
 
 namespace {
 
@@ -20,35 +16,12 @@ constexpr long E_FAIL = long(0x80004005);
 constexpr long E_POINTER = long(0x80004003);
 constexpr long CLASS_E_CLASSNOTAVAILABLE = long(0x80040111);
 
-// The absolute path of this library, as the dynamic loader knows it.
-#ifdef Q_OS_WIN
-QString ownPath() {
-    HMODULE module = nullptr;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                            reinterpret_cast<LPCWSTR>(&ownPath), &module))
-        return {};
-    wchar_t path[32768];
-    const DWORD length = GetModuleFileNameW(module, path, DWORD(std::size(path)));
-    if (length == 0 || length == std::size(path))
-        return {};
-    return QString::fromWCharArray(path, int(length));
-}
-#else
-QString ownPath() {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&ownPath), &info) == 0 || !info.dli_fname)
-        return {};
-    return QString::fromLocal8Bit(info.dli_fname);
-}
-#endif
-
 } // namespace
 
 extern "C" {
 
 Q_DECL_EXPORT long DllRegisterServer() {
-    const QString path = ownPath();
+    const QString path = brizel::libraryPath();
     if (path.isEmpty())
         return E_FAIL;
     return brizel::ClassRegistry::registerClass(QLatin1String(brizel::ClassRegistry::ProgId), path) ? S_OK
@@ -67,7 +40,7 @@ Q_DECL_EXPORT long DllGetClassObject(const char* progId, brizel::BrizelFactory**
     *factory = nullptr;
     if (!progId || qstrcmp(progId, brizel::ClassRegistry::ProgId) != 0)
         return CLASS_E_CLASSNOTAVAILABLE;
-    QPluginLoader loader(ownPath());
+    QPluginLoader loader(brizel::libraryPath());
     *factory = qobject_cast<brizel::BrizelFactory*>(loader.instance());
     return *factory ? S_OK : E_FAIL;
 }

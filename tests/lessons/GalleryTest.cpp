@@ -219,7 +219,7 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     const QImage previewBefore = shown();
     resetPeakMemory();
     {
-        WithoutReadOverride unprivileged;
+        [[maybe_unused]] const WithoutReadOverride unprivileged;
         if (c.permissions == QFile::Permissions()) {
             ASSERT_FALSE(QFile(file.fileName()).open(QIODevice::ReadOnly)) << "the file must be unreadable";
         }

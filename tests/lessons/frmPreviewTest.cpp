@@ -387,8 +387,11 @@ TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
 
 INSTANTIATE_TEST_SUITE_P(Table, Panels, ::testing::ValuesIn(panelCases()), [](const auto& row) {
     std::string name;
-    for (const PanelSwitch& s : row.param)
-        name += (name.empty() ? "" : "_") + std::string(s.name);
+    for (const PanelSwitch& s : row.param) {
+        if (!name.empty())
+            name += '_';
+        name += s.name;
+    }
     return name;
 });
 
