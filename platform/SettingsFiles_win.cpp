@@ -6,7 +6,15 @@
 namespace {
 const QString RegistryBranch = QStringLiteral("\\Software\\VB and VBA Program Settings\\");
 
-std::unique_ptr<QSettings> storeIn(const QString& root, const QString& appName) {
+QString rootOf(const QString& hive) {
+    const QString& test = SettingsFiles::registryRootSeam.standIn();
+    return test.isEmpty() ? hive
+                          : test + (hive == QStringLiteral("HKEY_CURRENT_USER") ? QStringLiteral("\\HKCU")
+                                                                                : QStringLiteral("\\HKLM"));
+}
+
+std::unique_ptr<QSettings> storeIn(const QString& hive, const QString& appName) {
+    const QString root = rootOf(hive);
     auto settings = std::make_unique<QSettings>(root + RegistryBranch + appName, QSettings::NativeFormat);
     settings->setFallbacksEnabled(false);
     return settings;
@@ -24,7 +32,7 @@ std::vector<std::unique_ptr<QSettings>> SettingsFiles::systemStores(const QStrin
 }
 
 QString SettingsFiles::userLocation(const QString& appName) {
-    return QStringLiteral("HKEY_CURRENT_USER") + RegistryBranch + appName;
+    return rootOf(QStringLiteral("HKEY_CURRENT_USER")) + RegistryBranch + appName;
 }
 
 QString SettingsFiles::whyNoFolder(const QString& folder) {

@@ -87,12 +87,12 @@ TEST_P(MainSprache, SettlesTheLanguageIndex) {
     ErrorScript script;
     Main();
     EXPECT_EQ(LangIndex, c.langIndex);
-    QSettings stored(home.settingsFile(), QSettings::IniFormat);
+    const std::unique_ptr<QSettings> stored = home.userSettings();
     if (c.storedAfter)
-        EXPECT_EQ(stored.value(QStringLiteral("Optionen/Sprache")).toString(),
+        EXPECT_EQ(stored->value(QStringLiteral("Optionen/Sprache")).toString(),
                   QString::fromLatin1(c.storedAfter));
     else
-        EXPECT_FALSE(stored.contains(QStringLiteral("Optionen/Sprache")))
+        EXPECT_FALSE(stored->contains(QStringLiteral("Optionen/Sprache")))
             << "German, the default, is not kept";
     GetLang(Text::ProgramName);
     ASSERT_EQ(script.count(), c.reported ? 1 : 0) << "a text lookup reports nothing";

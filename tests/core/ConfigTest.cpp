@@ -46,7 +46,7 @@ TEST(LoadConfig, FirstRunGivesTheDefaultsAndWritesNothing) {
     EXPECT_TRUE(current() == (Options{-1, 1, 5, 0, -1, -1, -1}));
     EXPECT_EQ(TraceOn, 0) << "tracing starts off";
     EXPECT_EQ(script.count(), 0);
-    EXPECT_FALSE(QFile::exists(home.settingsFile()));
+    EXPECT_FALSE(home.hasUserSettings());
 }
 
 struct StoredOption {
@@ -196,12 +196,12 @@ TEST(SaveConfig, WritesWhatDiffersFromTheDefaultsAsDecimalText) {
     GridOn = 0;
     TraceOn = -1;
     SaveConfig();
-    QSettings stored(home.settingsFile(), QSettings::IniFormat);
+    const std::unique_ptr<QSettings> stored = home.userSettings();
     const std::pair<const char*, const char*> expected[] = {
         {"Sound", "0"}, {"Image", "17"}, {"Width", "12"}, {"Color", "16711680"},
         {"PSize", "0"}, {"CShow", "0"},  {"Gitter", "0"}, {"Trace", "-1"}};
     for (auto [key, value] : expected)
-        EXPECT_EQ(stored.value(QStringLiteral("Optionen/") + key).toString(), QString::fromLatin1(value))
+        EXPECT_EQ(stored->value(QStringLiteral("Optionen/") + key).toString(), QString::fromLatin1(value))
             << key;
     EXPECT_EQ(script.count(), 0);
 }
@@ -214,7 +214,7 @@ TEST(SaveConfig, StoresNothingThatEqualsTheDefaults) {
     clearOptions();
     LoadConfig();
     SaveConfig();
-    EXPECT_FALSE(QFile::exists(home.settingsFile()));
+    EXPECT_FALSE(home.hasUserSettings());
     const std::pair<const char*, const char*> defaults[] = {{"Sound", "-1"}, {"Image", "1"},  {"Width", "5"},
                                                             {"Color", "0"},  {"PSize", "-1"}, {"CShow", "-1"},
                                                             {"Gitter", "1"}, {"Trace", "0"}};
@@ -224,8 +224,8 @@ TEST(SaveConfig, StoresNothingThatEqualsTheDefaults) {
     clearOptions();
     LoadConfig();
     SaveConfig();
-    QSettings stored(home.settingsFile(), QSettings::IniFormat);
-    EXPECT_EQ(stored.allKeys(), QStringList{QStringLiteral("Optionen/PLeft")}) << "a window's place stays";
+    const std::unique_ptr<QSettings> stored = home.userSettings();
+    EXPECT_EQ(stored->allKeys(), QStringList{QStringLiteral("Optionen/PLeft")}) << "a window's place stays";
     clearOptions();
     LoadConfig();
     EXPECT_TRUE(current() == (Options{-1, 1, 5, 0, -1, -1, -1}));
@@ -276,9 +276,7 @@ TEST(StoreChoice, KeepsOnlyWhatDiffersFromTheMachineWideValue) {
     TempHome home;
     ErrorScript script;
     home.storeSystemOption(QStringLiteral("Sprache"), QStringLiteral("6"));
-    const auto users = [&home] {
-        return QSettings(home.settingsFile(), QSettings::IniFormat).value(QStringLiteral("Optionen/Sprache"));
-    };
+    const auto users = [&home] { return home.userSettings()->value(QStringLiteral("Optionen/Sprache")); };
     StoreChoice(QStringLiteral("Sprache"), 1, 0);
     EXPECT_EQ(users().toString(), QStringLiteral("1"));
     StoreChoice(QStringLiteral("Sprache"), 6, 0);

@@ -22,16 +22,16 @@ namespace {
 class Recorder : public QWidget {
 public:
     enum class Unload { Accept, Refuse, Fail };
-    Recorder(QString name, QStringList& log, QString settingsFile, Unload unload = Unload::Accept)
-        : m_name(std::move(name)), m_log(log), m_settings(std::move(settingsFile)), m_unload(unload) {
+    Recorder(QString name, QStringList& log, const TempHome& home, Unload unload = Unload::Accept)
+        : m_name(std::move(name)), m_log(log), m_home(home), m_unload(unload) {
         Forms::add(this);
     }
 
 protected:
     // A failing unload stops at the handler's edge, as in the program's windows.
     void closeEvent(QCloseEvent* event) override {
-        m_log << m_name + (QFile::exists(m_settings) ? QStringLiteral(" after save")
-                                                     : QStringLiteral(" before save"));
+        m_log << m_name + (m_home.hasUserSettings() ? QStringLiteral(" after save")
+                                                    : QStringLiteral(" before save"));
         if (m_unload == Unload::Refuse)
             event->ignore();
         if (!HandlerEdge::run(this, [this] {
@@ -44,7 +44,7 @@ protected:
 private:
     QString m_name;
     QStringList& m_log;
-    QString m_settings;
+    const TempHome& m_home;
     Unload m_unload;
 };
 
@@ -52,15 +52,15 @@ TEST(EndProgram, SavesTheOptionsThenUnloadsTheWindowsNewestFirst) {
     TempHome home;
     ErrorScript script;
     QStringList log;
-    new Recorder(QStringLiteral("draw"), log, home.settingsFile());
-    new Recorder(QStringLiteral("preview"), log, home.settingsFile());
-    new Recorder(QStringLiteral("color"), log, home.settingsFile());
+    new Recorder(QStringLiteral("draw"), log, home);
+    new Recorder(QStringLiteral("preview"), log, home);
+    new Recorder(QStringLiteral("color"), log, home);
     PenWidth = 7;
     EndProgram();
     EXPECT_EQ(log, (QStringList{"color after save", "preview after save", "draw after save"}));
     EXPECT_TRUE(Forms::loaded().isEmpty());
-    QSettings stored(home.settingsFile(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value(QStringLiteral("Optionen/Width")).toString(), QStringLiteral("7"));
+    const std::unique_ptr<QSettings> stored = home.userSettings();
+    EXPECT_EQ(stored->value(QStringLiteral("Optionen/Width")).toString(), QStringLiteral("7"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -68,9 +68,8 @@ TEST(EndProgram, EndsAtOnceWhenAWindowRefusesToUnload) {
     TempHome home;
     ErrorScript script;
     QStringList log;
-    auto* stubborn =
-        new Recorder(QStringLiteral("stubborn"), log, home.settingsFile(), Recorder::Unload::Refuse);
-    new Recorder(QStringLiteral("other"), log, home.settingsFile());
+    auto* stubborn = new Recorder(QStringLiteral("stubborn"), log, home, Recorder::Unload::Refuse);
+    new Recorder(QStringLiteral("other"), log, home);
     EXPECT_THROW(EndProgram(), ProgramEnded);
     EXPECT_EQ(log, (QStringList{"other after save", "stubborn after save"}));
     EXPECT_EQ(script.count(), 0) << "EndProgram reports nothing";
@@ -83,9 +82,9 @@ TEST(EndProgram, AWindowFailingToUnloadIsSkippedAndTheOthersStillUnload) {
     TempHome home;
     ErrorScript script;
     QStringList log;
-    new Recorder(QStringLiteral("draw"), log, home.settingsFile());
-    auto* failing = new Recorder(QStringLiteral("preview"), log, home.settingsFile(), Recorder::Unload::Fail);
-    new Recorder(QStringLiteral("color"), log, home.settingsFile());
+    new Recorder(QStringLiteral("draw"), log, home);
+    auto* failing = new Recorder(QStringLiteral("preview"), log, home, Recorder::Unload::Fail);
+    new Recorder(QStringLiteral("color"), log, home);
     EXPECT_THROW(EndProgram(), ProgramEnded) << "a window is still loaded";
     EXPECT_EQ(log, (QStringList{"color after save", "preview after save", "draw after save"}));
     EXPECT_EQ(Forms::loaded(), QList<QWidget*>{failing});

@@ -276,7 +276,7 @@ TEST_F(CommandTest, ExitAnsweredNoKeepsRunningAndSavesNothing) {
     window->bzlButton_Click(Command::Exit);
     EXPECT_EQ(asked.size(), 1);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(QFile::exists(home.settingsFile()));
+    EXPECT_FALSE(home.hasUserSettings());
 }
 
 TEST_F(CommandTest, AFinishedStrokeIsKeptUntilANewPageOrAConfirmedExitGivesItUp) {
@@ -395,17 +395,17 @@ TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     home.installGermanAndEnglish();
     window->Sprache();
     QTest::mouseClick(window->imgLang[0], Qt::LeftButton);
-    EXPECT_FALSE(QFile::exists(home.settingsFile())) << "the current language's flag writes nothing";
+    EXPECT_FALSE(home.hasUserSettings()) << "the current language's flag writes nothing";
     QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
     EXPECT_EQ(LangIndex, 1);
     EXPECT_EQ(window->buttonWidget(Command::NewPage)->toolTip(), QStringLiteral("New page (Ctrl+N)"));
     EXPECT_FALSE(window->imgLogo[0]->isVisibleTo(window));
     EXPECT_TRUE(window->imgLogo[1]->isVisibleTo(window));
-    QSettings stored(home.settingsFile(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value(QStringLiteral("Optionen/Sprache")).toString(), QStringLiteral("1"));
-    const QByteArray settings = contents(home.settingsFile());
+    const std::unique_ptr<QSettings> stored = home.userSettings();
+    EXPECT_EQ(stored->value(QStringLiteral("Optionen/Sprache")).toString(), QStringLiteral("1"));
+    const QStringList settings = home.storedSettings();
     QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
-    EXPECT_EQ(contents(home.settingsFile()), settings);
+    EXPECT_EQ(home.storedSettings(), settings);
 
     // From the last button, Tab goes over the flags row by row: German, English, Spanish; Enter picks.
     window->buttonWidget(Command::Exit)->setFocus();

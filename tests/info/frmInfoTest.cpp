@@ -102,11 +102,11 @@ TEST_P(Flag, StoresAnotherLanguageAtOnceAndRelabels) {
     EXPECT_EQ(LangIndex, c.clicked);
     EXPECT_EQ(window->Label[1]->text(), QString::fromUtf8(c.purpose));
     if (c.stored) {
-        QSettings stored(home.settingsFile(), QSettings::IniFormat);
-        EXPECT_EQ(stored.value(QStringLiteral("Optionen/Sprache")).toString(), QString::fromLatin1(c.stored));
+        const std::unique_ptr<QSettings> stored = home.userSettings();
+        EXPECT_EQ(stored->value(QStringLiteral("Optionen/Sprache")).toString(),
+                  QString::fromLatin1(c.stored));
     } else {
-        EXPECT_FALSE(QFile::exists(home.settingsFile()))
-            << "the current language and German, the default, write nothing";
+        EXPECT_FALSE(home.hasUserSettings()) << "the current language and German, the default, write nothing";
     }
 }
 

@@ -23,9 +23,7 @@ using Allgemein::StepNo;
 constexpr QRgb Orange = qRgb(255, 182, 47);
 
 QString storedOption(const TempHome& home, const QString& key) {
-    return QSettings(home.settingsFile(), QSettings::IniFormat)
-        .value(QStringLiteral("Optionen/") + key)
-        .toString();
+    return home.userSettings()->value(QStringLiteral("Optionen/") + key).toString();
 }
 
 using Command = frmPreview::Command;

@@ -3,6 +3,7 @@
 
 #include "core/Allgemein.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SettingsFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,9 +37,16 @@ TempHome::TempHome()
     qputenv("XDG_STATE_HOME", (m_dir.path() + QStringLiteral("/state")).toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
     ProgramFolder::setPath(programFolder());
+#ifdef Q_OS_WIN
+    m_registryRoot =
+        QStringLiteral("HKEY_CURRENT_USER\\Software\\Pinsola tests\\") + QFileInfo(m_dir.path()).fileName();
+    m_registryScope.emplace(SettingsFiles::registryRootSeam, m_registryRoot);
+#endif
 }
 
 TempHome::~TempHome() {
+    if (!m_registryRoot.isEmpty())
+        QSettings(m_registryRoot, QSettings::NativeFormat).clear();
     ProgramFolder::setPath({});
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
     qputenv("XDG_DATA_HOME", m_oldDataHome);
@@ -63,9 +71,28 @@ QString TempHome::settingsFile() const {
     return configFolder() + QStringLiteral("/Pinsola/Pinsola.conf");
 }
 
+std::unique_ptr<QSettings> TempHome::userSettings() const {
+    if (m_registryRoot.isEmpty())
+        return std::make_unique<QSettings>(settingsFile(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(SettingsFiles::userLocation(QStringLiteral("Pinsola")),
+                                       QSettings::NativeFormat);
+}
+
+bool TempHome::hasUserSettings() const {
+    return m_registryRoot.isEmpty() ? QFile::exists(settingsFile()) : !userSettings()->allKeys().isEmpty();
+}
+
+QStringList TempHome::storedSettings() const {
+    const std::unique_ptr<QSettings> settings = userSettings();
+    QStringList lines;
+    for (const QString& key : settings->allKeys())
+        lines << key + QLatin1Char('=') + settings->value(key).toString();
+    lines.sort();
+    return lines;
+}
+
 void TempHome::storeOption(const QString& key, const QString& value) const {
-    QSettings settings(settingsFile(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Optionen/") + key, value);
+    userSettings()->setValue(QStringLiteral("Optionen/") + key, value);
 }
 
 QString TempHome::systemSettingsFile() const {
@@ -73,8 +100,14 @@ QString TempHome::systemSettingsFile() const {
 }
 
 void TempHome::storeSystemOption(const QString& key, const QString& value) const {
-    QSettings settings(systemSettingsFile(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Optionen/") + key, value);
+    if (m_registryRoot.isEmpty()) {
+        QSettings(systemSettingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Optionen/") + key, value);
+        return;
+    }
+    QSettings(m_registryRoot + QStringLiteral("\\HKLM\\Software\\VB and VBA Program Settings\\Pinsola"),
+              QSettings::NativeFormat)
+        .setValue(QStringLiteral("Optionen/") + key, value);
 }
 
 void TempHome::installGermanAndEnglish() const {

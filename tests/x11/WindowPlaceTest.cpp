@@ -53,11 +53,11 @@ protected:
     }
     // The stored place under `left` and `top` must be `place`, in twips.
     void expectStored(const char* left, const char* top, QPoint place) const {
-        const QSettings settings(home.settingsFile(), QSettings::IniFormat);
+        const std::unique_ptr<QSettings> settings = home.userSettings();
         const QPointF logical = QPointF(place) / qApp->devicePixelRatio();
-        EXPECT_EQ(settings.value(QStringLiteral("Optionen/") + QLatin1String(left)).toInt(),
+        EXPECT_EQ(settings->value(QStringLiteral("Optionen/") + QLatin1String(left)).toInt(),
                   VbConvert::toLong(logical.x() * Twips::perPixelX()));
-        EXPECT_EQ(settings.value(QStringLiteral("Optionen/") + QLatin1String(top)).toInt(),
+        EXPECT_EQ(settings->value(QStringLiteral("Optionen/") + QLatin1String(top)).toInt(),
                   VbConvert::toLong(logical.y() * Twips::perPixelY()));
     }
 };
