@@ -38,6 +38,12 @@ TempHome::TempHome()
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
     ProgramFolder::setPath(programFolder());
 #ifdef Q_OS_WIN
+    // Qt's own texts come from the program folder's translations, where Windows has no system copy.
+    QDir(programFolder()).mkpath(QStringLiteral("translations"));
+    for (const QFileInfo& catalogue :
+         QDir(QStringLiteral(PROGRAM_DIR "/translations")).entryInfoList(QDir::Files))
+        QFile::copy(catalogue.filePath(),
+                    programFolder() + QStringLiteral("/translations/") + catalogue.fileName());
     m_registryRoot =
         QStringLiteral("HKEY_CURRENT_USER\\Software\\Pinsola tests\\") + QFileInfo(m_dir.path()).fileName();
     m_registryScope.emplace(SettingsFiles::registryRootSeam, m_registryRoot);
