@@ -21,6 +21,9 @@ constexpr int OldLine = 88;
 // How far a palette colour may lie from a mix of paper and the new lines' colour and still be one.
 constexpr int MixTolerance = 8;
 constexpr int PenSize = 24;
+// A frame draws at most this share of the play: after a stall (a busy machine) the play goes on from where
+// it was instead of jumping to its end.
+constexpr double LongestFrameShare = 0.1;
 
 double lengthOf(const QPolygonF& stroke) {
     double length = 0;
@@ -66,6 +69,7 @@ void StepPlayer::play(const QImage& before, const QList<QPolygonF>& strokes) {
     for (const QPolygonF& stroke : m_strokes)
         m_total += lengthOf(stroke);
     m_drawn = 0;
+    m_share = 0;
     m_started = 0;
     m_changed = m_canvas.rect();
     m_duration = durationMs(m_total);
@@ -80,8 +84,10 @@ void StepPlayer::stop() {
 }
 
 void StepPlayer::advance() {
-    const double share =
+    const double byClock =
         m_total > 0 ? std::min(1.0, static_cast<double>(m_clock.elapsed()) / m_duration) : 1.0;
+    const double share = m_total > 0 ? std::min(byClock, m_share + LongestFrameShare) : 1.0;
+    m_share = share;
     drawUpTo(m_total * share);
     if (!m_changed.isEmpty())
         emit linesDrawn(m_canvas, std::exchange(m_changed, QRect()));

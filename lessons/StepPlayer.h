@@ -45,6 +45,8 @@ private:
     QList<QPolygonF> m_strokes;
     double m_total = 0;
     double m_drawn = 0;
+    // The share of the play drawn so far.
+    double m_share = 0;
     int m_started = 0;
     int m_duration = 0;
     QPointF m_tip;

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <array>
 #include <optional>
 #include <vector>
@@ -201,6 +202,19 @@ TEST_P(Play, GrowsRedLinesOverTheStepBeforeAndEndsOnTheStep) {
 
 INSTANTIATE_TEST_SUITE_P(Table, Play,
                          ::testing::Values(PlayCase{1, 0}, PlayCase{9, 3}, PlayCase{42, 4}, PlayCase{20, 1}));
+
+// A play held up longer than it lasts (a busy machine) goes on from where it was: it never jumps to its end.
+TEST_F(PreviewTest, APlayHeldUpGoesOnWhereItWas) {
+    LessonNo = 9;
+    open();
+    click(Command::ShowHow);
+    QThread::msleep(4500);
+    QTest::qWait(60);
+    EXPECT_TRUE(window->isPlaying());
+    EXPECT_NE(shown(), band(9, 0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isPlaying(); }, 6000));
+    EXPECT_EQ(shown(), band(9, 0));
+}
 
 struct Interruption {
     Command button;
