@@ -12,6 +12,7 @@
 #include "draw/DrawingCanvas.h"
 #include "draw/frmDraw.h"
 #include "lessons/frmPreview.h"
+#include "support/Parts.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -34,7 +35,7 @@ QPointF pathPoint(int step, QSize canvas) {
 
 // The drawing window as it opens on the benchmark's screen, with a drawing over the whole canvas.
 DrawingCanvas* canvasOnScreen(const benchmark::State& state) {
-    DrawingCanvas* canvas = drawingWindowOn(state.range(0))->picBild;
+    DrawingCanvas* canvas = part<DrawingCanvas>(drawingWindowOn(state.range(0)), "picBild");
     QImage drawing(canvas->size(), QImage::Format_RGB32);
     drawing.fill(qRgb(200, 220, 240));
     canvas->setTracing({});
@@ -99,7 +100,7 @@ void BM_ResizeStep(benchmark::State& state) {
         QApplication::processEvents();
         next = 1 - next;
     }
-    state.counters["canvas_width"] = window->picBild->width();
+    state.counters["canvas_width"] = part<DrawingCanvas>(window, "picBild")->width();
 }
 BENCHMARK(BM_ResizeStep)->Apply(onThreeScreens)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@
 #include "draw/DrawingFile.h"
 #include "lessons/frmPreview.h"
 #include "platform/ProgramFolder.h"
+#include "support/Parts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +25,8 @@ namespace {
 
 // A drawing with strokes all over, as large as the canvas on the benchmark's screen.
 QImage fullDrawing(int64_t screenHeight) {
-    QImage drawing(drawingWindowOn(screenHeight)->picBild->size(), QImage::Format_RGB32);
+    QImage drawing(part<DrawingCanvas>(drawingWindowOn(screenHeight), "picBild")->size(),
+                   QImage::Format_RGB32);
     drawing.fill(Qt::white);
     QPainter painter(&drawing);
     painter.setPen(QPen(Qt::darkGreen, 50, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -8,6 +8,7 @@
 #include "ScreenSizes.h"
 #include "draw/DrawingFile.h"
 #include "lessons/frmPreview.h"
+#include "support/Parts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,13 +51,14 @@ public:
             if (i % 20 == 0)
                 m_viewer->bzlButton_Click(7);
             if (i % 100 == 0)
-                DrawingFile::save(m_window->picBild->Image(), QStringLiteral("Sitzung.bmp"));
+                DrawingFile::save(part<DrawingCanvas>(m_window, "picBild")->Image(),
+                                  QStringLiteral("Sitzung.bmp"));
         }
     }
 
 private:
     QPointF point() {
-        const QSize canvas = m_window->picBild->size();
+        const QSize canvas = part<DrawingCanvas>(m_window, "picBild")->size();
         const double angle = ++m_step * 0.037;
         return QPointF(canvas.width() * (0.5 + 0.4 * std::cos(angle)),
                        canvas.height() * (0.5 + 0.4 * std::sin(angle * 1.3)));
@@ -86,7 +88,7 @@ int main(int argc, char* argv[]) {
     const BenchHome home;
     QApplication app(argc, argv);
     frmDraw* window = drawingWindowOn(2160);
-    window->picBild->setDrawWidth(50);
+    part<DrawingCanvas>(window, "picBild")->setDrawWidth(50);
     // The saves go to pics/ in a program folder of this run.
     ProgramFolder::setPath(home.dir.path());
     Session session(window);

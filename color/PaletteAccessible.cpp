@@ -11,7 +11,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className != QLatin1String("PictureBox") || !object || !object->isWidgetType())
         return nullptr;
     auto* window = qobject_cast<frmColor*>(static_cast<QWidget*>(object)->window());
-    if (!window || window->picCol != object)
+    if (!window || window->paletteBox() != object)
         return nullptr;
     return new PaletteAccessible(window);
 }
@@ -19,13 +19,13 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 PaletteAccessible* paletteOf(frmColor* window) {
     if (!QAccessible::isActive())
         return nullptr;
-    return dynamic_cast<PaletteAccessible*>(QAccessible::queryAccessibleInterface(window->picCol));
+    return dynamic_cast<PaletteAccessible*>(QAccessible::queryAccessibleInterface(window->paletteBox()));
 }
 
 } // namespace
 
 PaletteAccessible::PaletteAccessible(frmColor* window)
-    : QAccessibleWidget(window->picCol, QAccessible::List), m_window(window) {}
+    : QAccessibleWidget(window->paletteBox(), QAccessible::List), m_window(window) {}
 
 PaletteAccessible::~PaletteAccessible() {
     for (QAccessible::Id id : m_cells)
@@ -54,7 +54,7 @@ QString PaletteAccessible::colorName(uint32_t rgb) {
 }
 
 void PaletteAccessible::cellMarked(frmColor* window, QPoint at) {
-    if (PaletteAccessible* palette = paletteOf(window); palette && window->picCol->hasFocus()) {
+    if (PaletteAccessible* palette = paletteOf(window); palette && window->paletteBox()->hasFocus()) {
         QAccessibleEvent event(palette->cell(at), QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }
@@ -110,5 +110,5 @@ QAccessibleInterface* PaletteAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* PaletteAccessible::focusChild() const {
-    return m_window->picCol->hasFocus() ? cell(m_window->markedCell()) : nullptr;
+    return m_window->paletteBox()->hasFocus() ? cell(m_window->markedCell()) : nullptr;
 }

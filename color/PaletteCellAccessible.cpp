@@ -29,7 +29,7 @@ QString PaletteCellAccessible::text(QAccessible::Text t) const {
 }
 
 QRect PaletteCellAccessible::rect() const {
-    const QWidget* box = m_palette->colorWindow()->picCol;
+    const QWidget* box = m_palette->colorWindow()->paletteBox();
     const QRect local = m_palette->colorWindow()->paletteCellRect(m_cell);
     return {box->mapToGlobal(local.topLeft()), local.size()};
 }
@@ -41,8 +41,8 @@ QAccessible::State PaletteCellAccessible::state() const {
     s.selectable = true;
     s.focusable = true;
     s.selected = window->paletteColor(m_cell) == static_cast<uint32_t>(Allgemein::PenColor);
-    s.focused = window->picCol->hasFocus() && window->markedCell() == m_cell;
-    s.invisible = !window->picCol->isVisible();
+    s.focused = window->paletteBox()->hasFocus() && window->markedCell() == m_cell;
+    s.invisible = !window->paletteBox()->isVisible();
     return s;
 }
 

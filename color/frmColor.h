@@ -36,12 +36,6 @@ public:
     // across, half its own height down.
     static QPoint defaultPosition(QSize screenTwips, QSize windowTwips);
 
-    PictureBox* picCol = nullptr;
-    ::kmoSlider* kmoSlider = nullptr;
-    QLabel* lblWidth = nullptr;
-    QLabel* lblFCol = nullptr;
-    ButtonArray bzlButton;
-
     void Form_Load();
     void Form_Resize();
     void Form_Unload();
@@ -55,6 +49,7 @@ public:
 
     // The palette's cells, for a screen reader: their grid, a cell's colour (plain RGB) and place in picCol,
     // the cell the keys' mark is on; picking a cell is Space on it, marking one moves the mark there.
+    QWidget* paletteBox() const { return picCol; }
     const PaletteGrid& paletteGrid() const { return m_grid; }
     uint32_t paletteColor(QPoint cell) const;
     QRect paletteCellRect(QPoint cell) const;
@@ -86,6 +81,12 @@ private:
     void setSwatchColor(uint32_t rgb);
     bool takePaletteColor(ErrorTrap& trap, QPointF at);
     void showPaletteMark();
+
+    PictureBox* picCol = nullptr;
+    ::kmoSlider* kmoSlider = nullptr;
+    QLabel* lblWidth = nullptr;
+    QLabel* lblFCol = nullptr;
+    ButtonArray bzlButton;
 
     QImage m_palette;
     // The palette box as painted, without the focus mark.

@@ -30,6 +30,9 @@ class ErrorTrap;
 // the top right and the notice line at the lower left edge.
 class frmDraw : public ProgramWindow {
     Q_OBJECT
+    // Read by name, as the controls are found by their object names.
+    Q_PROPERTY(qint16 StrokeActive READ strokeActive)
+    Q_PROPERTY(QString PicName READ PicName)
     friend class ProgramWindow;
 
 public:
@@ -53,22 +56,6 @@ public:
     };
     // Exit is the last.
     static constexpr int16_t CommandCount = static_cast<int16_t>(Command::Exit) + 1;
-
-    DrawingCanvas* picBild = nullptr;
-    PictureBox* picPanel = nullptr;
-    ButtonArray bzlButton;
-    // Index = the language the flag selects.
-    Flags imgLang{};
-    std::array<QLabel*, 2> imgLogo{};
-    QLabel* lblRahmen = nullptr;
-    QLabel* lblCopyright = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuHilfe = nullptr;
-    QAction* mnuEmail = nullptr;
-    QAction* mnuUeber = nullptr;
-
-    // 1 while a mouse button is held on the canvas.
-    int16_t StrokeActive = 0;
 
     // The keyboard shortcut of a command, empty where it has none; its button's tooltip names it.
     static QKeySequence shortcutOf(Command command);
@@ -94,12 +81,6 @@ public:
     void picBild_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void picBild_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
 
-    // The file name the last save asked for, with ".bmp"; empty after a cancelled save dialog.
-    const QString& PicName() const { return m_picName; }
-
-    // Whether imgLogo(i) is stretched to its size instead of showing its picture at its own size.
-    bool logoStretched(int index) const { return m_logoStretched.at(static_cast<size_t>(index)); }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -107,6 +88,9 @@ protected:
 
 private:
     frmDraw();
+    int16_t strokeActive() const { return StrokeActive; }
+    // The file name the last save asked for, with ".bmp"; empty after a cancelled save dialog.
+    const QString& PicName() const { return m_picName; }
     void createControls();
     void followPenChoice();
     void createLogos(const StoredForm& form);
@@ -147,6 +131,22 @@ private:
     void drawBackground(QPainter& painter, QPoint origin);
     void paintPanel();
     void placeLogos(double clientWidth, int16_t margin);
+
+    DrawingCanvas* picBild = nullptr;
+    PictureBox* picPanel = nullptr;
+    ButtonArray bzlButton;
+    // Index = the language the flag selects.
+    Flags imgLang{};
+    std::array<QLabel*, 2> imgLogo{};
+    QLabel* lblRahmen = nullptr;
+    QLabel* lblCopyright = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHilfe = nullptr;
+    QAction* mnuEmail = nullptr;
+    QAction* mnuUeber = nullptr;
+
+    // 1 while a mouse button is held on the canvas.
+    int16_t StrokeActive = 0;
 
     // Printer page margins in millimetres: left, right, top, bottom; read from the default printer as a
     // drawing is printed.

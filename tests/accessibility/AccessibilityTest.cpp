@@ -10,6 +10,7 @@
 #include "info/frmInfo.h"
 #include "lessons/frmPreview.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QAbstractButton>
@@ -97,7 +98,7 @@ const QStringList kEveryLanguage = {QStringLiteral("Deutsch"), QStringLiteral("E
 
 const Window kWindows[] = {
     {"drawing window", [] { return static_cast<QWidget*>(frmDraw::instance()); }, 23, {}},
-    {"help menu", [] { return static_cast<QWidget*>(frmDraw::instance()->mnuHelp); }, 4, {}},
+    {"help menu", [] { return static_cast<QWidget*>(part<QMenu>(frmDraw::instance(), "mnuHelp")); }, 4, {}},
     {"colour window", [] { return static_cast<QWidget*>(frmColor::instance()); }, 6, {}},
     {"lesson viewer", [] { return static_cast<QWidget*>(frmPreview::instance()); }, 16, {}},
     {"info window", [] { return static_cast<QWidget*>(frmInfo::instance()); }, 14, {}},
@@ -195,29 +196,30 @@ TEST_F(Accessibility, EveryControlIsNamedInTheProgramsLanguage) {
 
 struct SliderStep {
     const char* what;
-    std::function<void(frmColor*, QAccessibleValueInterface*)> act;
+    std::function<void(kmoSlider*, QAccessibleValueInterface*)> act;
     int value;
 };
 
 // From pen width 5, one step after the other; the stored slider runs from 1 to 50.
 const SliderStep kSliderSteps[] = {
-    {"set by the program", [](frmColor* w, auto*) { w->kmoSlider->setValue(17); }, 17},
-    {"Up", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_Up); }, 18},
-    {"Left", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_Left); }, 17},
-    {"Page Down", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_PageDown); }, 13},
-    {"End", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_End); }, 50},
-    {"Right at Max", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_Right); }, 50},
-    {"Home", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_Home); }, 1},
-    {"Down at Min", [](frmColor* w, auto*) { QTest::keyClick(w->kmoSlider, Qt::Key_Down); }, 1},
-    {"set by a screen reader", [](frmColor*, auto* value) { value->setCurrentValue(12); }, 12},
-    {"set beyond Max by a screen reader", [](frmColor*, auto* value) { value->setCurrentValue(99); }, 50},
+    {"set by the program", [](kmoSlider* slider, auto*) { slider->setValue(17); }, 17},
+    {"Up", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_Up); }, 18},
+    {"Left", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_Left); }, 17},
+    {"Page Down", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_PageDown); }, 13},
+    {"End", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_End); }, 50},
+    {"Right at Max", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_Right); }, 50},
+    {"Home", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_Home); }, 1},
+    {"Down at Min", [](kmoSlider* slider, auto*) { QTest::keyClick(slider, Qt::Key_Down); }, 1},
+    {"set by a screen reader", [](kmoSlider*, auto* value) { value->setCurrentValue(12); }, 12},
+    {"set beyond Max by a screen reader", [](kmoSlider*, auto* value) { value->setCurrentValue(99); }, 50},
 };
 
 // The pen width slider tells a screen reader its range and value; every change of the value, by the
 // program, the keyboard or a screen reader, reaches the pen, the width label and the screen reader.
 TEST_F(Accessibility, TheSliderIsASliderWhoseValueIsThePenWidth) {
     frmColor* window = frmColor::instance();
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window->kmoSlider);
+    auto* slider = part<kmoSlider>(window, "kmoSlider");
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(slider);
     ASSERT_NE(iface, nullptr);
     QAccessibleValueInterface* value = iface->valueInterface();
     ASSERT_NE(value, nullptr);
@@ -229,11 +231,11 @@ TEST_F(Accessibility, TheSliderIsASliderWhoseValueIsThePenWidth) {
 
     for (const SliderStep& step : kSliderSteps) {
         SCOPED_TRACE(step.what);
-        step.act(window, value);
+        step.act(slider, value);
         EXPECT_EQ(value->currentValue().toInt(), step.value);
         EXPECT_EQ(iface->text(QAccessible::Value), QString::number(step.value));
         EXPECT_EQ(PenWidth, step.value);
-        EXPECT_EQ(window->lblWidth->text(), QString::number(step.value));
+        EXPECT_EQ(part<QLabel>(window, "lblWidth")->text(), QString::number(step.value));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/Forms.h"
 #include "draw/frmDraw.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ protected:
         drawing->setFixedSize(800, 600);
         drawing->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(drawing));
-        return drawing->picBild;
+        return part<DrawingCanvas>(drawing, "picBild");
     }
 
     // The colour window shown as the drawing window's colour command shows it (owned, when there is an
@@ -69,7 +70,7 @@ protected:
     }
 
     static QRgb swatch(const frmColor* window) {
-        return window->lblFCol->palette().color(QPalette::Window).rgb();
+        return part<QLabel>(window, "lblFCol")->palette().color(QPalette::Window).rgb();
     }
 
     // The default position in pixels: 80 % of the free screen width across, half the window's height down.
@@ -104,8 +105,8 @@ TEST_P(LoadingTheWidth, AnnouncesOnlyAChangeOfTheSlidersStoredValue) {
     QSignalSpy chosen(&PenChoice::instance(), &PenChoice::WidthChosen);
     frmColor* window = frmColor::instance();
     EXPECT_EQ(chosen.count(), c.announced);
-    EXPECT_EQ(window->kmoSlider->Value(), c.penWidth);
-    EXPECT_EQ(window->lblWidth->text(), QString::number(c.penWidth));
+    EXPECT_EQ(part<kmoSlider>(window, "kmoSlider")->Value(), c.penWidth);
+    EXPECT_EQ(part<QLabel>(window, "lblWidth")->text(), QString::number(c.penWidth));
     EXPECT_EQ(canvas->DrawWidth(), c.canvasWidth);
     EXPECT_EQ(script->count(), 0);
 }
@@ -165,7 +166,7 @@ TEST_P(DraggingTheThumb, SetsThePenWidthEverywhere) {
     const DragCase& c = GetParam();
     DrawingCanvas* canvas = openCanvas(5);
     frmColor* window = openColorWindow();
-    kmoSlider* slider = window->kmoSlider;
+    kmoSlider* slider = part<kmoSlider>(window, "kmoSlider");
     // Width 5 puts the thumb's top at 121 - 121 x 4 / 49, about 111: grab it in its middle.
     const QPoint grab(9, 119);
     QTest::mousePress(slider, Qt::LeftButton, {}, grab);
@@ -174,7 +175,7 @@ TEST_P(DraggingTheThumb, SetsThePenWidthEverywhere) {
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(9, c.toY));
     EXPECT_EQ(slider->Value(), c.width);
     EXPECT_EQ(Allgemein::PenWidth, c.width);
-    EXPECT_EQ(window->lblWidth->text(), QString::number(c.width));
+    EXPECT_EQ(part<QLabel>(window, "lblWidth")->text(), QString::number(c.width));
     EXPECT_EQ(canvas->DrawWidth(), c.width);
 }
 
@@ -201,17 +202,17 @@ TEST_P(PressingThePalette, PicksAtOnceAndMovesOnlyWithTheHeldButton) {
     DrawingCanvas* canvas = openCanvas(5);
     frmColor* window = openColorWindow();
     const QPoint before = window->pos();
-    QTest::mousePress(window->picCol, c.button, {}, c.inBox);
+    QTest::mousePress(part<PictureBox>(window, "picCol"), c.button, {}, c.inBox);
     EXPECT_EQ(static_cast<uint32_t>(Allgemein::PenColor), c.color);
     EXPECT_EQ(canvas->ForeColor(), c.color);
     const QColor shown = QColor::fromRgb(swatch(window));
     EXPECT_EQ(static_cast<uint32_t>(shown.red() | shown.green() << 8 | shown.blue() << 16), c.color);
     EXPECT_EQ(window->pos(), before) << "a press alone does not move the window";
 
-    QTest::mouseMove(window->picCol, c.inBox + QPoint(40, 25));
+    QTest::mouseMove(part<PictureBox>(window, "picCol"), c.inBox + QPoint(40, 25));
     EXPECT_EQ(window->pos(), before + QPoint(40, 25));
-    QTest::mouseRelease(window->picCol, c.button, {}, c.inBox + QPoint(40, 25));
-    QTest::mouseMove(window->picCol, c.inBox);
+    QTest::mouseRelease(part<PictureBox>(window, "picCol"), c.button, {}, c.inBox + QPoint(40, 25));
+    QTest::mouseMove(part<PictureBox>(window, "picCol"), c.inBox);
     EXPECT_EQ(window->pos(), before + QPoint(40, 25)) << "the release ends the move";
     EXPECT_EQ(static_cast<uint32_t>(Allgemein::PenColor), c.color) << "moving picks nothing";
 }
@@ -222,7 +223,7 @@ TEST_F(ColorWindowTest, AFingerPicksAndMovesTheWindowAsTheMouseDoes) {
     frmColor* window = openColorWindow();
     QPointingDevice* screen = QTest::createTouchDevice();
     const QPoint before = window->pos();
-    const QPoint on = window->picCol->mapTo(window, BlackPatch + PaletteInBox);
+    const QPoint on = part<PictureBox>(window, "picCol")->mapTo(window, BlackPatch + PaletteInBox);
     QTest::touchEvent(window, screen).press(0, on);
     EXPECT_EQ(static_cast<uint32_t>(Allgemein::PenColor), 0x000000u);
     QTest::touchEvent(window, screen).move(0, on + QPoint(40, 25));
@@ -259,13 +260,13 @@ TEST_P(PaletteKeys, ArrowsMoveAVisibleMarkAndSpaceOrEnterPicksItsColour) {
                                    {'e', Qt::Key_Enter}, {'\t', Qt::Key_Tab}};
     for (const char* key = "\t\t"; *key; ++key)
         QTest::keyClick(QApplication::focusWidget(), keys[*key]);
-    ASSERT_TRUE(window->picCol->hasFocus());
+    ASSERT_TRUE(part<PictureBox>(window, "picCol")->hasFocus());
     for (const char* key = c.keys; *key; ++key)
         QTest::keyClick(QApplication::focusWidget(), keys[*key]);
 
     // The mark: a black outline on the cell's edge, a white one inside it.
     const QRect cell(PaletteInBox + QPoint(c.cell.x() * 25, c.cell.y() * 22), QSize(25, 22));
-    const QImage shown = window->picCol->grab().toImage();
+    const QImage shown = part<PictureBox>(window, "picCol")->grab().toImage();
     EXPECT_EQ(shown.pixel(cell.left(), cell.center().y()) & 0xFFFFFFu, 0x000000u);
     EXPECT_EQ(shown.pixel(cell.center().x(), cell.bottom() - 1) & 0xFFFFFFu, 0xFFFFFFu);
     const QRgb colour =
@@ -365,7 +366,7 @@ TEST_F(ColorWindowTest, CloseAndReopenKeepThePlaceWhichIsWrittenOnlyOnUnload) {
     const QPoint moved = start + QPoint(-30, 20);
     ASSERT_EQ(window->pos(), moved);
 
-    QTest::mouseClick(window->bzlButton.widget(0), Qt::LeftButton);
+    QTest::mouseClick(part<QWidget>(window, "bzlButton", 0), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(Allgemein::ColorWinOpen, 0);
     EXPECT_TRUE(Forms::loaded().contains(window)) << "hidden, still loaded";
@@ -389,10 +390,10 @@ TEST_F(ColorWindowTest, AStrokeTakesThePickedColourAndWidth) {
     frmColor* window = openColorWindow();
     const QPoint patch(37, 54); // column 1, row 2 of the palette
     const QRgb patchColor = QImage(QStringLiteral(":/art/frmColor/palette.png")).pixel(patch);
-    QTest::mouseClick(window->picCol, Qt::LeftButton, {}, patch + PaletteInBox);
+    QTest::mouseClick(part<PictureBox>(window, "picCol"), Qt::LeftButton, {}, patch + PaletteInBox);
     // A press off the thumb centres it under the pointer: at y 102 its top is 94, (121 - 94) / 121 x 49 + 1
     // rounds to 12.
-    QTest::mouseClick(window->kmoSlider, Qt::LeftButton, {}, QPoint(9, 102));
+    QTest::mouseClick(part<kmoSlider>(window, "kmoSlider"), Qt::LeftButton, {}, QPoint(9, 102));
     ASSERT_EQ(Allgemein::PenWidth, 12);
 
     QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 100));

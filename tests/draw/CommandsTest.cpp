@@ -134,7 +134,7 @@ TEST_P(SaveName, WritesTheDrawingUnderTheTypedNameInThePicsFolder) {
     save(QString::fromUtf8(GetParam().typed));
     const QString path = pics() + "/" + QString::fromUtf8(GetParam().file);
     ASSERT_TRUE(QFile::exists(path));
-    EXPECT_EQ(window->PicName(), QString::fromUtf8(GetParam().file));
+    EXPECT_EQ(state<QString>(window, "PicName"), QString::fromUtf8(GetParam().file));
     EXPECT_EQ(frmPreview::instance()->chosenDrawing(), path) << "the viewer's OK opens the saved drawing";
     QImageReader reader(path, "bmp");
     const QImage saved = reader.read();
@@ -155,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CommandTest, CancellingTheSaveDialogWritesNothingAndLeavesTheNameEmpty) {
     save(QStringLiteral("older"));
     save(QString());
-    EXPECT_TRUE(window->PicName().isEmpty());
+    EXPECT_TRUE(state<QString>(window, "PicName").isEmpty());
     EXPECT_TRUE(frmPreview::instance()->chosenDrawing().isEmpty());
     EXPECT_EQ(QDir(pics()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("older.bmp")});
 }
@@ -395,24 +395,24 @@ TEST_F(CommandTest, TheColourCommandOpensTheColourWindowForGood) {
 TEST_F(CommandTest, AFlagSwitchesTheLanguageAndStoresItAtOnce) {
     home.installGermanAndEnglish();
     window->Sprache();
-    QTest::mouseClick(window->imgLang[0], Qt::LeftButton);
+    QTest::mouseClick(part<ImageControl>(window, "imgLang", 0), Qt::LeftButton);
     EXPECT_FALSE(home.hasUserSettings()) << "the current language's flag writes nothing";
-    QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
+    QTest::mouseClick(part<ImageControl>(window, "imgLang", 1), Qt::LeftButton);
     EXPECT_EQ(LangIndex, 1);
     EXPECT_EQ(window->buttonWidget(Command::NewPage)->toolTip(), QStringLiteral("New page (Ctrl+N)"));
-    EXPECT_FALSE(window->imgLogo[0]->isVisibleTo(window));
-    EXPECT_TRUE(window->imgLogo[1]->isVisibleTo(window));
+    EXPECT_FALSE(part<QLabel>(window, "imgLogo", 0)->isVisibleTo(window));
+    EXPECT_TRUE(part<QLabel>(window, "imgLogo", 1)->isVisibleTo(window));
     const std::unique_ptr<QSettings> stored = home.userSettings();
     EXPECT_EQ(stored->value(QStringLiteral("Optionen/Sprache")).toString(), QStringLiteral("1"));
     const QStringList settings = home.storedSettings();
-    QTest::mouseClick(window->imgLang[1], Qt::LeftButton);
+    QTest::mouseClick(part<ImageControl>(window, "imgLang", 1), Qt::LeftButton);
     EXPECT_EQ(home.storedSettings(), settings);
 
     // From the last button, Tab goes over the flags row by row: German, English, Spanish; Enter picks.
     window->buttonWidget(Command::Exit)->setFocus();
     for (int tab = 0; tab < 3; ++tab)
         QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
-    EXPECT_EQ(window->focusWidget(), window->imgLang[4]);
+    EXPECT_EQ(window->focusWidget(), part<ImageControl>(window, "imgLang", 4));
     QTest::keyClick(window->windowHandle(), Qt::Key_Return);
     EXPECT_EQ(LangIndex, 4);
 }
@@ -426,7 +426,7 @@ TEST_F(CommandTest, TheExitQuestionsButtonsSpeakTheLanguageOfTheFlagClicked) {
         {2, QStringLiteral("&Ja"), QStringLiteral("&Nej")},
         {4, QStringLiteral("&Sí"), QStringLiteral("&No")}};
     for (const auto& [flag, yes, no] : languages) {
-        QTest::mouseClick(window->imgLang[flag], Qt::LeftButton);
+        QTest::mouseClick(part<ImageControl>(window, "imgLang", flag), Qt::LeftButton);
         QStringList buttons;
         QTimer::singleShot(0, [&buttons] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -483,11 +483,11 @@ TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
 
 // A menu entry's command runs once the event that picked it has been answered.
 const auto help = [](frmDraw* w) {
-    w->mnuHilfe->trigger();
+    part<QAction>(w, "mnuHilfe")->trigger();
     QCoreApplication::sendPostedEvents(w);
 };
 const auto mail = [](frmDraw* w) {
-    w->mnuEmail->trigger();
+    part<QAction>(w, "mnuEmail")->trigger();
     QCoreApplication::sendPostedEvents(w);
 };
 const auto web = [](frmDraw* w) { w->bzlButton_Click(Command::WebPage); };

@@ -23,7 +23,7 @@ void DrawTest::open(QSize client) {
     window->setFixedSize(client);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    canvas = window->picBild;
+    canvas = part<DrawingCanvas>(window, "picBild");
 }
 
 void DrawTest::TearDown() {

@@ -3,6 +3,7 @@
 
 #include "draw/frmDraw.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QImage>

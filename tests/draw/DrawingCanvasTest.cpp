@@ -71,7 +71,7 @@ TEST_P(Buttons, EveryMouseButtonDraws) {
     open();
     stroke({{50, 50}, {90, 50}}, GetParam());
     EXPECT_EQ(canvas->Image().pixel(70, 50), Pen);
-    EXPECT_EQ(window->StrokeActive, 0) << "the release ends the stroke";
+    EXPECT_EQ(state<int16_t>(window, "StrokeActive"), 0) << "the release ends the stroke";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Buttons,
@@ -82,7 +82,7 @@ TEST_F(CanvasTest, MovingWithoutAButtonDrawsNothing) {
     for (int x = 10; x < 300; x += 7)
         QTest::mouseMove(canvas, QPoint(x, x / 2));
     EXPECT_EQ(coloured(), 0);
-    EXPECT_EQ(window->StrokeActive, 0);
+    EXPECT_EQ(state<int16_t>(window, "StrokeActive"), 0);
 }
 
 TEST_F(CanvasTest, ADragLeavingTheCanvasIsClippedAtTheEdgeAndGoesOnWhenItComesBack) {

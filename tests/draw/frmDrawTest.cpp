@@ -28,14 +28,15 @@ using FormTest = DrawTest;
 // 800 x 600 pixels are the 12000 x 9000 twips of the worked example: m = 360 twips = 24 pixels.
 TEST_F(FormTest, LaysOutTheWorkedExample) {
     open(QSize(800, 600));
-    EXPECT_EQ(window->picPanel->geometry(), QRect(24, 275, 169, 289));
-    EXPECT_EQ(window->picBild->geometry(), QRect(217, 157, 559, 419));
-    EXPECT_EQ(window->lblRahmen->geometry(), QRect(210, 150, 573, 434));
-    EXPECT_EQ(window->imgLogo[0]->geometry(), QRect(296, 24, 480, 55))
+    EXPECT_EQ(part<PictureBox>(window, "picPanel")->geometry(), QRect(24, 275, 169, 289));
+    EXPECT_EQ(part<DrawingCanvas>(window, "picBild")->geometry(), QRect(217, 157, 559, 419));
+    EXPECT_EQ(part<QLabel>(window, "lblRahmen")->geometry(), QRect(210, 150, 573, 434));
+    EXPECT_EQ(part<QLabel>(window, "imgLogo", 0)->geometry(), QRect(296, 24, 480, 55))
         << "shrunk: 60 % by 6.9 % of the width";
-    EXPECT_TRUE(window->logoStretched(1));
-    EXPECT_EQ(window->lblCopyright->pos(), QPoint(24, 600 - 2 * window->lblCopyright->height()));
-    EXPECT_TRUE(window->lblCopyright->isVisible());
+    EXPECT_TRUE(part<QLabel>(window, "imgLogo", 1)->hasScaledContents());
+    EXPECT_EQ(part<QLabel>(window, "lblCopyright")->pos(),
+              QPoint(24, 600 - 2 * part<QLabel>(window, "lblCopyright")->height()));
+    EXPECT_TRUE(part<QLabel>(window, "lblCopyright")->isVisible());
     EXPECT_EQ(script->count(), 0);
 }
 
@@ -70,7 +71,7 @@ TEST_F(FormTest, AWindowTooSmallForTheCanvasReportsAndStaysUsable) {
     const int reports = script->count();
     window->setFixedSize(800, 600);
     EXPECT_EQ(script->count(), reports) << "a normal size lays out without errors";
-    EXPECT_EQ(window->picBild->geometry(), QRect(217, 157, 559, 419));
+    EXPECT_EQ(part<DrawingCanvas>(window, "picBild")->geometry(), QRect(217, 157, 559, 419));
 }
 
 // The test screen is 800 x 600, too small for the three windows side by side: every resize shows the
@@ -86,7 +87,8 @@ TEST_F(FormTest, EveryResizeShowsTheLessonViewerOffThePanelAndTheColourWindowOnl
     viewer->hide();
     Allgemein::ColorWinOpen = -1;
     window->setFixedSize(820, 615);
-    const QRect panel(window->picPanel->mapToGlobal(QPoint(0, 0)), window->picPanel->size());
+    const QRect panel(part<PictureBox>(window, "picPanel")->mapToGlobal(QPoint(0, 0)),
+                      part<PictureBox>(window, "picPanel")->size());
     EXPECT_TRUE(viewer->isVisible());
     EXPECT_EQ(Allgemein::PreviewSize, 0) << "half size";
     EXPECT_FALSE(viewer->frameGeometry().intersects(panel));
@@ -122,16 +124,16 @@ TEST_P(Sprache, PutsTheLanguagesTextsOnButtonsMenuViewerAndLogo) {
         window->buttonWidget(Command::NewPage)->toolTip().startsWith(QString::fromUtf8(c.newPageTip) + " ("));
     EXPECT_TRUE(
         window->buttonWidget(Command::Exit)->toolTip().startsWith(QString::fromUtf8(c.exitTip) + " ("));
-    EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
-    EXPECT_FALSE(window->mnuHilfe->text().isEmpty());
+    EXPECT_EQ(part<QAction>(window, "mnuEmail")->text(), QStringLiteral("E-Mail"));
+    EXPECT_FALSE(part<QAction>(window, "mnuHilfe")->text().isEmpty());
     EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TakeLesson), QStringLiteral("OK"));
     EXPECT_TRUE(frmPreview::instance()
                     ->buttonToolTip(ViewerCommand::StepBack)
                     .startsWith(Allgemein::GetLang(Text::BackTip) + " ("));
     EXPECT_FALSE(frmPreview::instance()->buttonToolTip(ViewerCommand::StepBack).isEmpty());
     EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::ShowHow), QString::fromUtf8(c.showHowTip));
-    EXPECT_EQ(window->imgLogo[0]->isVisibleTo(window), c.germanLogo);
-    EXPECT_EQ(window->imgLogo[1]->isVisibleTo(window), !c.germanLogo);
+    EXPECT_EQ(part<QLabel>(window, "imgLogo", 0)->isVisibleTo(window), c.germanLogo);
+    EXPECT_EQ(part<QLabel>(window, "imgLogo", 1)->isVisibleTo(window), !c.germanLogo);
     EXPECT_EQ(script->count(), 0);
 }
 
@@ -150,8 +152,8 @@ TEST_F(FormTest, WithoutALanguageFileTheTextsAreEmptyButEMailAndOKStay) {
     open();
     window->Sprache();
     EXPECT_TRUE(window->buttonWidget(Command::Save)->toolTip().isEmpty());
-    EXPECT_TRUE(window->mnuUeber->text().isEmpty());
-    EXPECT_EQ(window->mnuEmail->text(), QStringLiteral("E-Mail"));
+    EXPECT_TRUE(part<QAction>(window, "mnuUeber")->text().isEmpty());
+    EXPECT_EQ(part<QAction>(window, "mnuEmail")->text(), QStringLiteral("E-Mail"));
     EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TakeDrawing), QStringLiteral("OK"));
 }
 
@@ -209,12 +211,13 @@ TEST_F(FormTest, AChangedKeyInTheStoredDesignChangesThatButtonOnly) {
 
 TEST_F(FormTest, TheFlagsCarryTheirLanguagesNames) {
     open();
-    const std::vector<std::pair<size_t, const char*>> flags{{0, "Deutsch"},  {1, "English"}, {2, "Svenska"},
-                                                            {3, "Italiano"}, {4, "Español"}, {6, "Français"}};
+    const std::vector<std::pair<int, const char*>> flags{{0, "Deutsch"},  {1, "English"}, {2, "Svenska"},
+                                                         {3, "Italiano"}, {4, "Español"}, {6, "Français"}};
     for (const auto& [index, name] : flags)
-        EXPECT_EQ(window->imgLang[index]->toolTip(), QString::fromUtf8(name));
-    EXPECT_EQ(window->imgLang[5], nullptr);
-    EXPECT_EQ(window->imgLang[4]->geometry(), Twips::toPixels(QRectF(1500, 3510, 480, 300)));
+        EXPECT_EQ(part<ImageControl>(window, "imgLang", index)->toolTip(), QString::fromUtf8(name));
+    EXPECT_EQ(window->findChild<ImageControl*>(QStringLiteral("imgLang(5)")), nullptr);
+    EXPECT_EQ(part<ImageControl>(window, "imgLang", 4)->geometry(),
+              Twips::toPixels(QRectF(1500, 3510, 480, 300)));
 }
 
 } // namespace
@@ -306,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FormTest, ThePanelIsFramedByADarkAndAWhiteOutline) {
     open();
-    const QImage panel = window->picPanel->picture().toImage();
+    const QImage panel = part<PictureBox>(window, "picPanel")->picture().toImage();
     const int w = panel.width();
     const int h = panel.height();
     ASSERT_EQ(panel.size(), QSize(169, 289));

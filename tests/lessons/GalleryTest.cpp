@@ -61,12 +61,12 @@ TEST_F(GalleryTest, ADrawingIsStretchedOverTheWholeCanvas) {
     QPainter(&quadrants).fillRect(320, 240, 320, 240, Qt::yellow);
     saveDrawing(QStringLiteral("Mohn.bmp"), quadrants);
     openDrawingWindow();
-    ASSERT_EQ(drawing->picBild->size(), QSize(559, 419));
+    ASSERT_EQ(part<DrawingCanvas>(drawing, "picBild")->size(), QSize(559, 419));
     pick(QStringLiteral("Mohn.bmp"));
     EXPECT_EQ(window->chosenDrawing(), pics() + QStringLiteral("Mohn.bmp"));
     EXPECT_EQ(shown().pixel(300, 225), qRgb(255, 255, 0)) << "shown stretched in the preview";
     click(Command::TakeDrawing);
-    const QImage canvas = drawing->picBild->Image();
+    const QImage canvas = part<DrawingCanvas>(drawing, "picBild")->Image();
     const struct {
         QPoint at;
         QRgb colour;
@@ -93,7 +93,7 @@ TEST_F(GalleryTest, ATopDownBitmapFromAnotherProgramOpensTheRightWayUp) {
     openDrawingWindow();
     pick(QStringLiteral("Scan.bmp"));
     click(Command::TakeDrawing);
-    const QImage canvas = drawing->picBild->Image();
+    const QImage canvas = part<DrawingCanvas>(drawing, "picBild")->Image();
     EXPECT_EQ(canvas.pixel(100, 10), qRgb(255, 0, 0));
     EXPECT_EQ(canvas.pixel(100, 400), qRgb(0, 0, 255));
     EXPECT_EQ(script->count(), 0);
@@ -214,8 +214,8 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     file.close();
     ASSERT_TRUE(file.setPermissions(c.permissions));
     openDrawingWindow();
-    drawing->picBild->Line(QPointF(20, 20), QPointF(200, 150));
-    const QImage canvasBefore = drawing->picBild->Image();
+    part<DrawingCanvas>(drawing, "picBild")->Line(QPointF(20, 20), QPointF(200, 150));
+    const QImage canvasBefore = part<DrawingCanvas>(drawing, "picBild")->Image();
     const QImage previewBefore = shown();
     resetPeakMemory();
     {
@@ -235,7 +235,7 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     RecordProperty("peak_memory_kib", static_cast<int>(peak));
     EXPECT_GT(peak, 0) << "the peak must be measured";
     EXPECT_LT(peak, 300 * 1024);
-    EXPECT_EQ(drawing->picBild->Image(), canvasBefore);
+    EXPECT_EQ(part<DrawingCanvas>(drawing, "picBild")->Image(), canvasBefore);
     EXPECT_EQ(window->chosenDrawing(), file.fileName());
     ASSERT_EQ(script->count(), c.vanishes ? 1 : 2);
     for (const ErrorScript::Shown& report : script->shown()) {

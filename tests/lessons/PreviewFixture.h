@@ -3,6 +3,7 @@
 
 #include "lessons/frmPreview.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QImage>

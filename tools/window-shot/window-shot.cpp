@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
     window->move(0, 0);
     window->activateWindow();
     if (options.isSet(QStringLiteral("flower")))
-        drawFlower(*window->picBild);
+        drawFlower(*window->findChild<DrawingCanvas*>(QStringLiteral("picBild")));
     if (options.isSet(QStringLiteral("color"))) {
         Allgemein::ColorWinOpen = -1;
         OwnedWindow::show(frmColor::instance(), window);
