@@ -90,12 +90,12 @@ void loadDrawingWindow() {
     ErrorTrap trap(QStringLiteral("Main"), QStringLiteral("Allgemein"));
     trap(110, [] { frmDraw::instance(); });
     if (startScreenTimerHeld && frmInfo::instance()->isVisible())
-        frmInfo::instance()->Timer1->start();
+        frmInfo::instance()->closingTimer()->start();
 }
 // The start screen's 2.5 s count from when it is on the screen and answers, with the drawing window loaded
 // behind it: counted from its load, on a busy machine it closed before a child could pick a language.
 void holdStartScreenTimer() {
-    QTimer* closing = frmInfo::instance()->Timer1;
+    QTimer* closing = frmInfo::instance()->closingTimer();
     startScreenTimerHeld = closing->isActive();
     closing->stop();
 }

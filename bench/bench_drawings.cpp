@@ -94,7 +94,7 @@ void BM_ListDrawings(benchmark::State& state) {
     frmPreview* viewer = shownViewer();
     const int count = static_cast<int>(state.range(0));
     const DrawingsHere here(folderWithDrawings(count));
-    viewer->filPics->setPath(here.pics());
+    part<FileListBox>(viewer, "filPics")->setPath(here.pics());
     qint64 longestBlock = 0;
     QElapsedTimer busy;
     const auto handleEvents = [&] {
@@ -106,7 +106,7 @@ void BM_ListDrawings(benchmark::State& state) {
         busy.start();
         viewer->showFilePanel();
         longestBlock = std::max(longestBlock, busy.nsecsElapsed());
-        while (viewer->filPics->ListCount() < count)
+        while (part<FileListBox>(viewer, "filPics")->ListCount() < count)
             handleEvents();
         state.PauseTiming();
         QElapsedTimer after;
@@ -134,14 +134,14 @@ void BM_ShowPickedDrawing(benchmark::State& state) {
     const DrawingsHere here(folder.path());
     DrawingFile::save(drawing, QStringLiteral("Aster.bmp"));
     DrawingFile::save(drawing, QStringLiteral("Mohn.bmp"));
-    viewer->filPics->setPath(here.pics());
+    part<FileListBox>(viewer, "filPics")->setPath(here.pics());
     viewer->showFilePanel();
-    while (viewer->filPics->ListCount() < 2)
+    while (part<FileListBox>(viewer, "filPics")->ListCount() < 2)
         QApplication::processEvents();
     int row = 0;
     for (auto _ : state) {
-        viewer->filPics->setCurrentRow(row);
-        viewer->picPreview->repaint();
+        part<FileListBox>(viewer, "filPics")->setCurrentRow(row);
+        part<PictureBox>(viewer, "picPreview")->repaint();
         row = 1 - row;
     }
 }

@@ -5,6 +5,7 @@
 #include "core/Allgemein.h"
 #include "lessons/frmPreview.h"
 #include "platform/ProgramFolder.h"
+#include "support/Parts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -31,7 +32,7 @@ void BM_ShowBand(benchmark::State& state) {
         else if (Allgemein::StepNo == 0)
             direction = frmPreview::Command::StepOn;
         viewer->bzlButton_Click(direction);
-        viewer->picPreview->repaint();
+        part<PictureBox>(viewer, "picPreview")->repaint();
     }
 }
 BENCHMARK(BM_ShowBand)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
@@ -41,7 +42,7 @@ void BM_SwitchLesson(benchmark::State& state) {
     viewer->bzlButton_Click(frmPreview::Command::ChooseLesson);
     for (auto _ : state) {
         viewer->bzlButton_Click(frmPreview::Command::NextLesson);
-        viewer->picPreview->repaint();
+        part<PictureBox>(viewer, "picPreview")->repaint();
     }
 }
 BENCHMARK(BM_SwitchLesson)->Unit(benchmark::kMillisecond);

@@ -105,6 +105,7 @@ void frmInfo::createControls() {
     DecodedPictures decoding = picturesAhead().valid() ? std::move(picturesAhead()) : startDecoding(form);
     for (size_t i = 0; i < imgPicture.size(); ++i) {
         imgPicture[i] = new QLabel(this);
+        imgPicture[i]->setObjectName(QStringLiteral("imgPicture(%1)").arg(i));
         imgPicture[i]->setGeometry(Twips::toPixels(StoredForm::twipsRect(pictureBag(form, i))));
     }
     createLabels(form);
@@ -115,6 +116,7 @@ void frmInfo::createControls() {
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmInfo::cmdOK_Click);
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &frmInfo::Timer1_Timer);
     const QHash<QString, QImage> pictures = decoding.get();
     for (size_t i = 0; i < imgPicture.size(); ++i)

@@ -30,15 +30,8 @@ public:
     // a window made without it decodes them itself.
     static void decodePicturesAhead();
 
-    // Label(0): name and version; Label(1): what the program is for; Label(2): the flags' prompt.
-    std::array<QLabel*, 3> Label{};
-    QLabel* lblHomepage = nullptr;
-    QLabel* lblLicence = nullptr;
-    // Index = the language the flag selects.
-    Flags imgLang{};
-    std::array<QLabel*, 2> imgPicture{};
-    QPushButton* cmdOK = nullptr;
-    QTimer* Timer1 = nullptr;
+    // The start screen's 2.5 s count to its closing; the start holds it while the drawing window loads.
+    QTimer* closingTimer() const { return Timer1; }
 
     // Puts the texts of the current language on the window.
     void Sprache();
@@ -67,6 +60,16 @@ private:
     void createLabels(const StoredForm& form);
     void nameControls() override;
     void showMainWindowOnce();
+
+    // Label(0): name and version; Label(1): what the program is for; Label(2): the flags' prompt.
+    std::array<QLabel*, 3> Label{};
+    QLabel* lblHomepage = nullptr;
+    QLabel* lblLicence = nullptr;
+    // Index = the language the flag selects.
+    Flags imgLang{};
+    std::array<QLabel*, 2> imgPicture{};
+    QPushButton* cmdOK = nullptr;
+    QTimer* Timer1 = nullptr;
 
     QColor m_backColor;
     bool m_linkPressed = false;

@@ -60,11 +60,6 @@ public:
     // ShowHow is the last.
     static constexpr int16_t CommandCount = static_cast<int16_t>(Command::ShowHow) + 1;
 
-    PictureBox* picPreview = nullptr;
-    std::array<PictureBox*, 3> picPanel{};
-    FileListBox* filPics = nullptr;
-    ButtonArray bzlButton;
-
     void Form_Load();
     void Form_Activate() override;
     void Form_Resize();
@@ -157,6 +152,10 @@ private:
     void switchTracing(ErrorTrap& trap);
     void showHow(ErrorTrap& trap);
 
+    PictureBox* picPreview = nullptr;
+    std::array<PictureBox*, 3> picPanel{};
+    FileListBox* filPics = nullptr;
+    ButtonArray bzlButton;
     GridOverlay* imgGitter = nullptr;
     QString m_chosenDrawing;
     QPixmap m_background;

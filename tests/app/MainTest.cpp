@@ -7,6 +7,7 @@
 #include "draw/frmDraw.h"
 #include "info/frmInfo.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QFile>
@@ -207,9 +208,9 @@ TEST(Main, OkBeforeTheTimerShowsTheDrawingWindowOnceAndAgainTheInfoWindowNeverDo
     Main();
     QPointer<frmInfo> startScreen = frmInfo::instance();
     ShowCounter drawing(frmDraw::instance());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return startScreen->Timer1->isActive(); }))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return startScreen->closingTimer()->isActive(); }))
         << "armed once the start screen is up";
-    QTest::mouseClick(startScreen->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(startScreen, "cmdOK"), Qt::LeftButton);
     EXPECT_TRUE(frmDraw::instance()->isVisible());
     EXPECT_EQ(drawing.shows, 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return startScreen.isNull(); })) << "OK unloads the start screen";
@@ -226,9 +227,9 @@ TEST(Main, OkBeforeTheTimerShowsTheDrawingWindowOnceAndAgainTheInfoWindowNeverDo
     QTimer::singleShot(0, [&] {
         frmInfo* info = frmInfo::instance();
         modal = info->isVisible() && info->isModal();
-        flagShown = info->imgLang[1]->isVisible();
-        timerArmed = info->Timer1->isActive();
-        QTest::mouseClick(info->cmdOK, Qt::LeftButton);
+        flagShown = part<ImageControl>(info, "imgLang", 1)->isVisible();
+        timerArmed = info->closingTimer()->isActive();
+        QTest::mouseClick(part<QPushButton>(info, "cmdOK"), Qt::LeftButton);
     });
     frmDraw::instance()->mnuUeber_Click();
     EXPECT_TRUE(modal);
@@ -245,8 +246,8 @@ TEST(Main, TheLanguagePickedOnTheStartScreenIsTheDrawingWindowsLanguage) {
     home.installGermanAndEnglish();
     ErrorScript script;
     Main();
-    QTest::mouseClick(frmInfo::instance()->imgLang[1], Qt::LeftButton);
-    QTest::mouseClick(frmInfo::instance()->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(part<ImageControl>(frmInfo::instance(), "imgLang", 1), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(frmInfo::instance(), "cmdOK"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([] {
         return frmDraw::instance()->buttonWidget(Command::NewPage)->toolTip() ==
                QStringLiteral("New page (Ctrl+N)");

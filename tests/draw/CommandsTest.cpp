@@ -522,11 +522,11 @@ TEST_F(CommandTest, TheGalleryCommandShowsTheViewersFileListWithDrawingsSavedSin
     save(QStringLiteral("poppy"));
     window->bzlButton_Click(Command::Gallery);
     frmPreview* viewer = frmPreview::instance();
-    EXPECT_FALSE(viewer->picPanel[0]->isVisibleTo(viewer));
-    EXPECT_TRUE(viewer->picPanel[2]->isVisibleTo(viewer));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !viewer->filPics->isListing(); }));
-    ASSERT_EQ(viewer->filPics->ListCount(), 1);
-    EXPECT_EQ(viewer->filPics->List(0), QStringLiteral("poppy.bmp"));
+    EXPECT_FALSE(part<PictureBox>(viewer, "picPanel", 0)->isVisibleTo(viewer));
+    EXPECT_TRUE(part<PictureBox>(viewer, "picPanel", 2)->isVisibleTo(viewer));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !part<FileListBox>(viewer, "filPics")->isListing(); }));
+    ASSERT_EQ(part<FileListBox>(viewer, "filPics")->ListCount(), 1);
+    EXPECT_EQ(part<FileListBox>(viewer, "filPics")->List(0), QStringLiteral("poppy.bmp"));
 }
 
 } // namespace
@@ -715,7 +715,10 @@ TEST_F(CommandTest, EachShortcutRunsItsButtonsCommand) {
          [&] { return canvas->Image() == before; }},
         {"Ctrl+S", Qt::CTRL | Qt::Key_S, {}, [&] { return titles == QStringList{GetLang(Text::SaveTitle)}; }},
         {"Ctrl+P", Qt::CTRL | Qt::Key_P, {}, [&] { return QFileInfo(printer.outputFileName()).size() > 0; }},
-        {"Ctrl+O", Qt::CTRL | Qt::Key_O, {}, [&] { return viewer->picPanel[2]->isVisibleTo(viewer); }},
+        {"Ctrl+O",
+         Qt::CTRL | Qt::Key_O,
+         {},
+         [&] { return part<PictureBox>(viewer, "picPanel", 2)->isVisibleTo(viewer); }},
         {"Page Down, file panel shown", QKeyCombination(Qt::Key_PageDown), {}, [&] { return StepNo == 0; }},
         {"Page Down", QKeyCombination(Qt::Key_PageDown),
          [&] { viewer->bzlButton_Click(ViewerCommand::TakeDrawing); }, [&] { return StepNo == 1; }},

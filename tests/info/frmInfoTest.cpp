@@ -5,6 +5,7 @@
 #include "platform/ProgramVersion.h"
 #include "platform/Shell.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QFile>
@@ -62,13 +63,13 @@ protected:
 };
 
 TEST_F(InfoTest, NamesProgramAndVersionOnTheStartScreenWithItsFlags) {
-    EXPECT_EQ(window->Label[0]->text(), QStringLiteral("Pinsola  VI\n1.00.0000"));
-    EXPECT_EQ(window->lblLicence->text(), QStringLiteral("Free software: GPL-3.0-or-later"));
+    EXPECT_EQ(part<QLabel>(window, "Label", 0)->text(), QStringLiteral("Pinsola  VI\n1.00.0000"));
+    EXPECT_EQ(part<QLabel>(window, "lblLicence")->text(), QStringLiteral("Free software: GPL-3.0-or-later"));
     for (int i : {0, 1, 2, 3, 4, 6})
-        EXPECT_TRUE(window->imgLang[static_cast<size_t>(i)]->isVisible()) << "flag " << i;
-    EXPECT_EQ(window->imgLang[5], nullptr);
-    EXPECT_TRUE(window->Timer1->isActive());
-    EXPECT_EQ(window->Timer1->interval(), 2500);
+        EXPECT_TRUE(part<ImageControl>(window, "imgLang", i)->isVisible()) << "flag " << i;
+    EXPECT_EQ(window->findChild<ImageControl*>(QStringLiteral("imgLang(5)")), nullptr);
+    EXPECT_TRUE(window->closingTimer()->isActive());
+    EXPECT_EQ(window->closingTimer()->interval(), 2500);
     EXPECT_EQ(StartupInfo, 0);
 }
 
@@ -88,10 +89,10 @@ TEST_P(Flag, StoresAnotherLanguageAtOnceAndRelabels) {
     const FlagCase& c = GetParam();
     LangIndex = c.current;
     window->Sprache();
-    ImageControl* flag = window->imgLang[static_cast<size_t>(c.clicked)];
+    ImageControl* flag = part<ImageControl>(window, "imgLang", c.clicked);
     if (c.tabs == 0)
         QTest::mouseClick(flag, Qt::LeftButton);
-    window->cmdOK->setFocus();
+    part<QPushButton>(window, "cmdOK")->setFocus();
     for (int tab = 0; tab < c.tabs; ++tab)
         QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
     if (c.tabs > 0) {
@@ -100,7 +101,7 @@ TEST_P(Flag, StoresAnotherLanguageAtOnceAndRelabels) {
         QTest::keyClick(window->windowHandle(), c.key);
     }
     EXPECT_EQ(LangIndex, c.clicked);
-    EXPECT_EQ(window->Label[1]->text(), QString::fromUtf8(c.purpose));
+    EXPECT_EQ(part<QLabel>(window, "Label", 1)->text(), QString::fromUtf8(c.purpose));
     if (c.stored) {
         const std::unique_ptr<QSettings> stored = home.userSettings();
         EXPECT_EQ(stored->value(QStringLiteral("Optionen/Sprache")).toString(),
@@ -125,12 +126,14 @@ TEST_F(InfoTest, TheLinkTurnsRedWhilePressedThenBrightBlueAndOpensTheWebPage) {
         opened << target;
         return true;
     });
-    const auto colour = [&] { return window->lblHomepage->palette().color(QPalette::WindowText); };
+    const auto colour = [&] {
+        return part<QLabel>(window, "lblHomepage")->palette().color(QPalette::WindowText);
+    };
     EXPECT_EQ(colour(), QColor(0, 0, 192));
-    QTest::mousePress(window->lblHomepage, Qt::LeftButton);
+    QTest::mousePress(part<QLabel>(window, "lblHomepage"), Qt::LeftButton);
     EXPECT_EQ(colour(), QColor(255, 0, 0));
     EXPECT_TRUE(opened.isEmpty());
-    QTest::mouseRelease(window->lblHomepage, Qt::LeftButton);
+    QTest::mouseRelease(part<QLabel>(window, "lblHomepage"), Qt::LeftButton);
     EXPECT_EQ(colour(), QColor(0, 0, 255));
     EXPECT_EQ(opened, QStringList{QStringLiteral("https://pinsola.example.org/")});
 }

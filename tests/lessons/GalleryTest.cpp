@@ -37,14 +37,15 @@ protected:
         window->showFilePanel();
         // The list as the child sees it before picking: a file changed after this must not be in a
         // listing still under way.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !part<FileListBox>(window, "filPics")->isListing(); }));
     }
     void pick(const QString& name) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
-        const QList<QListWidgetItem*> found = window->filPics->findItems(name, Qt::MatchExactly);
+        FileListBox* list = part<FileListBox>(window, "filPics");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !list->isListing(); }));
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        const QRect place = window->filPics->visualItemRect(found[0]);
-        QTest::mouseClick(window->filPics->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        const QRect place = list->visualItemRect(found[0]);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
     }
     QString pics() const { return home.programFolder() + QStringLiteral("/pics/"); }
 
@@ -248,7 +249,8 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     if (!c.vanishes) {
         EXPECT_EQ(script->shown().front().procedure, QStringLiteral("filPics_Click"));
     }
-    EXPECT_TRUE(window->picPanel[0]->isVisible()) << "the OK button still goes back to the steps";
+    EXPECT_TRUE(part<PictureBox>(window, "picPanel", 0)->isVisible())
+        << "the OK button still goes back to the steps";
 }
 
 const QFile::Permissions Readable = QFile::ReadOwner | QFile::WriteOwner;

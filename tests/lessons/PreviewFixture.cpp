@@ -40,7 +40,7 @@ bool PreviewTest::enabled(Command command) const {
 }
 
 QImage PreviewTest::shown() const {
-    return window->picPreview->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return part<PictureBox>(window, "picPreview")->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QImage PreviewTest::band(int lesson, int band) {

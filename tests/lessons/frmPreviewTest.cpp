@@ -44,19 +44,19 @@ TEST_P(Browse, WrapsAroundAndOnlyTakingTheLessonStoresIt) {
     LessonNo = c.lesson;
     open();
     click(Command::ChooseLesson);
-    ASSERT_TRUE(window->picPanel[1]->isVisible());
+    ASSERT_TRUE(part<PictureBox>(window, "picPanel", 1)->isVisible());
     click(c.button);
     EXPECT_EQ(LessonNo, c.expected);
     EXPECT_EQ(shown(), band(c.expected, 5));
-    EXPECT_TRUE(window->picPanel[1]->isVisible());
+    EXPECT_TRUE(part<PictureBox>(window, "picPanel", 1)->isVisible());
     EXPECT_TRUE(storedOption(home, QStringLiteral("Image")).isEmpty());
     click(Command::TakeLesson);
     // Lesson 1 is the default, which the user's settings do not keep.
     EXPECT_EQ(storedOption(home, QStringLiteral("Image")),
               c.expected == 1 ? QString() : QString::number(c.expected));
     EXPECT_EQ(shown(), band(c.expected, 0));
-    EXPECT_TRUE(window->picPanel[0]->isVisible());
-    EXPECT_FALSE(window->picPanel[1]->isVisible());
+    EXPECT_TRUE(part<PictureBox>(window, "picPanel", 0)->isVisible());
+    EXPECT_FALSE(part<PictureBox>(window, "picPanel", 1)->isVisible());
     EXPECT_EQ(script->count(), 0);
 }
 
@@ -84,8 +84,8 @@ TEST_P(Activation, BringsAStoredLessonIntoRange) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(window->lessonCount(), 42);
     EXPECT_EQ(LessonNo, c.expected);
-    EXPECT_EQ(window->picPanel[1]->isVisible(), c.lessonPanel);
-    EXPECT_EQ(window->picPanel[0]->isVisible(), !c.lessonPanel);
+    EXPECT_EQ(part<PictureBox>(window, "picPanel", 1)->isVisible(), c.lessonPanel);
+    EXPECT_EQ(part<PictureBox>(window, "picPanel", 0)->isVisible(), !c.lessonPanel);
     EXPECT_EQ(shown(), band(c.expected, c.lessonPanel ? 5 : 0));
     EXPECT_EQ(script->count(), 0);
 }
@@ -269,7 +269,8 @@ TEST_P(Size, PlacesPanelsAndScalesTheGrid) {
     open();
     EXPECT_EQ(window->size(), c.window);
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(window->picPanel[i]->pos(), QPoint(c.panelLefts[i], c.panelTop)) << "panel " << i;
+        EXPECT_EQ(part<PictureBox>(window, "picPanel", i)->pos(), QPoint(c.panelLefts[i], c.panelTop))
+            << "panel " << i;
     const QImage preview = shown();
     const int lineWidth = c.gridSpacing / 25;
     const auto onLine = [&](int at, int length) {
@@ -290,7 +291,7 @@ TEST_F(PreviewTest, TheSizeButtonSwitchesBetweenFullAndHalfSize) {
     click(Command::SizeSwitch);
     EXPECT_EQ(Allgemein::PreviewSize, 0);
     EXPECT_EQ(window->size(), QSize(240, 270));
-    EXPECT_EQ(window->picPreview->size(), QSize(200, 150));
+    EXPECT_EQ(part<PictureBox>(window, "picPreview")->size(), QSize(200, 150));
     click(Command::SizeSwitch);
     EXPECT_EQ(window->size(), QSize(440, 420));
     EXPECT_EQ(shown(), band(1, 0));
@@ -313,8 +314,8 @@ TEST_P(OpenDrawing, SwitchesBackAndOpensTheChosenDrawing) {
     open();
     QSignalSpy opened(window, &frmPreview::pictureLoaded);
     window->showFilePanel();
-    ASSERT_TRUE(window->picPanel[2]->isVisible());
-    ASSERT_FALSE(window->picPanel[0]->isVisible());
+    ASSERT_TRUE(part<PictureBox>(window, "picPanel", 2)->isVisible());
+    ASSERT_FALSE(part<PictureBox>(window, "picPanel", 0)->isVisible());
     window->chooseDrawing(
         QString::fromUtf8(c.picName).replace(QStringLiteral("<pics>"), home.programFolder() + "/pics"));
     click(Command::TakeDrawing);
@@ -322,8 +323,8 @@ TEST_P(OpenDrawing, SwitchesBackAndOpensTheChosenDrawing) {
     if (c.opened) {
         EXPECT_EQ(opened[0][0].value<QImage>().size(), QSize(640, 480));
     }
-    EXPECT_TRUE(window->picPanel[0]->isVisible());
-    EXPECT_FALSE(window->picPanel[2]->isVisible());
+    EXPECT_TRUE(part<PictureBox>(window, "picPanel", 0)->isVisible());
+    EXPECT_FALSE(part<PictureBox>(window, "picPanel", 2)->isVisible());
     EXPECT_EQ(shown(), band(1, 0));
     EXPECT_EQ(script->count(), 0);
 }
@@ -380,10 +381,12 @@ TEST_P(Panels, OnlyTheLastSwitchesPanelShowsAndTakesTheClicks) {
             window->bzlButton_Click(*s.command);
     const int panel = switches.back().panel;
     for (size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(window->picPanel[i]->isVisible(), static_cast<int>(i) == panel) << "panel " << i;
+        EXPECT_EQ(part<PictureBox>(window, "picPanel", i)->isVisible(), static_cast<int>(i) == panel)
+            << "panel " << i;
 
     const std::array<QWidget*, 3> receivers{window->buttonWidget(Command::StepBack),
-                                            window->buttonWidget(Command::LessonBefore), window->filPics};
+                                            window->buttonWidget(Command::LessonBefore),
+                                            part<FileListBox>(window, "filPics")};
     const QPoint at = receivers[0]->mapTo(window, receivers[0]->rect().center());
     PressReceiver pressed;
     qApp->installEventFilter(&pressed);
@@ -416,11 +419,12 @@ TEST_F(PreviewTest, TheFileListShowsTheBitmapsSortedWithoutRegardToCaseAndRefres
     for (const char* name : {"rose.BMP", "Aster.bmp", "lilie.bmp", "notes.txt", "tulpe.bmpx"})
         create(QString::fromLatin1(name));
     open();
+    FileListBox* list = part<FileListBox>(window, "filPics");
     const auto listed = [&] {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->filPics->isListing(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !list->isListing(); }));
         QStringList names;
-        for (int i = 0; i < window->filPics->ListCount(); ++i)
-            names << window->filPics->List(i);
+        for (int i = 0; i < list->ListCount(); ++i)
+            names << list->List(i);
         return names;
     };
     window->showFilePanel();
@@ -437,7 +441,7 @@ TEST_F(PreviewTest, TheFileListShowsTheBitmapsSortedWithoutRegardToCaseAndRefres
     EXPECT_EQ(many.value(4), QStringLiteral("Zeichnung 0000.bmp"));
     EXPECT_EQ(many.last(), QStringLiteral("Zeichnung 1199.bmp"));
     window->showFilePanel();
-    window->filPics->setPattern(QStringLiteral("rose*"));
+    list->setPattern(QStringLiteral("rose*"));
     EXPECT_EQ(listed(), QStringList({"rose.BMP"}));
 }
 

@@ -125,7 +125,7 @@ int main(int argc, char* argv[]) {
         viewer->bzlButton_Click(frmPreview::Command::ChooseLesson);
     if (options.value(QStringLiteral("panel")) == QStringLiteral("2")) {
         viewer->showFilePanel();
-        viewer->filPics->setCurrentRow(0);
+        viewer->findChild<FileListBox*>(QStringLiteral("filPics"))->setCurrentRow(0);
     }
     QTimer::singleShot(1500, [&] {
         saved = window->grab().save(options.value(QStringLiteral("out"))) && saved;
