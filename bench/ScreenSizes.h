@@ -53,7 +53,7 @@ inline QSize drawingWindowSizeOn(int64_t screenHeight) {
 
 // The drawing window shown (loaded with its buttons and the English texts of the program folder).
 inline frmDraw* shownDrawingWindow() {
-    ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
+    static const auto programFolder = ProgramFolder::pathSeam.replace(QStringLiteral(PROGRAM_DIR));
     Allgemein::LangFile[1] = QStringLiteral(PROGRAM_DIR "/english.lng");
     Allgemein::LangIndex = 1;
     Allgemein::PenWidth = 5;

@@ -38,15 +38,15 @@ QImage fullDrawing(int64_t screenHeight) {
 // A program folder of its own whose pics/ the drawings go to; back to the real one at the end.
 class DrawingsHere {
 public:
-    explicit DrawingsHere(const QString& folder) : m_pics(folder + QStringLiteral("/pics")) {
+    explicit DrawingsHere(const QString& folder)
+        : m_pics(folder + QStringLiteral("/pics")), m_programFolder(ProgramFolder::pathSeam, folder) {
         QDir().mkpath(m_pics);
-        ProgramFolder::setPath(folder);
     }
-    ~DrawingsHere() { ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR)); }
     const QString& pics() const { return m_pics; }
 
 private:
     QString m_pics;
+    decltype(ProgramFolder::pathSeam)::Scope m_programFolder;
 };
 
 // Argument disk 0: a folder on the RAM file system; 1: on the machine's disk.

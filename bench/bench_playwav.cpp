@@ -61,7 +61,7 @@ BENCHMARK(BM_OutputStart)
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     // PlayWAV plays through the sound module in the program folder.
-    ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
+    const auto programFolder = ProgramFolder::pathSeam.replace(QStringLiteral(PROGRAM_DIR));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

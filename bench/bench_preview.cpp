@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR));
+    const auto programFolder = ProgramFolder::pathSeam.replace(QStringLiteral(PROGRAM_DIR));
     Allgemein::SoundOn = 0;
     Allgemein::GridOn = -1;
     Allgemein::LessonNo = 1;

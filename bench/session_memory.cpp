@@ -90,7 +90,7 @@ int main(int argc, char* argv[]) {
     frmDraw* window = drawingWindowOn(2160);
     part<DrawingCanvas>(window, "picBild")->setDrawWidth(50);
     // The saves go to pics/ in a program folder of this run.
-    ProgramFolder::setPath(home.dir.path());
+    const auto programFolder = ProgramFolder::pathSeam.replace(home.dir.path());
     Session session(window);
     session.run(1000);
     const double start = settledResidentMiB();

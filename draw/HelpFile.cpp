@@ -36,10 +36,6 @@ std::optional<bool> HelpFile::chmViewer() {
     return ChmViewerLookup::instance().answer();
 }
 
-void HelpFile::forgetChmViewer() {
-    ChmViewerLookup::instance().forget();
-}
-
 QString HelpFile::target(int16_t langIndex, bool chmShowable) {
     return chmShowable ? chmPath() : QUrl::fromLocalFile(startPage(langIndex)).toString();
 }

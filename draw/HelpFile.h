@@ -17,8 +17,6 @@ QString startPage(int16_t langIndex);
 void askForChmViewer();
 // That answer; no value while it is not in.
 std::optional<bool> chmViewer();
-// Tests: the next question asks the system again.
-void forgetChmViewer();
 // What the help command hands the shell: the CHM's path when it can be shown, else the start page as a
 // file:// URL.
 QString target(int16_t langIndex, bool chmShowable);

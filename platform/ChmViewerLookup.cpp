@@ -14,6 +14,8 @@ const char* const ChmTypes[] = {"application/vnd.ms-htmlhelp", "application/x-ch
 } // namespace
 
 ChmViewerLookup& ChmViewerLookup::instance() {
+    if (ChmViewerLookup* standIn = instanceSeam.standIn())
+        return *standIn;
     static QPointer<ChmViewerLookup> lookup;
     if (!lookup)
         lookup = new ChmViewerLookup(QCoreApplication::instance());
@@ -73,12 +75,6 @@ void ChmViewerLookup::settle(bool present) {
     for (const auto& query : m_queries)
         if (query->state() != QProcess::NotRunning)
             query->kill();
-}
-
-void ChmViewerLookup::forget() {
-    stopQueries();
-    m_answer.reset();
-    m_open = 0;
 }
 
 void ChmViewerLookup::stopQueries() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -16,18 +18,20 @@ class ChmViewerLookup : public QObject {
     Q_OBJECT
 
 public:
+    // The program's one lookup, or the stand-in of a test.
     static ChmViewerLookup& instance();
+    // Tests stand in a lookup not asked yet; a question still open is abandoned when it goes.
+    static inline Seam<ChmViewerLookup*> instanceSeam;
+
+    explicit ChmViewerLookup(QObject* parent = nullptr);
     ~ChmViewerLookup() override;
 
     // Starts the question unless it was asked already.
     void ask();
     // No value while the answer is not in.
     std::optional<bool> answer() const { return m_answer; }
-    // Tests start from a system not asked yet; a question still open is abandoned.
-    void forget();
 
 private:
-    explicit ChmViewerLookup(QObject* parent);
     void queryEnded(QProcess* query);
     void settle(bool present);
     void stopQueries();

@@ -15,11 +15,6 @@
 Q_LOGGING_CATEGORY(lcProgramFolder, "pinsola.folder")
 
 namespace {
-QString& overridden() {
-    static QString folder;
-    return folder;
-}
-
 // The permission bits decide, not access(): root may write anywhere, yet a folder installed without write
 // permission is not meant to be written, by root neither.
 bool permissionBitsAllowWriting(const QFileInfo& folder) {
@@ -42,7 +37,8 @@ bool canCreateFileIn(const QString& folder) {
 } // namespace
 
 QString ProgramFolder::path() {
-    QString folder = overridden().isEmpty() ? QCoreApplication::applicationDirPath() : overridden();
+    const QString& standIn = pathSeam.standIn();
+    QString folder = standIn.isEmpty() ? QCoreApplication::applicationDirPath() : standIn;
     while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))
         folder.chop(1);
     return folder;
@@ -61,8 +57,4 @@ QString ProgramFolder::writablePath() {
 
 QString ProgramFolder::programName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
-void ProgramFolder::setPath(const QString& folder) {
-    overridden() = folder;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Seam.h"
+
 #include <QString>
 
 // The folder of the program file: language files, help and the button library are read from there.
@@ -13,6 +15,6 @@ QString path();
 QString writablePath();
 // The program file's name without extension ("pinsola").
 QString programName();
-// Tests point the program folder at a temporary folder; an empty path restores the real one.
-void setPath(const QString& folder);
+// Tests stand in a temporary folder for the program folder.
+inline Seam<QString> pathSeam;
 } // namespace ProgramFolder

@@ -19,6 +19,7 @@
 #include "info/frmInfo.h"
 #include "lessons/Drucker.h"
 #include "lessons/frmPreview.h"
+#include "platform/ChmViewerLookup.h"
 #include "platform/LanguageChange.h"
 #include "platform/Shell.h"
 #include "platform/SoundModule.h"
@@ -465,7 +466,8 @@ TEST_P(ShellRequest, OpensTheTargetOrReportsWhyItCannot) {
     });
     if (c.helpPages && QDir(home.programFolder()).mkpath(QStringLiteral("help/en")))
         QFile(home.programFolder() + QStringLiteral("/help/en/index.html")).open(QIODevice::WriteOnly);
-    HelpFile::forgetChmViewer();
+    ChmViewerLookup lookup;
+    const auto unasked = ChmViewerLookup::instanceSeam.replace(&lookup);
     LangIndex = 1;
     c.act(window);
     // A file's address as the system writes it: file:///C:/… on Windows.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "draw/HelpFile.h"
+#include "platform/ChmViewerLookup.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Shell.h"
 
@@ -19,8 +20,8 @@ struct Language {
 
 class HelpLanguage : public ::testing::TestWithParam<Language> {
 protected:
-    void SetUp() override { ProgramFolder::setPath(QStringLiteral(PROGRAM_DIR)); }
-    void TearDown() override { ProgramFolder::setPath({}); }
+    decltype(ProgramFolder::pathSeam)::Scope m_programFolder =
+        ProgramFolder::pathSeam.replace(QStringLiteral(PROGRAM_DIR));
 };
 
 TEST_P(HelpLanguage, ChmWhenShowableElseTheInstalledStartPageOfTheLanguage) {
@@ -61,16 +62,10 @@ protected:
     void SetUp() override {
         m_oldPath = qgetenv("PATH");
         qputenv("PATH", m_bin.path().toLocal8Bit());
-        ProgramFolder::setPath(m_program.path());
         QDir(m_program.path()).mkpath(QStringLiteral("help/en"));
         QFile(m_program.filePath(QStringLiteral("help/en/index.html"))).open(QIODevice::WriteOnly);
-        HelpFile::forgetChmViewer();
     }
-    void TearDown() override {
-        HelpFile::forgetChmViewer();
-        ProgramFolder::setPath({});
-        qputenv("PATH", m_oldPath);
-    }
+    void TearDown() override { qputenv("PATH", m_oldPath); }
     // A stand-in for xdg-mime that answers "query default TYPE" as the desktop would, or sleeps; it notes
     // each question and its process id.
     void installXdgMime(const Desktop& desktop) const {
@@ -102,8 +97,13 @@ protected:
     }
 
     QTemporaryDir m_program;
+    decltype(ProgramFolder::pathSeam)::Scope m_programFolder =
+        ProgramFolder::pathSeam.replace(m_program.path());
     QTemporaryDir m_bin;
     QByteArray m_oldPath;
+    ChmViewerLookup m_lookup;
+    decltype(ChmViewerLookup::instanceSeam)::Scope m_unasked =
+        ChmViewerLookup::instanceSeam.replace(&m_lookup);
     QStringList m_opened;
     decltype(Shell::openSeam)::Scope m_opening = Shell::openSeam.replace([this](const QString& target) {
         m_opened << target;

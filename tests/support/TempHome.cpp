@@ -2,7 +2,6 @@
 #include "support/TempHome.h"
 
 #include "core/Allgemein.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SettingsFiles.h"
 
 #include <QDir>
@@ -36,7 +35,6 @@ TempHome::TempHome()
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
     qputenv("XDG_STATE_HOME", (m_dir.path() + QStringLiteral("/state")).toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
-    ProgramFolder::setPath(programFolder());
 #ifdef Q_OS_WIN
     // Qt's own texts come from the program folder's translations, where Windows has no system copy.
     QDir(programFolder()).mkpath(QStringLiteral("translations"));
@@ -53,7 +51,6 @@ TempHome::TempHome()
 TempHome::~TempHome() {
     if (!m_registryRoot.isEmpty())
         QSettings(m_registryRoot, QSettings::NativeFormat).clear();
-    ProgramFolder::setPath({});
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
     qputenv("XDG_DATA_HOME", m_oldDataHome);
     qputenv("XDG_STATE_HOME", m_oldStateHome);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/Seam.h"
+#include "platform/ProgramFolder.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -51,4 +52,5 @@ private:
     // Windows: the registry key under which this test's stores lie.
     QString m_registryRoot;
     std::optional<Seam<QString>::Scope> m_registryScope;
+    decltype(ProgramFolder::pathSeam)::Scope m_programFolder{ProgramFolder::pathSeam, programFolder()};
 };
