@@ -61,8 +61,9 @@ QRect twipsRect(int left, int top, int width, int height) {
     return {Twips::toPixelsX(left), Twips::toPixelsY(top), Twips::toPixelsX(width), Twips::toPixelsY(height)};
 }
 
-QLabel* makeLabel(QWidget* parent, const QRect& geometry, bool wrap = false) {
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, bool wrap = false) {
     auto* label = new QLabel(parent);
+    label->setObjectName(name);
     label->setGeometry(geometry);
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -111,14 +112,16 @@ void ErrPtnr::createFrames() {
     }
     // The notice's frame shows no title; a screen reader still needs a name for it.
     m_frames[framComment]->setAccessibleName(QStringLiteral("Hinweis / Notice"));
-    m_lblComment = makeLabel(m_frames[framComment], twipsRect(120, 240, 6855, 615), true);
+    m_lblComment =
+        makeLabel(m_frames[framComment], QStringLiteral("lblComment"), twipsRect(120, 240, 6855, 615), true);
     createErrorRows(m_frames[framFehler]);
-    m_lblProgInfo = makeLabel(m_frames[framProgInfo], twipsRect(30, 240, 7110, kLabelHeight));
+    m_lblProgInfo = makeLabel(m_frames[framProgInfo], QStringLiteral("lblProgInfo"),
+                              twipsRect(30, 240, 7110, kLabelHeight));
     m_lblProgInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    createButtons(m_frames[framProtocol], m_cmdProtocol,
+    createButtons(m_frames[framProtocol], m_cmdProtocol, QStringLiteral("cmdProtocol"),
                   {QStringLiteral("&Drucken/Print"), QStringLiteral("&Speichern/Save"),
                    QStringLiteral("&EMail"), QStringLiteral("&WWW")});
-    createButtons(m_frames[framContinue], m_cmdContinue,
+    createButtons(m_frames[framContinue], m_cmdContinue, QStringLiteral("cmdContinue"),
                   {QStringLiteral("Wieder&holen Retry"), QStringLiteral("&Ignorieren   Ignore"),
                    QStringLiteral("&Abbrechen Cancel"), QStringLiteral("&Beenden       End")});
     m_cmdContinue[Ignore]->setDefault(true);
@@ -139,10 +142,11 @@ void ErrPtnr::createErrorRows(QGroupBox* frame) {
                                            QStringLiteral("Prozedur / procedure:"),
                                            QStringLiteral("Zeile / Line:")};
     for (int i = 0; i < 4; ++i) {
-        m_lblErrTitel[i] = makeLabel(frame, twipsRect(120, kRowTops[i], 1800, kLabelHeight));
+        m_lblErrTitel[i] = makeLabel(frame, QStringLiteral("lblErrTitel(%1)").arg(i),
+                                     twipsRect(120, kRowTops[i], 1800, kLabelHeight));
         m_lblErrTitel[i]->setText(titles[i]);
-        m_lblError[i] =
-            makeLabel(frame, twipsRect(1920, kRowTops[i], 5205, i == 0 ? 675 : kLabelHeight), i == 0);
+        m_lblError[i] = makeLabel(frame, QStringLiteral("lblError(%1)").arg(i),
+                                  twipsRect(1920, kRowTops[i], 5205, i == 0 ? 675 : kLabelHeight), i == 0);
     }
 }
 
@@ -158,10 +162,11 @@ void ErrPtnr::fitCaption(QPushButton* button) {
     button->setFont(fitted);
 }
 
-void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons,
+void ErrPtnr::createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QString& name,
                             const QStringList& captions) {
     for (int i = 0; i < 4; ++i) {
         buttons[i] = new QPushButton(captions.at(i), frame);
+        buttons[i]->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(i));
         buttons[i]->setGeometry(twipsRect(kButtonLefts[i], 240, 1335, 495));
         buttons[i]->setAutoDefault(false);
         buttons[i]->setStyleSheet(QStringLiteral("padding: 0px"));

@@ -38,14 +38,6 @@ public:
     QString protocolLogPath() const;
     QString protocolFilePath() const;
 
-    QPushButton* cmdContinue(int index) const { return m_cmdContinue.at(index); }
-    QPushButton* cmdProtocol(int index) const { return m_cmdProtocol.at(index); }
-    QLabel* lblError(int index) const { return m_lblError.at(index); }
-    QLabel* lblErrTitel(int index) const { return m_lblErrTitel.at(index); }
-    QLabel* lblProgInfo() const { return m_lblProgInfo; }
-    QLabel* lblComment() const { return m_lblComment; }
-    QGroupBox* frame(int index) const { return m_frames.at(index); }
-
     // While set (a termination signal, the session's end: nobody is there to answer), an error is logged,
     // never shown, and the failing statement is skipped.
     static void setUnattended(bool unattended);
@@ -71,7 +63,8 @@ private:
     void createFrames();
     void createErrorRows(QGroupBox* frame);
     static void fitCaption(QPushButton* button);
-    void createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QStringList& captions);
+    void createButtons(QGroupBox* frame, std::array<QPushButton*, 4>& buttons, const QString& name,
+                       const QStringList& captions);
     void setErrorRows(const std::array<QString, 4>& values);
     int16_t protocolOnly(const QString& procedureName, const QString& moduleName, int16_t action);
     void ArrangeFrames();

@@ -313,11 +313,12 @@ TEST_F(CommandTest, AKioskSessionEndsOnlyAfterAGrownUpsRightSum) {
         if (way == Way::Desktop)
             return window->Form_QueryUnload();
         const auto endClicked = ErrPtnr::shownSeam.replace([](ErrPtnr& errors) {
-            QTest::mouseClick(errors.cmdContinue(ErrPtnr::End), Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(&errors, "cmdContinue", ErrPtnr::End), Qt::LeftButton);
             // Refused, End leaves the window waiting: Cancel answers it then.
             QTimer::singleShot(0, &errors, [&errors] {
                 if (errors.awaitsDecision())
-                    QTest::mouseClick(errors.cmdContinue(ErrPtnr::Cancel), Qt::LeftButton);
+                    QTest::mouseClick(part<QPushButton>(&errors, "cmdContinue", ErrPtnr::Cancel),
+                                      Qt::LeftButton);
             });
         });
         ErrorTrap(QStringLiteral("Kiosk"),
@@ -369,10 +370,11 @@ TEST_F(CommandTest, AnUnreadableAllowExitLeavesEveryWayOut) {
         window->Form_QueryUnload();
         EXPECT_EQ(asked.size(), 2) << "AllowExit=" << value;
         const auto endClicked = ErrPtnr::shownSeam.replace([](ErrPtnr& errors) {
-            QTest::mouseClick(errors.cmdContinue(ErrPtnr::End), Qt::LeftButton);
+            QTest::mouseClick(part<QPushButton>(&errors, "cmdContinue", ErrPtnr::End), Qt::LeftButton);
             QTimer::singleShot(0, &errors, [&errors] {
                 if (errors.awaitsDecision())
-                    QTest::mouseClick(errors.cmdContinue(ErrPtnr::Cancel), Qt::LeftButton);
+                    QTest::mouseClick(part<QPushButton>(&errors, "cmdContinue", ErrPtnr::Cancel),
+                                      Qt::LeftButton);
             });
         });
         bool ended = false;

@@ -8,6 +8,7 @@
 #include "platform/LinePrinter.h"
 #include "platform/Shell.h"
 #include "support/ErrorScript.h"
+#include "support/Parts.h"
 #include "support/TempHome.h"
 
 #include <QApplication>
@@ -55,7 +56,7 @@ QByteArray literalProtocol(const QByteArray& progInfo, const QByteArray& error) 
 void failOnce(const std::function<void(ErrPtnr&)>& whileShown, int32_t number = VbErr::TypeMismatch) {
     const auto ignoring = ErrPtnr::shownSeam.replace([&](ErrPtnr& window) {
         whileShown(window);
-        QTest::mouseClick(window.cmdContinue(1), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(&window, "cmdContinue", 1), Qt::LeftButton);
     });
     ErrorTrap trap(QStringLiteral("Form_Load"), QStringLiteral("frmPreview"));
     trap(40, [&] { VbError::raise(number); });
@@ -101,12 +102,15 @@ TEST_F(ErrPtnrWindow, ShowsTheErrorWithItsFramesCaptionsAndButtons) {
                                     QStringLiteral("Programm-Info:"),
                                     QStringLiteral("Fehlerprotokoll ... / error protocoll..."),
                                     QStringLiteral("Weiterer Programmablauf... / Continue...")};
+        const char* const names[] = {"framComment", "framFehler", "framProgInfo", "framProtocol",
+                                     "framContinue"};
         const int heights[] = {975, 1695, 615, 855, 855};
         int top = 0;
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(w.frame(i)->title(), frames.at(i));
-            EXPECT_EQ(w.frame(i)->y(), Twips::toPixelsY(top)) << i;
-            EXPECT_EQ(w.frame(i)->width(), Twips::toPixelsX(7215));
+            const QGroupBox* frame = part<QGroupBox>(&w, names[i]);
+            EXPECT_EQ(frame->title(), frames.at(i));
+            EXPECT_EQ(frame->y(), Twips::toPixelsY(top)) << i;
+            EXPECT_EQ(frame->width(), Twips::toPixelsX(7215));
             top += heights[i];
         }
         EXPECT_EQ(w.size(), QSize(Twips::toPixelsX(7215), Twips::toPixelsY(top)));
@@ -114,16 +118,16 @@ TEST_F(ErrPtnrWindow, ShowsTheErrorWithItsFramesCaptionsAndButtons) {
         const QStringList actions = {"Wieder&holen Retry", "&Ignorieren   Ignore", "&Abbrechen Cancel",
                                      "&Beenden       End"};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(w.cmdProtocol(i)->text(), protocol.at(i));
-            EXPECT_EQ(w.cmdContinue(i)->text(), actions.at(i));
-            EXPECT_EQ(w.cmdContinue(i)->x(), Twips::toPixelsX(240 + 1800 * i));
+            EXPECT_EQ(part<QPushButton>(&w, "cmdProtocol", i)->text(), protocol.at(i));
+            EXPECT_EQ(part<QPushButton>(&w, "cmdContinue", i)->text(), actions.at(i));
+            EXPECT_EQ(part<QPushButton>(&w, "cmdContinue", i)->x(), Twips::toPixelsX(240 + 1800 * i));
         }
-        EXPECT_EQ(w.lblError(0)->text(), QStringLiteral("13 (Type mismatch)"));
-        EXPECT_EQ(w.lblError(1)->text(), QStringLiteral("frmPreview"));
-        EXPECT_EQ(w.lblError(2)->text(), QStringLiteral("Form_Load"));
-        EXPECT_EQ(w.lblError(3)->text(), QStringLiteral("40"));
-        EXPECT_TRUE(w.lblComment()->text().startsWith(QStringLiteral("There is a problem.")));
-        EXPECT_TRUE(w.lblProgInfo()->text().contains(QStringLiteral("  V1.0.0")));
+        EXPECT_EQ(part<QLabel>(&w, "lblError", 0)->text(), QStringLiteral("13 (Type mismatch)"));
+        EXPECT_EQ(part<QLabel>(&w, "lblError", 1)->text(), QStringLiteral("frmPreview"));
+        EXPECT_EQ(part<QLabel>(&w, "lblError", 2)->text(), QStringLiteral("Form_Load"));
+        EXPECT_EQ(part<QLabel>(&w, "lblError", 3)->text(), QStringLiteral("40"));
+        EXPECT_TRUE(part<QLabel>(&w, "lblComment")->text().startsWith(QStringLiteral("There is a problem.")));
+        EXPECT_TRUE(part<QLabel>(&w, "lblProgInfo")->text().contains(QStringLiteral("  V1.0.0")));
     });
     EXPECT_TRUE(QTest::qWaitFor([] { return !ErrPtnr::instance().isVisible(); }))
         << "an action button hides the window once the program goes on";
@@ -132,15 +136,16 @@ TEST_F(ErrPtnrWindow, ShowsTheErrorWithItsFramesCaptionsAndButtons) {
 TEST_F(ErrPtnrWindow, TabOrderRunsThroughProtocolThenActionButtons) {
     failOnce([](ErrPtnr& w) {
         std::vector<QWidget*> order;
-        QWidget* widget = w.cmdProtocol(0);
+        QWidget* widget = part<QPushButton>(&w, "cmdProtocol", 0);
         for (int i = 0; i < 8; ++i, widget = widget->nextInFocusChain()) {
             while (!qobject_cast<QPushButton*>(widget))
                 widget = widget->nextInFocusChain();
             order.push_back(widget);
         }
-        const std::vector<QWidget*> expected = {w.cmdProtocol(0), w.cmdProtocol(1), w.cmdProtocol(2),
-                                                w.cmdProtocol(3), w.cmdContinue(0), w.cmdContinue(1),
-                                                w.cmdContinue(2), w.cmdContinue(3)};
+        std::vector<QWidget*> expected;
+        for (const char* row : {"cmdProtocol", "cmdContinue"})
+            for (int i = 0; i < 4; ++i)
+                expected.push_back(part<QPushButton>(&w, row, i));
         EXPECT_EQ(order, expected);
     });
 }
@@ -169,7 +174,7 @@ TEST_F(ErrPtnrWindow, ComesUpActiveWithTheKeyboardOnIgnoreAndAccessKeysPressTheA
         const auto pressing = ErrPtnr::shownSeam.replace([&, key = key, modifier = modifier](ErrPtnr& w) {
             fallback.start();
             EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-            EXPECT_EQ(QApplication::focusWidget(), w.cmdContinue(ErrPtnr::Ignore));
+            EXPECT_EQ(QApplication::focusWidget(), part<QPushButton>(&w, "cmdContinue", ErrPtnr::Ignore));
             QTest::keyClick(&w, key, modifier);
         });
         EXPECT_EQ(ErrPtnr::instance().OnError(QStringLiteral("Keys"), QStringLiteral("Tests")), action)
@@ -208,7 +213,7 @@ TEST_F(ErrPtnrWindow, AnErrorWhileTheUserDecidesIsLoggedAndLeavesItsProcedure) {
         ErrorTrap behind(QStringLiteral("tmrTick_Timer"), QStringLiteral("frmInfo"));
         nestedCompleted =
             behind.run({{10, [] { VbError::raise(VbErr::Overflow); }}, {20, [&] { nestedWentOn = true; }}});
-        stillShown = w.lblError(2)->text();
+        stillShown = part<QLabel>(&w, "lblError", 2)->text();
     });
     EXPECT_EQ(nestedCompleted, std::optional<bool>(false)) << "the procedure behind the window is left";
     EXPECT_FALSE(nestedWentOn);
@@ -290,10 +295,10 @@ INSTANTIATE_TEST_SUITE_P(Table, RepeatedKey,
 
 TEST_F(ErrPtnrWindow, LongDescriptionsWrapInRowZeroOnly) {
     failOnce([](ErrPtnr& w) {
-        EXPECT_TRUE(w.lblError(0)->wordWrap());
-        EXPECT_EQ(w.lblError(0)->height(), Twips::toPixelsY(675));
+        EXPECT_TRUE(part<QLabel>(&w, "lblError", 0)->wordWrap());
+        EXPECT_EQ(part<QLabel>(&w, "lblError", 0)->height(), Twips::toPixelsY(675));
         for (int i = 1; i < 4; ++i)
-            EXPECT_FALSE(w.lblError(i)->wordWrap()) << i;
+            EXPECT_FALSE(part<QLabel>(&w, "lblError", i)->wordWrap()) << i;
     });
 }
 
@@ -368,7 +373,7 @@ TEST_F(ErrPtnrWindow, TheLogHoldsWhatTheWindowShowedByteForByte) {
 TEST_F(ErrPtnrWindow, SaveWritesTheProtocolFileAndAsksBeforeOverwriting) {
     const QString file = ErrPtnr::instance().protocolFilePath();
     EXPECT_EQ(file, home.programFolder() + QStringLiteral("/test_errors.ERR"));
-    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); });
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 1), Qt::LeftButton); });
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0], QStringLiteral("Das Fehlerprotokoll wurde in die Datei '") + file +
                                QStringLiteral("' geschrieben!\nError protocoll was written to file '") +
@@ -381,7 +386,8 @@ TEST_F(ErrPtnrWindow, SaveWritesTheProtocolFileAndAsksBeforeOverwriting) {
     EXPECT_TRUE(first.endsWith(QByteArray(70, '-') + "\r\n\r\n"));
 
     answer = MsgBox::AnswerNo;
-    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); }, VbErr::Overflow);
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 1), Qt::LeftButton); },
+             VbErr::Overflow);
     ASSERT_EQ(messages.size(), 2) << "No shows no further message";
     EXPECT_EQ(messages[1], QStringLiteral("Vorhandene Datei '") + file +
                                QStringLiteral("' überschreiben?\n") + QStringLiteral("Overwrite file '") +
@@ -391,7 +397,8 @@ TEST_F(ErrPtnrWindow, SaveWritesTheProtocolFileAndAsksBeforeOverwriting) {
     saved.close();
 
     answer = MsgBox::AnswerYes;
-    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); }, VbErr::Overflow);
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 1), Qt::LeftButton); },
+             VbErr::Overflow);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray last = saved.readAll();
     EXPECT_TRUE(last.contains("6 (Overflow)"));
@@ -408,7 +415,7 @@ TEST_F(ErrPtnrWindow, SavingReplacesTheProtocolFileInsteadOfEmptyingIt) {
     QFile reader(file); // whoever had the old protocol open still reads it whole
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
     answer = MsgBox::AnswerYes;
-    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton); });
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 1), Qt::LeftButton); });
     EXPECT_EQ(reader.readAll(), QByteArray("older protocol\r\n"));
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -449,7 +456,7 @@ TEST_F(ErrPtnrWindow, UnwritableProtocolFileIsReportedAndTheWindowStaysUsable) {
     QDir(home.programFolder()).mkdir(QStringLiteral("test_errors.ERR")); // a folder where the file should go
     answer = MsgBox::AnswerYes;
     failOnce([&](ErrPtnr& w) {
-        QTest::mouseClick(w.cmdProtocol(1), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 1), Qt::LeftButton);
         EXPECT_TRUE(w.isVisible());
     });
     ASSERT_FALSE(messages.isEmpty());
@@ -459,7 +466,7 @@ TEST_F(ErrPtnrWindow, UnwritableProtocolFileIsReportedAndTheWindowStaysUsable) {
 TEST_F(ErrPtnrWindow, EMailShowsTheNoticeCopiesTheProtocolAndOpensAMessage) {
     QString protocol;
     failOnce([&](ErrPtnr& w) {
-        QTest::mouseClick(w.cmdProtocol(2), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 2), Qt::LeftButton);
         protocol = w.BuildProtocol();
         EXPECT_TRUE(w.isVisible());
     });
@@ -474,7 +481,7 @@ TEST_F(ErrPtnrWindow, EMailShowsTheNoticeCopiesTheProtocolAndOpensAMessage) {
 }
 
 TEST_F(ErrPtnrWindow, WwwCopiesTheProtocolAndOpensTheWebPageWithoutNotice) {
-    failOnce([&](ErrPtnr& w) { QTest::mouseClick(w.cmdProtocol(3), Qt::LeftButton); });
+    failOnce([&](ErrPtnr& w) { QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 3), Qt::LeftButton); });
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("13 (Type mismatch)")));
     EXPECT_EQ(opened, QStringList{QStringLiteral("https://pinsola.example.org/")});
@@ -484,7 +491,7 @@ TEST_F(ErrPtnrWindow, PrintingWithoutAPrinterSaysSoAndTheWindowStaysUsable) {
     if (LinePrinter::hasDefaultPrinter())
         GTEST_SKIP() << "this machine has a default printer; the end-to-end print test covers it";
     failOnce([&](ErrPtnr& w) {
-        QTest::mouseClick(w.cmdProtocol(0), Qt::LeftButton);
+        QTest::mouseClick(part<QPushButton>(&w, "cmdProtocol", 0), Qt::LeftButton);
         EXPECT_TRUE(w.isVisible());
     });
     ASSERT_EQ(messages.size(), 1);
