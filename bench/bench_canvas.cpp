@@ -192,7 +192,7 @@ public:
         QObject::connect(m_viewer, &frmPreview::tracingPlayed, &m_counting, [this] { ++m_frames; });
     }
     ~PlayAlong() {
-        if (m_viewer->isPlaying())
+        if (state<bool>(m_viewer, "playing"))
             m_viewer->bzlButton_Click(frmPreview::Command::ShowHow);
         if (m_traced)
             m_viewer->bzlButton_Click(frmPreview::Command::TraceSwitch);
@@ -203,7 +203,7 @@ public:
     PlayAlong& operator=(const PlayAlong&) = delete;
 
     void keepPlaying() {
-        if (m_playing && !m_viewer->isPlaying())
+        if (m_playing && !state<bool>(m_viewer, "playing"))
             m_viewer->bzlButton_Click(frmPreview::Command::ShowHow);
     }
     int frames() const { return m_frames; }

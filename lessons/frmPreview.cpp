@@ -610,10 +610,6 @@ QWidget* frmPreview::buttonWidget(Command command) const {
     return bzlButton.widget(static_cast<int>(command));
 }
 
-QString frmPreview::buttonToolTip(Command command) const {
-    return buttonWidget(command)->toolTip();
-}
-
 // Any mouse button moves the window, as dragging its title would. The drag starts where the press was, not
 // where the system's cursor is: a finger on a touch screen does not move it everywhere.
 void frmPreview::Form_MouseDown(int16_t Button, int16_t, float, float) {

@@ -28,6 +28,10 @@ class StepPlayer;
 // panel that opens a saved drawing onto the drawing window's canvas.
 class frmPreview : public ProgramWindow {
     Q_OBJECT
+    // Read by name, as the controls are found by their object names.
+    Q_PROPERTY(QString chosenDrawing READ chosenDrawing)
+    Q_PROPERTY(qint16 lessonCount READ lessonCount)
+    Q_PROPERTY(bool playing READ isPlaying)
     friend class ProgramWindow;
 
 public:
@@ -78,8 +82,6 @@ public:
     void showPanel(int panel);
     // The drawing TakeDrawing opens: a bare file name is one in the drawings folder; empty for none.
     void chooseDrawing(const QString& nameOrPath);
-    // The chosen drawing as a full path; empty for none.
-    const QString& chosenDrawing() const { return m_chosenDrawing; }
 
     // The keyboard shortcut of a command: Page Up and Page Down for the steps; empty for the others.
     static QKeySequence shortcutOf(Command command);
@@ -91,13 +93,6 @@ public:
     QWidget* buttonWidget(Command command) const;
     // The band shown, to be traced on the canvas; null while tracing is off.
     QImage tracing() const;
-
-    QString buttonToolTip(Command command) const;
-
-    // The lesson count read at the last activation.
-    int16_t lessonCount() const { return m_lessonCount; }
-    // Whether the preview is drawing a step's new lines.
-    bool isPlaying() const;
 
 signals:
     // TakeDrawing opened this drawing; the drawing window paints it stretched over its canvas.
@@ -118,6 +113,12 @@ protected:
 
 private:
     frmPreview();
+    // The chosen drawing as a full path; empty for none.
+    const QString& chosenDrawing() const { return m_chosenDrawing; }
+    // The lesson count read at the last activation.
+    int16_t lessonCount() const { return m_lessonCount; }
+    // Whether the preview is drawing a step's new lines.
+    bool isPlaying() const;
     void createControls();
     void createPanels(const StoredForm& form);
     void nameControls() override;

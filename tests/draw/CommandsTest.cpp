@@ -136,7 +136,8 @@ TEST_P(SaveName, WritesTheDrawingUnderTheTypedNameInThePicsFolder) {
     const QString path = pics() + "/" + QString::fromUtf8(GetParam().file);
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(state<QString>(window, "PicName"), QString::fromUtf8(GetParam().file));
-    EXPECT_EQ(frmPreview::instance()->chosenDrawing(), path) << "the viewer's OK opens the saved drawing";
+    EXPECT_EQ(state<QString>(frmPreview::instance(), "chosenDrawing"), path)
+        << "the viewer's OK opens the saved drawing";
     QImageReader reader(path, "bmp");
     const QImage saved = reader.read();
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), canvas->Image()) << "the canvas, pixel for pixel";
@@ -157,7 +158,7 @@ TEST_F(CommandTest, CancellingTheSaveDialogWritesNothingAndLeavesTheNameEmpty) {
     save(QStringLiteral("older"));
     save(QString());
     EXPECT_TRUE(state<QString>(window, "PicName").isEmpty());
-    EXPECT_TRUE(frmPreview::instance()->chosenDrawing().isEmpty());
+    EXPECT_TRUE(state<QString>(frmPreview::instance(), "chosenDrawing").isEmpty());
     EXPECT_EQ(QDir(pics()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("older.bmp")});
 }
 
@@ -605,18 +606,18 @@ TEST_F(CommandTest, TracingPlaysAlongWithTheViewersShowMeHow) {
     QTest::mouseClick(viewer->buttonWidget(ViewerCommand::StepOn), Qt::LeftButton);
     const QImage step = canvas->grab().toImage();
     QTest::mouseClick(viewer->buttonWidget(ViewerCommand::ShowHow), Qt::LeftButton);
-    ASSERT_TRUE(viewer->isPlaying());
+    ASSERT_TRUE(state<bool>(viewer, "playing"));
     int lines = foreign(canvas->grab().toImage(), pen);
     EXPECT_LT(lines, foreign(step, pen)) << "the play starts on the step before";
     for (int growth = 0; growth < 2; ++growth) {
         const int before = lines;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             lines = foreign(canvas->grab().toImage(), pen);
-            return lines > before + 100 || !viewer->isPlaying();
+            return lines > before + 100 || !state<bool>(viewer, "playing");
         }));
-        EXPECT_TRUE(viewer->isPlaying()) << "growth " << growth;
+        EXPECT_TRUE(state<bool>(viewer, "playing")) << "growth " << growth;
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !viewer->isPlaying(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state<bool>(viewer, "playing"); }, 6000));
     EXPECT_EQ(canvas->grab().toImage(), step);
     EXPECT_EQ(script->count(), 0);
 }
@@ -755,11 +756,12 @@ TEST_F(CommandTest, TheTooltipsNameTheShortcutsInTheKeyboardsWordsOfTheLanguage)
         EXPECT_TRUE(QTest::qWaitFor([&] {
             return window->buttonWidget(Command::NewPage)->toolTip() == expected;
         })) << window->buttonWidget(Command::NewPage)->toolTip().toStdString();
-        EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::StepOn), QString::fromUtf8(next));
+        EXPECT_EQ(frmPreview::instance()->buttonWidget(ViewerCommand::StepOn)->toolTip(),
+                  QString::fromUtf8(next));
         EXPECT_EQ(window->buttonWidget(Command::ColorWindow)->toolTip(), GetLang(Text::ColorWindowTip))
             << "no key, no mention";
     }
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TraceSwitch),
+    EXPECT_EQ(frmPreview::instance()->buttonWidget(ViewerCommand::TraceSwitch)->toolTip(),
               QStringLiteral("Nachzeichnen ein/aus"));
 }
 

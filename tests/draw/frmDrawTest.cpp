@@ -126,12 +126,15 @@ TEST_P(Sprache, PutsTheLanguagesTextsOnButtonsMenuViewerAndLogo) {
         window->buttonWidget(Command::Exit)->toolTip().startsWith(QString::fromUtf8(c.exitTip) + " ("));
     EXPECT_EQ(part<QAction>(window, "mnuEmail")->text(), QStringLiteral("E-Mail"));
     EXPECT_FALSE(part<QAction>(window, "mnuHilfe")->text().isEmpty());
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TakeLesson), QStringLiteral("OK"));
+    EXPECT_EQ(frmPreview::instance()->buttonWidget(ViewerCommand::TakeLesson)->toolTip(),
+              QStringLiteral("OK"));
     EXPECT_TRUE(frmPreview::instance()
-                    ->buttonToolTip(ViewerCommand::StepBack)
+                    ->buttonWidget(ViewerCommand::StepBack)
+                    ->toolTip()
                     .startsWith(Allgemein::GetLang(Text::BackTip) + " ("));
-    EXPECT_FALSE(frmPreview::instance()->buttonToolTip(ViewerCommand::StepBack).isEmpty());
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::ShowHow), QString::fromUtf8(c.showHowTip));
+    EXPECT_FALSE(frmPreview::instance()->buttonWidget(ViewerCommand::StepBack)->toolTip().isEmpty());
+    EXPECT_EQ(frmPreview::instance()->buttonWidget(ViewerCommand::ShowHow)->toolTip(),
+              QString::fromUtf8(c.showHowTip));
     EXPECT_EQ(part<QLabel>(window, "imgLogo", 0)->isVisibleTo(window), c.germanLogo);
     EXPECT_EQ(part<QLabel>(window, "imgLogo", 1)->isVisibleTo(window), !c.germanLogo);
     EXPECT_EQ(script->count(), 0);
@@ -154,7 +157,8 @@ TEST_F(FormTest, WithoutALanguageFileTheTextsAreEmptyButEMailAndOKStay) {
     EXPECT_TRUE(window->buttonWidget(Command::Save)->toolTip().isEmpty());
     EXPECT_TRUE(part<QAction>(window, "mnuUeber")->text().isEmpty());
     EXPECT_EQ(part<QAction>(window, "mnuEmail")->text(), QStringLiteral("E-Mail"));
-    EXPECT_EQ(frmPreview::instance()->buttonToolTip(ViewerCommand::TakeDrawing), QStringLiteral("OK"));
+    EXPECT_EQ(frmPreview::instance()->buttonWidget(ViewerCommand::TakeDrawing)->toolTip(),
+              QStringLiteral("OK"));
 }
 
 struct ButtonDesign {

@@ -64,7 +64,7 @@ TEST_F(GalleryTest, ADrawingIsStretchedOverTheWholeCanvas) {
     openDrawingWindow();
     ASSERT_EQ(part<DrawingCanvas>(drawing, "picBild")->size(), QSize(559, 419));
     pick(QStringLiteral("Mohn.bmp"));
-    EXPECT_EQ(window->chosenDrawing(), pics() + QStringLiteral("Mohn.bmp"));
+    EXPECT_EQ(state<QString>(window, "chosenDrawing"), pics() + QStringLiteral("Mohn.bmp"));
     EXPECT_EQ(shown().pixel(300, 225), qRgb(255, 255, 0)) << "shown stretched in the preview";
     click(Command::TakeDrawing);
     const QImage canvas = part<DrawingCanvas>(drawing, "picBild")->Image();
@@ -237,7 +237,7 @@ TEST_P(BadFile, GivesTheErrorWindowAndLeavesPreviewAndCanvasAlone) {
     EXPECT_GT(peak, 0) << "the peak must be measured";
     EXPECT_LT(peak, 300 * 1024);
     EXPECT_EQ(part<DrawingCanvas>(drawing, "picBild")->Image(), canvasBefore);
-    EXPECT_EQ(window->chosenDrawing(), file.fileName());
+    EXPECT_EQ(state<QString>(window, "chosenDrawing"), file.fileName());
     ASSERT_EQ(script->count(), c.vanishes ? 1 : 2);
     for (const ErrorScript::Shown& report : script->shown()) {
         EXPECT_TRUE(report.number.startsWith(QString::fromLatin1(c.number) + " ("))

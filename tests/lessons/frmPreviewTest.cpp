@@ -82,7 +82,7 @@ TEST_P(Activation, BringsAStoredLessonIntoRange) {
     open();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(window->lessonCount(), 42);
+    EXPECT_EQ(state<int16_t>(window, "lessonCount"), 42);
     EXPECT_EQ(LessonNo, c.expected);
     EXPECT_EQ(part<PictureBox>(window, "picPanel", 1)->isVisible(), c.lessonPanel);
     EXPECT_EQ(part<PictureBox>(window, "picPanel", 0)->isVisible(), !c.lessonPanel);
@@ -181,7 +181,7 @@ TEST_P(Play, GrowsRedLinesOverTheStepBeforeAndEndsOnTheStep) {
     if (c.steps > 0)
         start = band(c.lesson, c.steps - 1);
     click(Command::ShowHow);
-    ASSERT_TRUE(window->isPlaying());
+    ASSERT_TRUE(state<bool>(window, "playing"));
     EXPECT_LE(coveredPaper(shown(), start), 24 * 24) << "the pen, 24 pixels square";
     // Every step before has more red than this; the play has drawn hardly any yet.
     EXPECT_LT(redPixels(shown()), 100) << "the lines before are grey";
@@ -190,11 +190,11 @@ TEST_P(Play, GrowsRedLinesOverTheStepBeforeAndEndsOnTheStep) {
         const int before = red;
         ASSERT_TRUE(QTest::qWaitFor([&] {
             red = redPixels(shown());
-            return red > before + 40 || !window->isPlaying();
+            return red > before + 40 || !state<bool>(window, "playing");
         }));
-        EXPECT_TRUE(window->isPlaying()) << "growth " << growth;
+        EXPECT_TRUE(state<bool>(window, "playing")) << "growth " << growth;
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isPlaying(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state<bool>(window, "playing"); }, 6000));
     EXPECT_EQ(shown(), band(c.lesson, c.steps));
     EXPECT_EQ(StepNo, c.steps);
     EXPECT_EQ(script->count(), 0);
@@ -234,9 +234,9 @@ TEST_P(Interrupt, StopsThePlayAndShowsTheNewPictureAtOnce) {
     click(Command::StepOn);
     click(Command::ShowHow);
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown() != band(9, 2); }));
-    ASSERT_TRUE(window->isPlaying());
+    ASSERT_TRUE(state<bool>(window, "playing"));
     click(row.button);
-    EXPECT_FALSE(window->isPlaying());
+    EXPECT_FALSE(state<bool>(window, "playing"));
     EXPECT_EQ(StepNo, row.step);
     EXPECT_EQ(shown(), band(9, row.band));
     QCoreApplication::processEvents();
