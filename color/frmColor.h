@@ -47,8 +47,9 @@ public:
     void kmoSlider_ValueChanged();
     void bzlButton_Click(int16_t Index);
 
-    // The palette's cells, for a screen reader: their grid, a cell's colour (plain RGB) and place in picCol,
-    // the cell the keys' mark is on; picking a cell is Space on it, marking one moves the mark there.
+    // The palette box and its cells, for a screen reader: their grid, a cell's colour (plain RGB) and
+    // place in the box, the cell the keys' mark is on; picking a cell is Space on it, marking one moves the
+    // mark there.
     QWidget* paletteBox() const { return picCol; }
     const PaletteGrid& paletteGrid() const { return m_grid; }
     uint32_t paletteColor(QPoint cell) const;
