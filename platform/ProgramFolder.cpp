@@ -45,10 +45,10 @@ QString ProgramFolder::path() {
 }
 
 QString ProgramFolder::writablePath() {
-    const QString program = path();
+    QString program = path();
     if (permissionBitsAllowWriting(QFileInfo(program)) && canCreateFileIn(program))
         return program;
-    const QString data =
+    QString data =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Pinsola");
     if (!QDir().mkpath(data))
         qCWarning(lcProgramFolder) << "cannot create the user's data folder" << data;
