@@ -210,9 +210,9 @@ TEST_F(PreviewTest, APlayHeldUpGoesOnWhereItWas) {
     click(Command::ShowHow);
     QThread::msleep(4500);
     QTest::qWait(60);
-    EXPECT_TRUE(window->isPlaying());
+    EXPECT_TRUE(state<bool>(window, "playing"));
     EXPECT_NE(shown(), band(9, 0));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isPlaying(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !state<bool>(window, "playing"); }, 6000));
     EXPECT_EQ(shown(), band(9, 0));
 }
 
