@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errors/ProgramEnd.h"
 
+#include "platform/ProcessEnd.h"
 #include "platform/SingleInstance.h"
 
 #include <cstdio>
-#include <cstdlib>
 
 void ProgramEnd::now() {
     if (const auto& ending = endSeam.standIn())
         ending();
     SingleInstance::release();
     std::fflush(nullptr);
-    std::_Exit(0);
+    ProcessEnd::immediately(0);
 }

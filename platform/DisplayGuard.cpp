@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DisplayGuard.h"
 
+#include "platform/ProcessEnd.h"
+
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 DisplayGuard* active = nullptr;
@@ -36,7 +37,7 @@ void DisplayGuard::handle(QtMsgType type, const QMessageLogContext& context, con
         std::fprintf(stderr, "pinsola: %s\n", noDisplayLine().toLocal8Bit().constData());
         std::fflush(stderr);
         // The application object is half made: nothing of the program runs yet, and nothing is to be kept.
-        std::_Exit(1);
+        ProcessEnd::immediately(1);
     }
     active->m_held.push_back({type, context.file, context.line, context.function, context.category, message});
 }
