@@ -2,26 +2,14 @@
 #include "draw/RecoveryFile.h"
 
 #include "formats/PictureFile.h"
+#include "platform/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QStandardPaths>
-
-namespace {
-// The XDG base directory for state; a relative path there is to be ignored.
-QString stateHome() {
-#ifdef Q_OS_WIN
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-#else
-    const QString configured = qEnvironmentVariable("XDG_STATE_HOME");
-    return QDir::isAbsolutePath(configured) ? configured : QDir::homePath() + QStringLiteral("/.local/state");
-#endif
-}
-} // namespace
 
 QString RecoveryFile::path() {
-    return stateHome() + QStringLiteral("/Pinsola/drawing.bmp");
+    return UserFolders::state() + QStringLiteral("/Pinsola/drawing.bmp");
 }
 
 bool RecoveryFile::write(const QImage& picture) {

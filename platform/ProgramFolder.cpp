@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProgramFolder.h"
 
+#include "platform/UserFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
@@ -48,8 +49,7 @@ QString ProgramFolder::writablePath() {
     QString program = path();
     if (permissionBitsAllowWriting(QFileInfo(program)) && canCreateFileIn(program))
         return program;
-    QString data =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Pinsola");
+    QString data = UserFolders::data() + QStringLiteral("/Pinsola");
     if (!QDir().mkpath(data))
         qCWarning(lcProgramFolder) << "cannot create the user's data folder" << data;
     return data;

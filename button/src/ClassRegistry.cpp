@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClassRegistry.h"
 
+#include "SystemPaths.h"
+
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace brizel {
 
 namespace {
 
 QSettings registry() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QSettings(folder + QStringLiteral("/Brizel/registry.conf"), QSettings::IniFormat);
+    return QSettings(userConfigFolder() + QStringLiteral("/Brizel/registry.conf"), QSettings::IniFormat);
 }
 
 QString keyOf(const QString& progId) {

@@ -2,7 +2,7 @@
 // The four exported entry points of an in-process control server, over our own class registry.
 #include "Brizel.h"
 #include "ClassRegistry.h"
-#include "LibraryPath.h"
+#include "SystemPaths.h"
 
 #include <brizel/BrizelFactory.h>
 

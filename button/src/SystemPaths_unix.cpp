@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LibraryPath.h"
+#include "SystemPaths.h"
+
+#include <QStandardPaths>
 
 #include <dlfcn.h>
 
@@ -8,4 +10,8 @@ QString brizel::libraryPath() {
     if (dladdr(reinterpret_cast<void*>(&libraryPath), &info) == 0 || !info.dli_fname)
         return {};
     return QString::fromLocal8Bit(info.dli_fname);
+}
+
+QString brizel::userConfigFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }

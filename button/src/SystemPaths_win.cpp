@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "LibraryPath.h"
+#include "SystemPaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 #include <iterator>
 #include <qt_windows.h>
@@ -14,5 +17,12 @@ QString brizel::libraryPath() {
     const DWORD length = GetModuleFileNameW(module, path, DWORD(std::size(path)));
     if (length == 0 || length == std::size(path))
         return {};
-    return QString::fromWCharArray(path, int(length));
+    return QDir::fromNativeSeparators(QString::fromWCharArray(path, int(length)));
+}
+
+QString brizel::userConfigFolder() {
+    const QString configured = qEnvironmentVariable("LOCALAPPDATA");
+    if (QDir::isAbsolutePath(configured))
+        return QDir::fromNativeSeparators(configured);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }

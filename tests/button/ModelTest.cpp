@@ -200,12 +200,15 @@ protected:
         BrizelTest::SetUp();
         ASSERT_TRUE(config.isValid());
         oldConfig = qgetenv("XDG_CONFIG_HOME");
+        oldLocalAppData = qgetenv("LOCALAPPDATA");
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("LOCALAPPDATA", config.path().toLocal8Bit());
         library.setFileName(QStringLiteral(BRIZEL_LIBRARY));
         ASSERT_TRUE(library.load()) << library.errorString().toStdString();
     }
     void TearDown() override {
         qputenv("XDG_CONFIG_HOME", oldConfig);
+        qputenv("LOCALAPPDATA", oldLocalAppData);
         BrizelTest::TearDown();
     }
     QString registryText() const {
@@ -214,6 +217,7 @@ protected:
     }
     QTemporaryDir config;
     QByteArray oldConfig;
+    QByteArray oldLocalAppData;
     QLibrary library;
 };
 

@@ -12,7 +12,7 @@
 TempHome::TempHome()
     : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME")), m_oldDataHome(qgetenv("XDG_DATA_HOME")),
       m_oldStateHome(qgetenv("XDG_STATE_HOME")), m_oldRuntimeDir(qgetenv("XDG_RUNTIME_DIR")),
-      m_oldConfigDirs(qgetenv("XDG_CONFIG_DIRS")) {
+      m_oldConfigDirs(qgetenv("XDG_CONFIG_DIRS")), m_oldLocalAppData(qgetenv("LOCALAPPDATA")) {
     QDir(m_dir.path()).mkpath(QStringLiteral("config"));
     QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
     QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
@@ -34,6 +34,8 @@ TempHome::TempHome()
     qputenv("XDG_CONFIG_DIRS", (m_dir.path() + QStringLiteral("/system")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", dataHome().toLocal8Bit());
     qputenv("XDG_STATE_HOME", (m_dir.path() + QStringLiteral("/state")).toLocal8Bit());
+    // Windows keeps data, state and the lock in one folder of the user's.
+    qputenv("LOCALAPPDATA", dataHome().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder());
 #ifdef Q_OS_WIN
     // Qt's own texts come from the program folder's translations, where Windows has no system copy.
@@ -56,6 +58,7 @@ TempHome::~TempHome() {
     qputenv("XDG_STATE_HOME", m_oldStateHome);
     qputenv("XDG_RUNTIME_DIR", m_oldRuntimeDir);
     qputenv("XDG_CONFIG_DIRS", m_oldConfigDirs);
+    qputenv("LOCALAPPDATA", m_oldLocalAppData);
 }
 
 QString TempHome::configFolder() const {

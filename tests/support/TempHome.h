@@ -49,6 +49,7 @@ private:
     QByteArray m_oldStateHome;
     QByteArray m_oldRuntimeDir;
     QByteArray m_oldConfigDirs;
+    QByteArray m_oldLocalAppData;
     // Windows: the registry key under which this test's stores lie.
     QString m_registryRoot;
     std::optional<Seam<QString>::Scope> m_registryScope;
