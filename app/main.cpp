@@ -5,6 +5,7 @@
 #include "platform/DisplayGuard.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/FontWarmUp.h"
+#include "platform/ProcessEnd.h"
 #include "platform/SingleInstance.h"
 #include "platform/StartLimits.h"
 #include "platform/ThreadExit.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
         return answer(line, given.isEmpty() ? QStringLiteral("pinsola") : QFileInfo(given[0]).fileName());
     if (const QString why = StartLimits::shortfall(); !why.isEmpty())
         return cannotStart(why);
+    int status = 0;
     try {
         FontWarmUp fonts;
         std::vector<char*> arguments = DisplayPlatform::arguments(argc, argv);
@@ -66,10 +68,10 @@ int main(int argc, char* argv[]) {
         fonts.waitUntilRead();
         // A start-up left early (Cancel on an error) shows no window; running on would keep the
         // single-instance lock, so every later start would end silently.
-        const int status = PinsolaApplication::anyWindowShown() ? PinsolaApplication::exec() : 0;
+        status = PinsolaApplication::anyWindowShown() ? PinsolaApplication::exec() : 0;
         SingleInstance::release();
-        return status;
     } catch (const std::bad_alloc&) {
         return cannotStart(QStringLiteral("out of memory"));
     }
+    return ProcessEnd::leaveMain(status);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProcessEnd.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <qt_windows.h>
 
@@ -10,4 +11,9 @@
 void ProcessEnd::immediately(int status) {
     ::TerminateProcess(::GetCurrentProcess(), UINT(status));
     std::_Exit(status);
+}
+
+int ProcessEnd::leaveMain(int status) {
+    std::fflush(nullptr);
+    immediately(status);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ProcessEnd.h"
 #include "platform/ThreadExit.h"
 #include "support/LeakCheck.h"
 
@@ -26,5 +27,5 @@ template <typename Application> int runAllTests(int argc, char* argv[]) {
         result = RUN_ALL_TESTS();
     }
     checkLeaksNow();
-    return result;
+    return ProcessEnd::leaveMain(result);
 }
