@@ -510,15 +510,12 @@ TEST_F(PreviewTest, TheTopIsReadAsPTopAndWrittenAsPtopIntoOneEntry) {
     ASSERT_EQ(window->pos(), QPoint(200, 100));
     window->move(300, 240);
     ASSERT_TRUE(Forms::unload(window));
-    QFile settings(home.settingsFile());
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(settings.readAll());
-    const QRegularExpression top(QStringLiteral("^ptop=(.*)$"), QRegularExpression::CaseInsensitiveOption |
-                                                                    QRegularExpression::MultilineOption);
+    const QStringList stored = home.storedSettings();
     QStringList tops;
-    for (auto it = top.globalMatch(text); it.hasNext();)
-        tops << it.next().captured(1);
-    EXPECT_EQ(tops, QStringList{QStringLiteral("3600")}) << text.toStdString();
+    for (const QString& line : stored)
+        if (line.startsWith(QStringLiteral("Optionen/ptop="), Qt::CaseInsensitive))
+            tops << line.section(u'=', 1);
+    EXPECT_EQ(tops, QStringList{QStringLiteral("3600")}) << stored.join(u' ').toStdString();
     EXPECT_EQ(storedOption(home, QStringLiteral("PLeft")), QStringLiteral("4500"));
 }
 
