@@ -1,8 +1,8 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows leg: builds Pinsola for Windows with the cached toolchain (tools/windows-toolchain.sh), every
-# warning an error, and runs its unit and widget tests under Wine on Xvfb. Without the toolchain it says so
-# in one line and skips: building it takes about an hour.
+# warning an error, runs its unit and widget tests under Wine on Xvfb, then a whole session of the program
+# under Wine. Without the toolchain it says so in one line and skips: building it takes about an hour.
 # Usage: windows-test.sh [BUILD_DIR]   (default: build-windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +27,10 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 
 mapfile -t not_run < <(grep -v '^#' tests/windows-not-run.txt | grep -v '^$')
 exclude=$(IFS='|'; echo "${not_run[*]}")
-cd "$build"
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --output-on-failure --timeout 600 -j2 ${exclude:+-E "$exclude"}
+(cd "$build" && xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --output-on-failure --timeout 600 -j2 ${exclude:+-E "$exclude"})
+
+# A whole session on the real windows platform, its drawing window compared with the Linux build's.
+linux="${LINUX_PROGRAM:-build/Pinsola}"
+[ -x "$linux/pinsola" ] || { echo "The Windows session compares with the Linux build: run tools/test.sh first." >&2; exit 1; }
+timeout 600 bash tests/e2e/windows_session.sh "$build/Pinsola" "$linux"

@@ -9,11 +9,19 @@ export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" XDG_STATE_HOME="$W
 mkdir -p "$XDG_CONFIG_HOME/Pinsola" "$XDG_RUNTIME_DIR" "$WORK/program"
 chmod 700 "$XDG_RUNTIME_DIR"
 # The program folder as shipped: the executable, the button library, the sound module, the language files
-# and pics/.
-cp "$PROGRAM_SOURCE/pinsola" "$PROGRAM_SOURCE/libbrizel.so" "$PROGRAM_SOURCE/libpinsola_sound.so" \
-    "$PROGRAM_SOURCE"/*.lng "$WORK/program/"
+# and pics/. The Windows build's folder is whole as it is, and runs under Wine in the build's prefix.
+if [ -e "$PROGRAM_SOURCE/pinsola.exe" ]; then
+    cp -r "$PROGRAM_SOURCE/." "$WORK/program/"
+    rm -rf "$WORK/program/pics"
+    PROGRAM="$WORK/program/pinsola.sh"
+    printf '#!/bin/bash\nexec %q %q "$@"\n' "$PROGRAM_SOURCE/../wine-run.sh" "$WORK/program/pinsola.exe" >"$PROGRAM"
+    chmod +x "$PROGRAM"
+else
+    cp "$PROGRAM_SOURCE/pinsola" "$PROGRAM_SOURCE/libbrizel.so" "$PROGRAM_SOURCE/libpinsola_sound.so" \
+        "$PROGRAM_SOURCE"/*.lng "$WORK/program/"
+    PROGRAM="$WORK/program/pinsola"
+fi
 mkdir -p "$WORK/program/pics"
-PROGRAM="$WORK/program/pinsola"
 # A desktop that speaks none of the program's languages: a first start is German unless a test says otherwise.
 unset LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8
