@@ -32,12 +32,16 @@ settled_shot() {
     return 1
 }
 
+# Wine's desktop takes the screen's size from the display its first program ran on: this one's, so a
+# server left by an earlier run on another display goes first.
+start_display
+export WINEPREFIX="${WINEPREFIX:-$PROGRAM_SOURCE/../wine-prefix}"
+wineserver -k 2>/dev/null || :
 # A first start: no options, no drawing kept from an earlier session in the prefix.
 "$WINE_RUN" reg delete 'HKCU\Software\VB and VBA Program Settings\Pinsola' /f >/dev/null 2>&1 || :
 LOCAL=$("$WINE_RUN" winepath -u "$("$WINE_RUN" cmd /c echo %LOCALAPPDATA% | tr -d '\r')" | tr -d '\r')
 [ -d "$LOCAL" ] || fail "no %LOCALAPPDATA% in the prefix: $LOCAL"
 rm -rf "$LOCAL/Pinsola"
-start_display
 
 step="the Linux build's drawing window"
 HOME="$WORK/linux-home" XDG_CONFIG_HOME="$WORK/linux-home/.config" XDG_STATE_HOME="$WORK/linux-home/.state" \
@@ -72,8 +76,9 @@ for _ in $(seq 100); do
 done
 settled_shot "$WINDOW" "$WORK/windows.png" || fail "$step: it never stops changing"
 cp "$WORK/windows.png" "$WORK/linux.png" "${SHOTS:-$WORK}/" 2>/dev/null || :
-[ "$(convert "$WORK/windows.png" -format %wx%h info:)" = "$(convert "$WORK/linux.png" -format %wx%h info:)" ] ||
-    fail "$step: the window's size differs from Linux's"
+size() { convert "$1" -format %wx%h info:; }
+[ "$(size "$WORK/windows.png")" = "$(size "$WORK/linux.png")" ] ||
+    fail "$step: the window is $(size "$WORK/windows.png"), on Linux $(size "$WORK/linux.png")"
 # The texts' fonts differ between the systems; everything else is the same picture.
 differing=$(compare -metric AE -fuzz 10% "$WORK/windows.png" "$WORK/linux.png" null: 2>&1 || :)
 [ "$differing" -lt $(( WIDTH * HEIGHT * 4 / 100 )) ] ||
