@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build's session under Wine with its real windows platform: the start screen, the drawing
 # window painted as the Linux build paints it, a stroke with its sound handed to the system's player and
-# saved as a bitmap that holds it, the options in the registry, a second start that ends at once, the end
-# answered Yes with the options stored, and a start after a crashed copy.
+# saved as a bitmap that holds it, the help file in the system's viewer, the options in the registry, a
+# second start that ends at once, the end answered Yes with the options stored, and a start after a
+# crashed copy.
 # Arguments: the Windows program folder, the Linux program folder to compare the drawing window with.
 source "$(dirname "$0")/e2e_lib.sh"
 LINUX_PROGRAM="$2"
@@ -121,6 +122,14 @@ convert "$PICTURE" "$WORK/saved.png"
 [ "$(pixel_of "$WORK/saved.png" $(( (SX0 + SX1) / 2 )) $(( SY - 20 )))" = "255,255,255" ] ||
     fail "$step: more than the stroke is in it"
 
+step="help: Pinsola.chm in the system's HTML Help viewer"
+xdotool key F1
+sleep 0.5
+xdotool key Return
+for _ in $(seq 300); do pgrep -f 'hh\.exe .*\\Pinsola\.chm$' >/dev/null && break; sleep 0.1; done
+pgrep -f 'hh\.exe .*\\Pinsola\.chm$' >/dev/null || fail "$step: no hh.exe showing it"
+pkill -f 'hh\.exe .*\\Pinsola\.chm$'
+
 step="a second start"
 "$PROGRAM" 2>"$WORK/second.log" &
 SECOND=$!
@@ -155,4 +164,4 @@ AFTER=$!
 PIDS+=($AFTER)
 wait_for_drawing_window "$AFTER" || fail "$step: the copy that crashed still holds the lock"
 [ ! -s "$WORK/program/pinsola.EPT" ] || fail "errors were logged: $(cat "$WORK/program/pinsola.EPT")"
-echo "under Wine: start screen, drawing window as on Linux, stroke, save, registry, second start, end, crash"
+echo "under Wine: start screen, drawing window as on Linux, stroke, sound, help, save, registry, second start, end, crash"
