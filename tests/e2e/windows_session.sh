@@ -3,8 +3,8 @@
 # The Windows build's session under Wine with its real windows platform: the start screen, the drawing
 # window painted as the Linux build paints it, a stroke with its sound handed to the system's player and
 # saved as a bitmap that holds it, the help file in the system's viewer, the options in the registry, a
-# second start that ends at once, the end answered Yes with the options stored, and a start after a
-# crashed copy.
+# second start that ends at once, the end answered Yes with the options stored, a start after a crashed
+# copy, and a school's default from the machine-wide key.
 # Arguments: the Windows program folder, the Linux program folder to compare the drawing window with.
 source "$(dirname "$0")/e2e_lib.sh"
 LINUX_PROGRAM="$2"
@@ -39,7 +39,9 @@ start_display
 export WINEPREFIX="${WINEPREFIX:-$PROGRAM_SOURCE/../wine-prefix}"
 wineserver -k 2>/dev/null || :
 # A first start: no options, no drawing kept from an earlier session in the prefix.
+MACHINE='HKLM\Software\VB and VBA Program Settings\Pinsola\Optionen'
 "$WINE_RUN" reg delete 'HKCU\Software\VB and VBA Program Settings\Pinsola' /f >/dev/null 2>&1 || :
+"$WINE_RUN" reg delete "${MACHINE%\\Optionen}" /f >/dev/null 2>&1 || :
 LOCAL=$("$WINE_RUN" winepath -u "$("$WINE_RUN" cmd /c echo %LOCALAPPDATA% | tr -d '\r')" | tr -d '\r')
 [ -d "$LOCAL" ] || fail "no %LOCALAPPDATA% in the prefix: $LOCAL"
 rm -rf "$LOCAL/Pinsola"
@@ -163,5 +165,27 @@ wait "$CRASHED" 2>/dev/null || :
 AFTER=$!
 PIDS+=($AFTER)
 wait_for_drawing_window "$AFTER" || fail "$step: the copy that crashed still holds the lock"
+
+step="a school's default from the machine-wide key: no colour window"
+sizes_of() {
+    for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        read -r _ _ w h <<<"$(screen_rect "$id")"
+        echo "${w}x$h"
+    done
+}
+for _ in $(seq 300); do sizes_of "$AFTER" | grep -qx 626x169 && break; sleep 0.1; done
+sizes_of "$AFTER" | grep -qx 626x169 || fail "$step: no colour window without the default"
+kill "$AFTER"
+wait "$AFTER" 2>/dev/null || :
+"$WINE_RUN" reg add "$MACHINE" /v CShow /t REG_SZ /d 0 /f >/dev/null
+"$PROGRAM" 2>"$WORK/school.log" &
+SCHOOL=$!
+PIDS+=($SCHOOL)
+for _ in $(seq 300); do sizes_of "$SCHOOL" | grep -qx 440x420 && break; sleep 0.1; done
+sizes_of "$SCHOOL" | grep -qx 440x420 || fail "$step: no lesson viewer"
+wait_for_drawing_window "$SCHOOL" && settled_shot "$WINDOW" "$WORK/school.png" || fail "$step: no drawing window"
+! sizes_of "$SCHOOL" | grep -qx 626x169 || fail "$step: the colour window is shown"
+registry | grep -qi "CShow" && fail "$step: the default was stored as the user's" || :
+"$WINE_RUN" reg delete "${MACHINE%\\Optionen}" /f >/dev/null 2>&1 || :
 [ ! -s "$WORK/program/pinsola.EPT" ] || fail "errors were logged: $(cat "$WORK/program/pinsola.EPT")"
-echo "under Wine: start screen, drawing window as on Linux, stroke, sound, help, save, registry, second start, end, crash"
+echo "under Wine: start screen, drawing window as on Linux, stroke, sound, help, save, registry, second start, end, crash, machine-wide default"
