@@ -35,6 +35,12 @@ bool canCreateFileIn(const QString& folder) {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".pinsola-probe-XXXXXX")));
     return probe.open();
 }
+
+// A setup program's folder is its uninstaller's to remove, writable for the user or not: what the child
+// makes must not lie there.
+bool isInstalled(const QString& folder) {
+    return QFileInfo::exists(QDir(folder).filePath(QLatin1String(ProgramFolder::InstalledMark)));
+}
 } // namespace
 
 QString ProgramFolder::path() {
@@ -47,7 +53,7 @@ QString ProgramFolder::path() {
 
 QString ProgramFolder::writablePath() {
     QString program = path();
-    if (permissionBitsAllowWriting(QFileInfo(program)) && canCreateFileIn(program))
+    if (!isInstalled(program) && permissionBitsAllowWriting(QFileInfo(program)) && canCreateFileIn(program))
         return program;
     QString data = UserFolders::data() + QStringLiteral("/Pinsola");
     if (!QDir().mkpath(data))

@@ -21,6 +21,7 @@ namespace {
 struct FolderCase {
     const char* name;
     QFileDevice::Permissions programPermissions;
+    bool installed; // the setup program's mark lies in the program folder
     bool besideTheProgram;
 };
 
@@ -31,6 +32,10 @@ TEST_P(WritableFolder, DrawingsAndErrorFilesGoWhereTheProgramMayWrite) {
     TempHome home;
     const QString program = home.programFolder();
     const QString data = home.dataHome() + QStringLiteral("/Pinsola");
+    if (GetParam().installed) {
+        QFile mark(QDir(program).filePath(QLatin1String(ProgramFolder::InstalledMark)));
+        ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
+    }
     ASSERT_TRUE(QFile::setPermissions(program, GetParam().programPermissions));
     const QString expected = GetParam().besideTheProgram ? program : data;
 
@@ -53,10 +58,12 @@ TEST_P(WritableFolder, DrawingsAndErrorFilesGoWhereTheProgramMayWrite) {
 constexpr auto kReadExecute = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                               QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 
-INSTANTIATE_TEST_SUITE_P(ProgramFolder, WritableFolder,
-                         testing::Values(FolderCase{"Portable", kReadExecute | QFileDevice::WriteOwner, true},
-                                         FolderCase{"SystemWide", kReadExecute, false}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    ProgramFolder, WritableFolder,
+    testing::Values(FolderCase{"Portable", kReadExecute | QFileDevice::WriteOwner, false, true},
+                    FolderCase{"SystemWide", kReadExecute, false, false},
+                    FolderCase{"InstalledForTheUser", kReadExecute | QFileDevice::WriteOwner, true, false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // A drawing copied in under a name that is not UTF-8 is listed by the gallery, shown readable, and opens.
 TEST(DrawingsFolder, ListsAndOpensADrawingWhoseNameIsNotUtf8) {
