@@ -18,8 +18,10 @@ UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pinsola'
 WORK="$BUILD/windows-install-test"
 rm -rf "$WORK"
 mkdir -p "$WORK"
-export WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH
+# A home of its own, where the prefix's desktop folder leads, and no menu entries made for the host's desktop.
+export HOME="$WORK/home" WINEPREFIX="$WORK/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+unset WINEPATH XDG_CONFIG_HOME XDG_DATA_HOME
+mkdir -p "$HOME"
 PIDS=()
 cleanup() {
     local status=$?
@@ -55,6 +57,8 @@ windows_to_unix() { winepath -u "$1" 2>/dev/null; }
 LOCAL=$(windows_to_unix "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")
 [ -d "$LOCAL" ] || fail "no %LOCALAPPDATA% in the prefix: $LOCAL"
 INSTALLED="$LOCAL/Programs/Pinsola"
+MENU_ENTRY="$LOCAL/../Roaming/Microsoft/Windows/Start Menu/Programs/Pinsola.lnk"
+DESKTOP_ENTRY=$(windows_to_unix "$(wine cmd /c 'echo %USERPROFILE%\Desktop\Pinsola.lnk' 2>/dev/null | tr -d '\r')")
 DATA_PICS="$LOCAL/Pinsola/pics"
 
 # Starts pinsola.exe at $1 and waits for its drawing window, the program's large window named Pinsola.
@@ -115,7 +119,7 @@ step="silent install for the current user"
 wine "$SETUP" /S /CURRENTUSER || fail "the setup program ended with status $?"
 [ -f "$INSTALLED/pinsola.exe" ] && [ -f "$INSTALLED/brizel.dll" ] || fail "nothing in $INSTALLED"
 [ -f "$INSTALLED/platforms/qwindows.dll" ] || fail "no windows platform plugin"
-[ -f "$LOCAL/../Roaming/Microsoft/Windows/Start Menu/Programs/Pinsola.lnk" ] || fail "no Start-menu entry"
+[ -f "$MENU_ENTRY" ] && [ -f "$DESKTOP_ENTRY" ] || fail "no Start-menu entry or desktop shortcut"
 step="the entry among the installed programs"
 entry_shows DisplayName 'REG_SZ *Pinsola$' || fail "no DisplayName"
 entry_shows DisplayVersion "REG_SZ *$VERSION\$" || fail "no DisplayVersion $VERSION"
@@ -146,7 +150,7 @@ wine "$INSTALLED/uninstall.exe" /S || fail "the uninstaller ended with status $?
 wineserver -w
 [ ! -e "$INSTALLED" ] || fail "left: $(cd "$INSTALLED" && find . | head -5)"
 ! wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1 || fail "the installed programs still list it"
-[ ! -e "$LOCAL/../Roaming/Microsoft/Windows/Start Menu/Programs/Pinsola.lnk" ] || fail "the Start-menu entry stays"
+[ ! -e "$MENU_ENTRY" ] && [ ! -e "$DESKTOP_ENTRY" ] || fail "the Start-menu entry or the desktop shortcut stays"
 [ -s "$DATA_PICS/tulip.bmp" ] || fail "the drawing is gone"
 
 step="the portable folder keeps its drawing beside itself"
