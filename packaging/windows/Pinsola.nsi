@@ -20,7 +20,8 @@ ManifestDPIAware true
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pinsola"
 !define SETTINGS_KEY "Software\VB and VBA Program Settings\Pinsola"
-; What the program marks a folder of its own with: it then writes under %LOCALAPPDATA%\Pinsola instead.
+; The file by which the program knows a folder this setup program installed: it writes under
+; %LOCALAPPDATA%\Pinsola instead, so that an upgrade or the uninstaller takes none of the child's files.
 !define INSTALLED_MARK "installed.txt"
 
 Name "Pinsola"
