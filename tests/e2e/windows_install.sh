@@ -51,7 +51,8 @@ step="a display and a fresh Wine prefix"
 Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp >"$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
 wait_until 100 test -s "$WORK/display" || fail "no Xvfb"
-export DISPLAY=":$(head -1 "$WORK/display")"
+DISPLAY=":$(head -1 "$WORK/display")"
+export DISPLAY
 wine wineboot -i >/dev/null 2>&1
 windows_to_unix() { winepath -u "$1" 2>/dev/null; }
 LOCAL=$(windows_to_unix "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")
@@ -61,27 +62,28 @@ MENU_ENTRY="$LOCAL/../Roaming/Microsoft/Windows/Start Menu/Programs/Pinsola.lnk"
 DESKTOP_ENTRY=$(windows_to_unix "$(wine cmd /c 'echo %USERPROFILE%\Desktop\Pinsola.lnk' 2>/dev/null | tr -d '\r')")
 DATA_PICS="$LOCAL/Pinsola/pics"
 
-# Starts pinsola.exe at $1 and waits for its drawing window, the program's large window named Pinsola.
-# The start screen before it closes by itself.
+# Sets DRAW to the drawing window, the program's large window named Pinsola, once it shows.
+drawing_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Pinsola$' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -gt 600 ] && { DRAW=$id; return 0; }
+    done
+    return 1
+}
+# Starts pinsola.exe at $1 and waits for its drawing window; the start screen before it closes by itself.
 start_pinsola() {
     wine "$1" >"$WORK/pinsola.log" 2>&1 &
     PINSOLA=$!
-    PIDS+=($PINSOLA)
-    drawing_window() {
-        local id
-        for id in $(xdotool search --onlyvisible --name '^Pinsola$' 2>/dev/null); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            [ "$WIDTH" -gt 600 ] && { DRAW=$id; return 0; }
-        done
-        return 1
-    }
+    PIDS+=("$PINSOLA")
     wait_until 600 drawing_window || fail "no drawing window of $1"
 }
 # Without a window manager the keyboard goes to the window under the pointer.
 visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null | sort; }
+# Sets NEW to a visible window that is not among the windows $1.
+new_window() { NEW=$(comm -13 <(echo "$1") <(visible_windows) | head -1) && [ -n "$NEW" ]; }
 # Waits for a window that is not among the windows $1 and puts the pointer in its middle.
 point_into_new_window() {
-    new_window() { NEW=$(comm -13 <(echo "$1") <(visible_windows) | head -1) && [ -n "$NEW" ]; }
     wait_until 100 new_window "$1" || return 1
     eval "$(xdotool getwindowgeometry --shell "$NEW")"
     xdotool mousemove $(( X + WIDTH / 2 )) $(( Y + HEIGHT / 2 ))
