@@ -28,7 +28,7 @@ QT_OPTIONS=(
 )
 GTEST_OPTIONS=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=ON -DINSTALL_GTEST=ON)
 PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools googletest dpkg-dev qt6-base-dev qt6-base-dev-tools
-          wine64 wine xvfb xauth)
+          wine64 wine xvfb xauth nsis)
 
 check_only=false
 [ "${1:-}" = "--check" ] && check_only=true
