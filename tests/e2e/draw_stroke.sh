@@ -80,12 +80,7 @@ start_program third
 check_stroke 255,0,0
 
 step="a confirmed exit gives the drawing up"
-before=$(xdotool search --onlyvisible --pid "$PID")
-click_panel_button 9
-for _ in $(seq 100); do
-    question=$(xdotool getwindowfocus 2>/dev/null) && ! grep -qx "$question" <<<"$before" && break
-    sleep 0.1
-done
+click_for_new_window 9 "$PID" || fail "$step: no question"
 xdotool key Return
 wait_for_exit "$PID" 50 || fail "$step: the program still runs"
 [ ! -e "$KEPT" ] || fail "$step: $KEPT is still there"

@@ -264,6 +264,19 @@ click_panel_button() {
     xdotool mousemove $(( PX + 32 + ($1 % 2) * 56 + 24 + ${2:-0} )) $(( PY + 24 + ($1 / 2) * 40 + 16 )) click 1
 }
 
+# Clicks panel button $1 and waits until the keyboard is in a window of process $2 that was not shown
+# before: the dialog or question the button opens.
+click_for_new_window() {
+    local before id
+    before=$(xdotool search --onlyvisible --pid "$2" 2>/dev/null | sort)
+    click_panel_button "$1"
+    for _ in $(seq 100); do
+        id=$(xdotool getwindowfocus 2>/dev/null) && ! grep -qx "$id" <<<"$before" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # The colour of pixel $2,$3 of picture $1 as "r,g,b".
 pixel_of() {
     convert "$1" -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' -crop "1x1+$2+$3" info:

@@ -108,12 +108,7 @@ xdotool mousemove $(( PX + 36 + 16 )) $(( PY + 254 + 10 )) click 1
 registry_holds Sprache 6 || fail "$step: $(registry)"
 
 step="save as flower"
-before=$(xdotool search --onlyvisible --pid "$PID" | sort)
-click_panel_button 3
-for _ in $(seq 100); do
-    dialog=$(xdotool getwindowfocus 2>/dev/null) && ! grep -qx "$dialog" <<<"$before" && break
-    sleep 0.1
-done
+click_for_new_window 3 "$PID" || fail "$step: no input dialog"
 xdotool type --delay 20 flower
 xdotool key Return
 PICTURE="$WORK/program/pics/flower.bmp"
@@ -141,12 +136,7 @@ wait_for_exit "$SECOND" 300 || fail "$step: it did not end at once (status $?)"
 kill -0 "$PID" 2>/dev/null || fail "$step: the first copy ended"
 
 step="end, answering Yes"
-before=$(xdotool search --onlyvisible --pid "$PID" | sort)
-click_panel_button 9
-for _ in $(seq 100); do
-    question=$(xdotool getwindowfocus 2>/dev/null) && ! grep -qx "$question" <<<"$before" && break
-    sleep 0.1
-done
+click_for_new_window 9 "$PID" || fail "$step: no question"
 xdotool key Return
 wait_for_exit "$PID" 300 || fail "$step: the program still runs"
 for option in PLeft Ptop CLeft CTop; do
