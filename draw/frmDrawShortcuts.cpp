@@ -3,26 +3,16 @@
 // command, in any window of the program, while no dialog waits for an answer.
 #include "draw/frmDraw.h"
 
-#include <QShortcut>
-#include <brizel/AccessibleHints.h>
+#include "controls/CommandKey.h"
 
 QKeySequence frmDraw::shortcutOf(Command command) {
     return commands()[static_cast<size_t>(command)].shortcut();
 }
 
-// A screen reader names each key as its button's key binding.
 void frmDraw::createShortcuts() {
-    for (const auto& line : commands()) {
-        const QKeySequence key = line.shortcut();
-        if (key.isEmpty())
-            continue;
-        buttonWidget(line.command)->setProperty(brizel::AccessibleHints::Shortcut, key);
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::ApplicationShortcut);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this,
-                [this, command = line.command] { pressButton(command); });
-    }
+    CommandKey::addAll(
+        this, commands(), [this](Command command) { return buttonWidget(command); },
+        [this](Command command) { pressButton(command); });
 }
 
 // Only what a click could do: a disabled button (undo with nothing to undo) ignores its key. F1 opens the

@@ -3,6 +3,7 @@
 
 #include "base/MouseCodes.h"
 #include "base/VbConvert.h"
+#include "controls/CommandKey.h"
 #include "controls/Twips.h"
 #include "core/Allgemein.h"
 #include "core/Resources.h"
@@ -18,7 +19,6 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QShortcut>
 #include <algorithm>
 #include <brizel/AccessibleHints.h>
 #include <limits>
@@ -211,22 +211,14 @@ bool frmPreview::labelButtons(ErrorTrap& trap, int firstLine) {
 }
 
 // Page Up and Page Down step through the lesson from any window of the program, as the step panel's
-// buttons do, while that panel is shown and the button could be clicked. A screen reader names each key
-// as its button's key binding.
+// buttons do, while that panel is shown and the button could be clicked.
 void frmPreview::createShortcuts() {
-    for (const auto& line : commands()) {
-        const QKeySequence key = line.shortcut();
-        if (key.isEmpty())
-            continue;
-        buttonWidget(line.command)->setProperty(brizel::AccessibleHints::Shortcut, key);
-        auto* shortcut = new QShortcut(key, this);
-        shortcut->setContext(Qt::ApplicationShortcut);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, [this, command = line.command] {
+    CommandKey::addAll(
+        this, commands(), [this](Command command) { return buttonWidget(command); },
+        [this](Command command) {
             if (picPanel[StepPanel]->isVisibleTo(this) && button(command).Enabled())
                 bzlButton_Click(command);
         });
-    }
 }
 
 void frmPreview::Form_Load() {
