@@ -5,17 +5,12 @@
 #include "formats/BitmapHeader.h"
 #include "formats/BitmapReader.h"
 #include "platform/NativeName.h"
+#include "platform/PlainFile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <cerrno>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#endif
 
 namespace {
 
@@ -39,54 +34,27 @@ constexpr qint64 MaxPixels = qint64{PictureFile::MaxDecodedMiB} * 1024 * 1024 / 
                                                     NativeName::shown(QFileInfo(path).fileName())));
 }
 
-#ifdef Q_OS_UNIX
-// By the name's bytes, so a name that is not UTF-8 opens as well.
-qint64 plainFileSize(const QString& path) {
-    struct stat info {};
-    if (::stat(NativeName::encode(path).constData(), &info) != 0) {
-        if (errno == ENOENT)
-            VbError::raise(VbErr::FileNotFound);
-        unreadable(path);
-    }
-    if (!S_ISREG(info.st_mode))
-        refuse(path, QStringLiteral("it is not a file"));
-    return info.st_size;
-}
-
-void openToRead(QFile& file, const QString& path) {
-    const int handle = ::open(NativeName::encode(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (handle < 0 || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        unreadable(path);
-}
-#else
-qint64 plainFileSize(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
-        VbError::raise(VbErr::FileNotFound);
-    if (!info.isFile())
-        refuse(path, QStringLiteral("it is not a file"));
-    return info.size();
-}
-
-void openToRead(QFile& file, const QString& path) {
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        unreadable(path);
-}
-#endif
-
 void refuseTooLarge(const QString& path, QSize size) {
     if (size.width() > PictureFile::MaxSide || size.height() > PictureFile::MaxSide ||
         qint64{size.width()} * size.height() * 4 > qint64{PictureFile::MaxDecodedMiB} * 1024 * 1024)
         refuse(path, QStringLiteral("it is too large (%1 × %2 pixels)").arg(size.width()).arg(size.height()));
 }
 
-// Only a plain file: reading a pipe or a device could wait forever or never end.
 QByteArray readAll(const QString& path) {
-    if (plainFileSize(path) > MaxFileBytes)
-        refuse(path, QStringLiteral("the file is too large"));
     QFile file;
-    openToRead(file, path);
+    qint64 size = 0;
+    switch (PlainFile::open(file, path, size)) {
+    case PlainFile::Opening::Missing:
+        VbError::raise(VbErr::FileNotFound);
+    case PlainFile::Opening::NotAFile:
+        refuse(path, QStringLiteral("it is not a file"));
+    case PlainFile::Opening::Unreadable:
+        unreadable(path);
+    case PlainFile::Opening::Opened:
+        break;
+    }
+    if (size > MaxFileBytes)
+        refuse(path, QStringLiteral("the file is too large"));
     QByteArray bytes = file.read(MaxFileBytes + 1);
     if (bytes.size() > MaxFileBytes)
         refuse(path, QStringLiteral("the file is too large"));

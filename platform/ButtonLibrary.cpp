@@ -11,11 +11,7 @@
 Q_LOGGING_CATEGORY(lcButtonLibrary, "pinsola.buttons")
 
 QString ButtonLibrary::path() {
-#ifdef Q_OS_WIN
-    return ProgramFolder::path() + QStringLiteral("/brizel.dll");
-#else
-    return ProgramFolder::path() + QStringLiteral("/libbrizel.so");
-#endif
+    return ProgramFolder::path() + QLatin1Char('/') + QStringLiteral(PINSOLA_BUTTON_LIBRARY_FILE);
 }
 
 brizel::BrizelFactory& ButtonLibrary::factory() {

@@ -10,7 +10,6 @@ Q_LOGGING_CATEGORY(lcChmViewer, "pinsola.help")
 
 namespace {
 constexpr int AnswerMilliseconds = 10000;
-const char* const ChmTypes[] = {"application/vnd.ms-htmlhelp", "application/x-chm"};
 } // namespace
 
 ChmViewerLookup& ChmViewerLookup::instance() {
@@ -33,29 +32,6 @@ ChmViewerLookup::ChmViewerLookup(QObject* parent) : QObject(parent) {
 
 ChmViewerLookup::~ChmViewerLookup() {
     stopQueries();
-}
-
-void ChmViewerLookup::ask() {
-    if (m_answer || !m_queries.empty())
-        return;
-#ifdef Q_OS_WIN
-    m_answer = true;
-#else
-    m_open = static_cast<int>(std::size(ChmTypes));
-    m_deadline.start();
-    for (const char* type : ChmTypes) {
-        auto* query = m_queries.emplace_back(std::make_unique<QProcess>()).get();
-        connect(query, &QProcess::finished, this, [this, query] { queryEnded(query); });
-        connect(query, &QProcess::errorOccurred, this, [this, query](QProcess::ProcessError error) {
-            if (error == QProcess::FailedToStart) {
-                qCInfo(lcChmViewer) << "xdg-mime cannot be started:" << query->errorString();
-                queryEnded(query);
-            }
-        });
-        query->start(QStringLiteral("xdg-mime"),
-                     {QStringLiteral("query"), QStringLiteral("default"), QString::fromLatin1(type)});
-    }
-#endif
 }
 
 // Either type with an application is enough; without one, the answer is in once both have ended.

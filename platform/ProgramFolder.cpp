@@ -2,6 +2,7 @@
 #include "platform/ProgramFolder.h"
 
 #include "platform/UserFolders.h"
+#include "platform/WritePermission.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,27 +10,9 @@
 #include <QLoggingCategory>
 #include <QTemporaryFile>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 Q_LOGGING_CATEGORY(lcProgramFolder, "pinsola.folder")
 
 namespace {
-// The permission bits decide, not access(): root may write anywhere, yet a folder installed without write
-// permission is not meant to be written, by root neither.
-bool permissionBitsAllowWriting(const QFileInfo& folder) {
-#ifdef Q_OS_UNIX
-    if (folder.ownerId() == geteuid())
-        return folder.permission(QFileDevice::WriteOwner);
-    if (folder.groupId() == getegid())
-        return folder.permission(QFileDevice::WriteGroup);
-    return folder.permission(QFileDevice::WriteOther);
-#else
-    return folder.isWritable();
-#endif
-}
-
 // A read-only file system shows writable bits; only creating a file there tells.
 bool canCreateFileIn(const QString& folder) {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".pinsola-probe-XXXXXX")));
@@ -53,7 +36,7 @@ QString ProgramFolder::path() {
 
 QString ProgramFolder::writablePath() {
     QString program = path();
-    if (!isInstalled(program) && permissionBitsAllowWriting(QFileInfo(program)) && canCreateFileIn(program))
+    if (!isInstalled(program) && WritePermission::granted(QFileInfo(program)) && canCreateFileIn(program))
         return program;
     QString data = UserFolders::data() + QStringLiteral("/Pinsola");
     if (!QDir().mkpath(data))

@@ -18,4 +18,8 @@ struct SystemVersion {
     QString systemName;     // the running system's name, for identifiers other than the three
 
     static SystemVersion current();
+
+private:
+    // `text` cut to 127 bytes and padded with NULs to the record's 128.
+    static QByteArray servicePackField(const QByteArray& text);
 };

@@ -2,13 +2,9 @@
 #include "platform/StartLimits.h"
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
 #include <sys/resource.h>
-#endif
 
 namespace {
-#ifdef Q_OS_UNIX
 // The limit's soft value after raising it towards `needed`; RLIM_INFINITY counts as enough.
 rlim_t raisedTowards(int resource, rlim_t needed) {
     rlimit limit{};
@@ -23,11 +19,9 @@ rlim_t raisedTowards(int resource, rlim_t needed) {
 bool enough(rlim_t have, long long needed) {
     return have == RLIM_INFINITY || have >= static_cast<rlim_t>(needed);
 }
-#endif
 } // namespace
 
 QString StartLimits::shortfall() {
-#ifdef Q_OS_UNIX
     const rlim_t files = raisedTowards(RLIMIT_NOFILE, FilesNeeded);
     if (!enough(files, FilesNeeded))
         return QStringLiteral("cannot start: only %1 open files are allowed (ulimit -n), %2 are needed")
@@ -39,6 +33,5 @@ QString StartLimits::shortfall() {
                    "cannot start: the address space is limited to %1 MiB (ulimit -v), %2 MiB are needed")
             .arg(space / (1024 * 1024))
             .arg(AddressSpaceNeeded / (1024 * 1024));
-#endif
     return {};
 }

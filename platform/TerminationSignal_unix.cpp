@@ -4,16 +4,13 @@
 #include <QLoggingCategory>
 #include <QSocketNotifier>
 
-#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <utility>
-#endif
 
 Q_LOGGING_CATEGORY(lcTermination, "pinsola.termination")
 
-#ifdef Q_OS_UNIX
 namespace {
 // A signal handler may only write to a descriptor; the event loop reads the other end.
 int signalPipe[2] = {-1, -1};
@@ -53,7 +50,3 @@ TerminationSignal::~TerminationSignal() {
         if (end >= 0)
             ::close(std::exchange(end, -1));
 }
-#else
-TerminationSignal::TerminationSignal(QObject* parent) : QObject(parent) {}
-TerminationSignal::~TerminationSignal() = default;
-#endif
