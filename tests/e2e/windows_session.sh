@@ -121,8 +121,6 @@ convert "$PICTURE" "$WORK/saved.png"
 
 step="help: Pinsola.chm in the system's HTML Help viewer"
 xdotool key F1
-sleep 0.5
-xdotool key Return
 for _ in $(seq 300); do pgrep -f 'hh\.exe .*\\Pinsola\.chm$' >/dev/null && break; sleep 0.1; done
 pgrep -f 'hh\.exe .*\\Pinsola\.chm$' >/dev/null || fail "$step: no hh.exe showing it"
 pkill -f 'hh\.exe .*\\Pinsola\.chm$'
