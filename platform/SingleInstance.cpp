@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
+#include "platform/ForegroundGrant.h"
 #include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
 #include "platform/UserFolders.h"
@@ -53,8 +54,10 @@ bool SingleInstance::anotherIsRunning(const QString& appName) {
 }
 
 void SingleInstance::askToComeForward() {
-    if (const Instance& state = instance(); !state.lock && !state.folder.isEmpty())
+    if (const Instance& state = instance(); !state.lock && !state.folder.isEmpty()) {
+        ForegroundGrant::toTheRunningCopy();
         InstanceChannel::ask(state.requestFile());
+    }
 }
 
 void SingleInstance::onAskedToComeForward(QObject* context, std::function<void()> comeForward) {

@@ -3,8 +3,8 @@
 # The Windows build's session under Wine with its real windows platform: the start screen, the drawing
 # window painted as the Linux build paints it, a stroke with its sound handed to the system's player and
 # saved as a bitmap that holds it, the help file in the system's viewer, the options in the registry, a
-# second start that ends at once, the end answered Yes with the options stored, a start after a crashed
-# copy, and a school's default from the machine-wide key.
+# second start that ends at once and brings Pinsola in front of another program, the end answered Yes with
+# the options stored, a start after a crashed copy, and a school's default from the machine-wide key.
 # Arguments: the Windows program folder, the Linux program folder to compare the drawing window with.
 source "$(dirname "$0")/e2e_lib.sh"
 LINUX_PROGRAM="$2"
@@ -125,13 +125,35 @@ for _ in $(seq 300); do pgrep -f 'hh\.exe .*\\Pinsola\.chm$' >/dev/null && break
 pgrep -f 'hh\.exe .*\\Pinsola\.chm$' >/dev/null || fail "$step: no hh.exe showing it"
 pkill -f 'hh\.exe .*\\Pinsola\.chm$'
 
-step="a second start"
+step="a second start, with another program's window over Pinsola"
+"$WINE_RUN" notepad 2>/dev/null &
+COVER=$(wait_for_window --name ' - Notepad$') || fail "$step: no window to cover it"
+NOTEPAD=$(xdotool getwindowpid "$COVER")
+PIDS+=($NOTEPAD)
+# The top-most window, of Pinsola's and the cover, in X's stacking: Pinsola's or "cover".
+top_window() {
+    local ours
+    ours=$(xdotool search --onlyvisible --pid "$PID" 2>/dev/null)
+    for id in $(xwininfo -root -children | grep -oE '^ +0x[0-9a-f]+' | xargs printf '%d\n'); do
+        [ "$id" = "$COVER" ] && { echo cover; return; }
+        grep -qx "$id" <<<"$ours" && { echo Pinsola; return; }
+    done
+}
+for _ in $(seq 100); do [ "$(top_window)" = cover ] && break; sleep 0.1; done
+[ "$(top_window)" = cover ] || fail "$step: the cover is not over Pinsola"
 "$PROGRAM" 2>"$WORK/second.log" &
 SECOND=$!
 PIDS+=($SECOND)
 wait_for_exit "$SECOND" 300 || fail "$step: it did not end at once (status $?)"
 [ "$(xdotool search --onlyvisible --pid "$SECOND" 2>/dev/null | wc -l)" -eq 0 ] || fail "$step: it showed a window"
 kill -0 "$PID" 2>/dev/null || fail "$step: the first copy ended"
+# Wine restacks on the X server only the top-most of the windows it raises: the colour window, which
+# Windows keeps over the drawing window that owns it.
+for _ in $(seq 100); do [ "$(top_window)" = Pinsola ] && break; sleep 0.1; done
+[ "$(top_window)" = Pinsola ] || fail "$step: Pinsola stays behind the other program"
+kill "$NOTEPAD"
+for _ in $(seq 100); do kill -0 "$NOTEPAD" 2>/dev/null || break; sleep 0.1; done
+! kill -0 "$NOTEPAD" 2>/dev/null || fail "$step: the other program does not end"
 
 step="end, answering Yes"
 click_for_new_window 9 "$PID" || fail "$step: no question"
@@ -176,4 +198,4 @@ wait_for_drawing_window "$SCHOOL" && settled_shot "$WINDOW" "$WORK/school.png" |
 registry | grep -qi "CShow" && fail "$step: the default was stored as the user's" || :
 "$WINE_RUN" reg delete "${MACHINE%\\Optionen}" /f >/dev/null 2>&1 || :
 [ ! -s "$WORK/program/pinsola.EPT" ] || fail "errors were logged: $(cat "$WORK/program/pinsola.EPT")"
-echo "under Wine: start screen, drawing window as on Linux, stroke, sound, help, save, registry, second start, end, crash, machine-wide default"
+echo "under Wine: start screen, drawing window as on Linux, stroke, sound, help, save, registry, second start bringing the first forward, end, crash, machine-wide default"
