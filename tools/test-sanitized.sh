@@ -5,7 +5,7 @@
 # with the ordinary build: they drive the same code through real windows, at many times the cost here.
 # An allocation too large for the sanitizer fails as it does without one (the program reports running out of
 # memory), rather than aborting the test.
-# The runtime's watch on dynamic thread-local storage is off: up to GCC 13 it takes a block that malloc
+# The runtime's watch on dynamic thread-local storage is off: GCC 12's takes a block that malloc
 # placed 16 bytes past a page start for an old glibc's header and records a range that is none, and the
 # leak check then crashed on reading it, one run in eight of the X11 tests. The blocks are heap blocks
 # reached from each thread's own storage, so the check still sees what they point to.
